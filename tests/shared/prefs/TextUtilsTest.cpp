@@ -10,11 +10,8 @@ struct ReplaceCase {
 
 TEST(TextUtilsTest, ReplaceAllNeverSearchesInsertedText) {
     const ReplaceCase cases[] = {
-        {"a_b_c", "_", "", "abc"},
-        {"aa", "a", "aa", "aaaa"},
-        {"abc", "", "x", "abc"},
-        {"", "a", "b", ""},
-        {"xyxy", "xy", "y", "yy"},
+        {"a_b_c", "_", "", "abc"}, {"aa", "a", "aa", "aaaa"}, {"abc", "", "x", "abc"},
+        {"", "a", "b", ""},        {"xyxy", "xy", "y", "yy"},
     };
     for (const auto& c : cases) {
         std::string text = c.text;

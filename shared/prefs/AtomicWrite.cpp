@@ -1,0 +1,78 @@
+#include "shared/prefs/AtomicWrite.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "shared/prefs/LogManager.h"
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool writeAll(int fd, std::string_view contents) {
+    while (!contents.empty()) {
+        const ssize_t n = ::write(fd, contents.data(), contents.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        contents.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+void logFailure(const char* step, const std::string& path) {
+    LogManager::instance().log('E', "Unable to %s file %s: %s", step, path.c_str(),
+                               std::strerror(errno));
+}
+
+// The rename is only durable once the folder entry itself reaches the disk.
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view contents) {
+    if (path.empty()) {
+        LogManager::instance().log('E', "Unable to write a file with an empty path");
+        return false;
+    }
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        logFailure("create", temporary);
+        return false;
+    }
+    // mkostemp creates 0600; preference and settings files are ordinary user files.
+    ::fchmod(fd, 0644);
+    const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
+    if (!written) {
+        logFailure("write", temporary);
+    }
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        if (written && closed) {
+            logFailure("replace", path);
+        }
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncFolder(folderOf(path));
+    return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Replaces the file at path with contents so that readers, a crash or a full
+// disk only ever see the old file whole or the new one whole: the bytes go to
+// a temporary file in the same folder, are flushed to disk, and the temporary
+// is renamed over the old file. Returns false and logs at level 'E' on any
+// failure, leaving the old file untouched.
+bool writeFileAtomically(const std::string& path, std::string_view contents);
