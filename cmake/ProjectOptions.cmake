@@ -16,3 +16,12 @@ endif()
 function(whirlen_target_defaults target)
   target_link_libraries(${target} PRIVATE whirlen_options)
 endfunction()
+
+if(WHIRLEN_BUILD_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "WHIRLEN_BUILD_FUZZ needs clang (CC=clang CXX=clang++)")
+  endif()
+  # Coverage instrumentation everywhere; only the fuzz targets link the fuzzer's main.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

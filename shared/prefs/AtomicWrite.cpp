@@ -1,6 +1,7 @@
 #include "shared/prefs/AtomicWrite.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
