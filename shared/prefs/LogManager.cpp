@@ -79,10 +79,12 @@ void LogManager::log(char level, const char* format, ...) {
 
 void LogManager::setEnabled(bool enabled) {
     if (writerOfThisThread == this) {
-        // The writer cannot join itself: it only leaves its loop, and the next
-        // switch on (or destruction) joins it.
-        std::lock_guard guard(lock_);
-        enabled_ = false;
+        // The writer cannot join (or restart) itself: a switch off only makes
+        // it leave its loop, and the next switch on or destruction joins it.
+        if (!enabled) {
+            std::lock_guard guard(lock_);
+            enabled_ = false;
+        }
         return;
     }
     std::lock_guard guard(switchLock_);
@@ -141,9 +143,12 @@ void LogManager::flushToFile() {
 void LogManager::writerLoop() {
     writerOfThisThread = this;
     std::unique_lock guard(lock_);
-    while (enabled_) {
-        // Waking on a switch off writes the last lines at once.
+    bool stopping = false;
+    // Always flushes once after the switch off, even when that came before
+    // this thread got going, so no line queued while enabled is left behind.
+    while (!stopping) {
         wake_.wait_for(guard, flushInterval_, [this] { return !enabled_; });
+        stopping = !enabled_;
         guard.unlock();
         flushToFile();
         guard.lock();
