@@ -1,6 +1,7 @@
 #include "agent/ControllerDevice.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <system_error>
 
@@ -82,6 +83,7 @@ bool ControllerDevice::startReader(std::unique_ptr<HidDevice> device) {
     }
     handle = std::move(device);
     readerRunning = true;
+    std::lock_guard started(readerStartMutex);
     try {
         readerThread = std::thread(&ControllerDevice::readLoop, this);
     } catch (const std::system_error&) {
@@ -110,6 +112,8 @@ void ControllerDevice::stop() {
 }
 
 void ControllerDevice::readLoop() {
+    // Until startReader has stored this thread, stop() could not tell it is on it.
+    { std::lock_guard started(readerStartMutex); }
     std::array<uint8_t, kReadCapacity> buffer;
     while (readerRunning) {
         const HidDevice::ReadResult result = handle->readReport(buffer.data(), buffer.size());
@@ -143,11 +147,10 @@ bool ControllerDevice::onInputReport(const uint8_t* report) {
 
 void ControllerDevice::decodeButtons(const uint8_t* report) {
     const uint16_t now = static_cast<uint16_t>(report[4] | (report[5] << 8));
-    const uint16_t changed = now ^ lastButtons;
-    for (int bit = 0; changed != 0 && bit < 16; ++bit) {
-        if ((changed >> bit) & 1) {
-            onInputEvent(static_cast<uint16_t>(kButtonBase + bit), (now >> bit) & 1);
-        }
+    for (uint16_t changed = now ^ lastButtons; changed != 0;
+         changed &= static_cast<uint16_t>(changed - 1)) {
+        const int bit = std::countr_zero(changed);
+        onInputEvent(static_cast<uint16_t>(kButtonBase + bit), (now >> bit) & 1);
     }
     lastButtons = now;
 }

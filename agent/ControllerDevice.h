@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "agent/ControllerEventNotifyInterface.h"
@@ -29,7 +30,8 @@ public:
     // before. False (and the device closed) when the device is null, a reader runs already
     // or no thread can be started.
     bool startReader(std::unique_ptr<HidDevice> device);
-    // Ends the reader and closes the device; safe to call more than once.
+    // Ends the reader and closes the device; safe to call more than once, but from one
+    // thread at a time (the owner's, or the reader's own inside onDeviceGone).
     void stop();
 
     // Decodes one report of kReportSize bytes. Once the reader runs, only it calls this.
@@ -48,6 +50,9 @@ private:
 
     ControllerEventNotifyInterface& notify;
     std::atomic<bool> readerRunning{false};
+    // Held while the reader thread is made and stored: the reader waits for it, so that a
+    // gone notification that stops this device never meets readerThread half-assigned.
+    std::mutex readerStartMutex;
     std::thread readerThread;
     uint16_t lastButtons = 0;
     uint16_t lastDial = 0xFFFF;

@@ -10,7 +10,7 @@ public:
 
     // A control (a control index, 0-59) was pressed or released.
     virtual void onControlEvent(int /*control*/, bool /*pressed*/) {}
-    // The device went away. Comes once, after the reader has stopped reading; the device
-    // may be stopped or destroyed from here.
+    // The device went away. Comes once, after the reader has stopped reading. The device
+    // may be stopped or destroyed from here, as long as no other thread does so meanwhile.
     virtual void onDeviceGone(ControllerDevice& /*device*/) {}
 };

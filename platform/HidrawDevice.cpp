@@ -13,7 +13,7 @@
 namespace {
 
 constexpr uint8_t kLongItemPrefix = 0xFE;
-// Main/global/local item prefix with its size bits masked off: global item, tag 8.
+// Prefix of a Report ID item (global item, tag 8) with its size bits masked off.
 constexpr uint8_t kReportIdItem = 0x84;
 
 size_t shortItemDataSize(uint8_t prefix) {
