@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/SocketPairHidDevice.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 
@@ -116,9 +117,8 @@ TEST(HidrawDeviceTest, DescriptorReportIdsAreFoundOnlyAsItems) {
 // A node without a report descriptor (here a FIFO) cannot have had report numbers
 // stripped, so its reports pass through unchanged.
 TEST(HidrawDeviceTest, OpenWithoutDescriptorPassesReportsThrough) {
-    std::string dir = (std::filesystem::temp_directory_path() / "hidraw-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
-    const std::string fifo = dir + "/hidraw0";
+    const TemporaryFolder dir{"hidraw-test"};
+    const std::string fifo = dir.file("hidraw0");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     // Read-write so that opening the reading end does not wait for a writer.
     const int writer = ::open(fifo.c_str(), O_RDWR | O_CLOEXEC);
@@ -135,7 +135,6 @@ TEST(HidrawDeviceTest, OpenWithoutDescriptorPassesReportsThrough) {
     EXPECT_EQ(got.bytes, report);
 
     close(writer);
-    std::filesystem::remove_all(dir);
 }
 
 TEST(HidrawDeviceTest, OpenOfAMissingNodeFails) {
