@@ -101,9 +101,15 @@ TEST_F(ActionPreferenceTest, ActionTypeNamesReadCaseInsensitivelyUnknownAsDisabl
         uint32_t type;
     };
     const Case cases[] = {
-        {"BRIGHTNESSUP", 16}, {"brightnessup", 16}, {"Switch_To_Profile", 28},
-        {"disabled", 0},      {"jump", 0},          {"", 0},
-        {" click", 0},        {5, 29},              {nullptr, 29},
+        {"BRIGHTNESSUP", 16},
+        {"brightnessup", 16},
+        {"Switch_To_Profile", 28},
+        {"disabled", 0},
+        {"jump", 0},
+        {"", 0},
+        {" click", 0},
+        {5, 29},
+        {nullptr, 29},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(read({{"ActionType", c.value}}).actionType(), c.type) << c.value;
@@ -168,7 +174,8 @@ TEST_F(ActionPreferenceTest, TimingFieldsReadOnlyFromIntegersThatFit) {
     for (const auto& c : cases) {
         EXPECT_EQ(read({{"Repeat", c.value}}).timing().repeat, c.repeat) << c.value;
     }
-    const ActionTiming timing = read({{"Repeat", 5}, {"DelayRepeat", 20}, {"StartDelay", 0}}).timing();
+    const ActionTiming timing =
+        read({{"Repeat", 5}, {"DelayRepeat", 20}, {"StartDelay", 0}}).timing();
     EXPECT_EQ(timing, (ActionTiming{0, 5, 20}));
 }
 
@@ -239,11 +246,8 @@ TEST_F(ActionPreferenceTest, Specificity) {
         uint32_t specificity;
     };
     const Case cases[] = {
-        {0, 0, "", "", 0},
-        {1, 0, "", "", 10},
-        {1, 1, "Editor", "Main", 11110},
-        {0, 0, "", "Main", 1000},
-        {0, 2, "Editor", "", 10100},
+        {0, 0, "", "", 0},        {1, 0, "", "", 10},          {1, 1, "Editor", "Main", 11110},
+        {0, 0, "", "Main", 1000}, {0, 2, "Editor", "", 10100},
     };
     for (const auto& c : cases) {
         ActionPreference action(c.deviceType, c.deviceModel, 0,
@@ -260,13 +264,18 @@ TEST_F(ActionPreferenceTest, PresetIndexesOfTimings) {
         uint32_t waitTimeType;
     };
     const Case cases[] = {
-        {{-1, 1, 0}, 0, kMacroWaitTimeNone}, {{0, 1, 1000}, 10, 10}, {{0, 45, 1000}, 4, 14},
-        {{0, 1, 0}, 0, 0},                   {{-2, 1, 0}, 2, 14},    {{0, 1, 10000}, 0, 13},
+        {{-1, 1, 0}, 0, kMacroWaitTimeNone},
+        {{0, 1, 1000}, 10, 10},
+        {{0, 45, 1000}, 4, 14},
+        {{0, 1, 0}, 0, 0},
+        {{-2, 1, 0}, 2, 14},
+        {{0, 1, 10000}, 0, 13},
     };
     for (const auto& c : cases) {
         ActionPreference action;
         action.setTiming(c.timing);
-        EXPECT_EQ(action.repeatType(), c.repeatType) << c.timing.repeat << "/" << c.timing.delayRepeat;
+        EXPECT_EQ(action.repeatType(), c.repeatType)
+            << c.timing.repeat << "/" << c.timing.delayRepeat;
         EXPECT_EQ(action.waitTimeType(), c.waitTimeType)
             << c.timing.repeat << "/" << c.timing.delayRepeat;
     }
@@ -417,7 +426,8 @@ TEST(DefaultActionsTest, EveryControlOfEveryModelStartsDisabled) {
     for (const auto& [model, actions] : table) {
         for (const auto& [control, action] : actions) {
             ++entries;
-            EXPECT_TRUE(modelHasControl(static_cast<int32_t>(model), static_cast<int32_t>(control)));
+            EXPECT_TRUE(
+                modelHasControl(static_cast<int32_t>(model), static_cast<int32_t>(control)));
             EXPECT_EQ(action.control(), control);
             EXPECT_EQ(action.deviceModel(), model);
             EXPECT_EQ(action.deviceType(), 1U);

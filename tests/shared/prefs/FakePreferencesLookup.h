@@ -35,8 +35,7 @@ public:
     ApplicationContextConfiguration applicationContextConfiguration(
         const std::string& configName) const override {
         const auto found = configurations_.find(configName);
-        return found == configurations_.end() ? ApplicationContextConfiguration()
-                                               : found->second;
+        return found == configurations_.end() ? ApplicationContextConfiguration() : found->second;
     }
     ApplicationContextConfiguration findApplicationContextConfiguration(
         const std::string& programPath) const override {

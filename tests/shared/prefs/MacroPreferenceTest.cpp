@@ -147,8 +147,12 @@ TEST_F(MacroPreferenceTest, GroupIdMustBeAnUnsigned32BitInteger) {
         uint32_t expected;
     };
     const Case cases[] = {
-        {4000000000U, 4000000000U}, {int64_t{4294967296}, 11}, {-1, 11},
-        {2.0, 11},                  {"12", 11},                {12, 12},
+        {4000000000U, 4000000000U},
+        {int64_t{4294967296}, 11},
+        {-1, 11},
+        {2.0, 11},
+        {"12", 11},
+        {12, 12},
     };
     for (const auto& c : cases) {
         MacroGroupPreference group(11);
@@ -181,7 +185,7 @@ TEST_F(MacroPreferenceTest, MoveActionTable) {
         std::vector<uint32_t> order;
     };
     const Case cases[] = {
-        {0, 2, {1, 2, 0}}, {2, 0, {2, 0, 1}}, {0, 1, {1, 0, 2}}, {2, 1, {0, 2, 1}},
+        {0, 2, {1, 2, 0}}, {2, 0, {2, 0, 1}},  {0, 1, {1, 0, 2}}, {2, 1, {0, 2, 1}},
         {1, 3, {0, 1, 2}}, {-1, 0, {0, 1, 2}}, {1, 1, {0, 1, 2}}, {3, 0, {0, 1, 2}},
     };
     for (const auto& c : cases) {

@@ -97,8 +97,8 @@ TEST(PreferenceJsonKeysTest, IntegerReadersRejectWhatDoesNotFit) {
         {json(-1), true, -1, false, 0},
         {json(std::numeric_limits<int32_t>::max()), true, std::numeric_limits<int32_t>::max(), true,
          2147483647U},
-        {json(std::numeric_limits<int32_t>::min()), true, std::numeric_limits<int32_t>::min(), false,
-         0},
+        {json(std::numeric_limits<int32_t>::min()), true, std::numeric_limits<int32_t>::min(),
+         false, 0},
         {json(int64_t{2147483648}), false, 0, true, 2147483648U},
         {json(uint64_t{4294967295}), false, 0, true, 4294967295U},
         {json(uint64_t{4294967296}), false, 0, false, 0},
@@ -168,7 +168,8 @@ TEST(PreferenceTest, CommonPartWritesNamesAndEmptyTextsForUnknownNumbers) {
     profile.setComment("Grüße");
     json document = json::object();
     ASSERT_TRUE(profile.Preference::toJson(document));
-    EXPECT_EQ(document, json({{"DeviceType", "whirlen"}, {"DeviceModel", ""}, {"Comment", "Grüße"}}));
+    EXPECT_EQ(document,
+              json({{"DeviceType", "whirlen"}, {"DeviceModel", ""}, {"Comment", "Grüße"}}));
 
     json array = json::array();
     EXPECT_FALSE(profile.Preference::toJson(array));

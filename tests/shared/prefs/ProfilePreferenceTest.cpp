@@ -107,13 +107,12 @@ TEST_F(ProfilePreferenceTest, ReadingKeepsTheLastOfEqualKeysAndDropsInvalidActio
         {"DeviceType", "whirlen"},
         {"DeviceModel", "whirlenmax"},
         {"Name", "p"},
-        {"Actions",
-         json::array({actionJson("DeviceButton_1", "click", "first"),
-                      actionJson("DeviceButton_1", "right_click", "second"),
-                      {{"MouseButton", "DeviceButton_2"}},
-                      "not an object",
-                      json::array(),
-                      actionJson("DeviceButton_3", "jump")})},
+        {"Actions", json::array({actionJson("DeviceButton_1", "click", "first"),
+                                 actionJson("DeviceButton_1", "right_click", "second"),
+                                 {{"MouseButton", "DeviceButton_2"}},
+                                 "not an object",
+                                 json::array(),
+                                 actionJson("DeviceButton_3", "jump")})},
     };
     ProfilePreference profile;
     ASSERT_TRUE(profile.fromJson(document));
@@ -123,13 +122,13 @@ TEST_F(ProfilePreferenceTest, ReadingKeepsTheLastOfEqualKeysAndDropsInvalidActio
     EXPECT_EQ(button.comment(), "second");
     EXPECT_EQ(button.actionType(), 2U);
     EXPECT_EQ(button.profile(), "Profile##whirlen#whirlenmax#p");
-    EXPECT_EQ(profile.actions().at("Action##whirlen#whirlenmax###DeviceButton_3").actionType(),
-              0U);
+    EXPECT_EQ(profile.actions().at("Action##whirlen#whirlenmax###DeviceButton_3").actionType(), 0U);
 }
 
 TEST_F(ProfilePreferenceTest, MembersOfOtherTypesAreIgnored) {
     ProfilePreference profile;
-    ASSERT_TRUE(profile.fromJson({{"Name", "p"}, {"Settings", json::array()}, {"Actions", {{"a", 1}}}}));
+    ASSERT_TRUE(
+        profile.fromJson({{"Name", "p"}, {"Settings", json::array()}, {"Actions", {{"a", 1}}}}));
     EXPECT_TRUE(profile.appSpecificActive());
     EXPECT_TRUE(profile.actions().empty());
     EXPECT_TRUE(profile.isValid());
@@ -147,8 +146,8 @@ TEST_F(ProfilePreferenceTest, RenamingMovesTheActionsToTheNewKey) {
 }
 
 TEST_F(ProfilePreferenceTest, ActionsForApplicationLayersExactAndSubstringPaths) {
-    profile_.setAction(action(0, 1));         // general
-    profile_.setAction(action(1, 1));         // general, overridden below
+    profile_.setAction(action(0, 1));            // general
+    profile_.setAction(action(1, 1));            // general, overridden below
     profile_.setAction(action(1, 2, "Editor"));  // "editor.exe"
     profile_.setAction(action(2, 3, "Full"));    // the whole path
     profile_.setAction(action(4, 4, "Other"));
@@ -212,7 +211,10 @@ TEST_F(ProfilePreferenceTest, ReplaceActionRules) {
         {"default next", action(0, 1), defaultNext, false, {button1}},
         {"new key over a binding", action(1, 1), action(0, 4), false, {button1}},
         {"new key disabled", action(1, 1), action(1, 0, "Editor"), false, {button1}},
-        {"new key stored beside", action(1, 1), action(1, 3, "Editor"), true,
+        {"new key stored beside",
+         action(1, 1),
+         action(1, 3, "Editor"),
+         true,
          {button1, editorButton2}},
         {"same key replaced", action(0, 1), action(0, 6), true, {button1}},
         {"empty button removed", action(0, 1), action(0, 0), true, {}},
@@ -252,7 +254,8 @@ TEST_F(ProfilePreferenceTest, RemovingAContextAndClearingAMacro) {
     profile_.removeActionsOfContext("Editor");
     EXPECT_EQ(profile_.actions().size(), 2U);
     profile_.clearMacro("Macro##all#all#m");
-    const ActionPreference& cleared = profile_.actions().at("Action##whirlen#whirlenmax###DeviceButton_1");
+    const ActionPreference& cleared =
+        profile_.actions().at("Action##whirlen#whirlenmax###DeviceButton_1");
     EXPECT_EQ(cleared.actionType(), 0U);
     EXPECT_EQ(cleared.macroKey(), "");
 }
