@@ -4,12 +4,12 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
+#include "platform/RuntimeFolder.h"
 #include "shared/prefs/TextUtils.h"
 
 namespace fs = std::filesystem;
@@ -22,15 +22,6 @@ constexpr std::string_view kHidrawPrefix = "hidraw";
 constexpr std::string_view kHidIdKey = "HID_ID=";
 // Each location part is printed with four digits; a larger number would shift the rest.
 constexpr unsigned kLargestLocationPart = 9999;
-
-std::string folderFromEnvironment(const char* name, const char* fallback) {
-    const char* value = std::getenv(name);
-    std::string folder = (value != nullptr && value[0] != '\0') ? value : fallback;
-    while (folder.size() > 1 && folder.back() == '/') {
-        folder.pop_back();
-    }
-    return folder;
-}
 
 std::string readSmallFile(const fs::path& path) {
     std::ifstream in(path);
@@ -169,11 +160,11 @@ unsigned nodeNumber(std::string_view name) {
 }  // namespace
 
 std::string DeviceDiscovery::sysfsRoot() {
-    return folderFromEnvironment("WHIRLEN_SYSFS_ROOT", "/sys");
+    return folderFromEnvironment({"WHIRLEN_SYSFS_ROOT"}, "/sys");
 }
 
 std::string DeviceDiscovery::devRoot() {
-    return folderFromEnvironment("WHIRLEN_DEV_ROOT", "/dev");
+    return folderFromEnvironment({"WHIRLEN_DEV_ROOT"}, "/dev");
 }
 
 std::vector<DeviceDiscovery::Device> DeviceDiscovery::scan() {

@@ -8,8 +8,8 @@
 
 // Finds the maker's controllers among the hidraw nodes, from what sysfs tells about each.
 // The sysfs and device folders are /sys and /dev unless $WHIRLEN_SYSFS_ROOT and
-// $WHIRLEN_DEV_ROOT name others (read on every call), so that a whole program can run
-// against a made-up tree.
+// $WHIRLEN_DEV_ROOT name others (absolute paths, read on every call), so that a whole
+// program can run against a made-up tree.
 class DeviceDiscovery {
 public:
     struct Device {

@@ -38,47 +38,54 @@ bool addToEpoll(int epollFd, int fd) {
 
 }  // namespace
 
+std::unique_ptr<HotplugMonitor> HotplugMonitor::create(const std::string& devFolder) {
+    return create(devFolder, Options());
+}
+
 std::unique_ptr<HotplugMonitor> HotplugMonitor::create(const std::string& devFolder,
-                                                       ReadableCheck isReadable,
-                                                       std::chrono::milliseconds retryWindow) {
-    std::string folder = devFolder;
-    while (folder.size() > 1 && folder.back() == '/') {
-        folder.pop_back();
-    }
+                                                       Options options) {
     const int inotifyFd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     const int timerFd = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     const int epollFd = epoll_create1(EPOLL_CLOEXEC);
     if (inotifyFd < 0 || timerFd < 0 || epollFd < 0 ||
-        inotify_add_watch(inotifyFd, folder.c_str(), kAppearMask | kLeaveMask | IN_ONLYDIR) < 0 ||
+        inotify_add_watch(inotifyFd, devFolder.c_str(), kAppearMask | kLeaveMask | IN_ONLYDIR) <
+            0 ||
         !addToEpoll(epollFd, inotifyFd) || !addToEpoll(epollFd, timerFd)) {
-        LogManager::instance().log('E', "Cannot watch device folder %s: %s\n", folder.c_str(),
+        LogManager::instance().log('E', "Cannot watch device folder %s: %s\n", devFolder.c_str(),
                                    std::strerror(errno));
         closeAll({inotifyFd, timerFd, epollFd});
         return nullptr;
     }
-    std::unique_ptr<HotplugMonitor> monitor(new HotplugMonitor(
-        inotifyFd, timerFd, epollFd, std::move(folder), std::move(isReadable), retryWindow));
-    // Nodes that are there but not readable yet are waited for like new ones, so a node
-    // caught halfway through udev's work is not lost.
-    for (const std::string& name : monitor->nodesInFolder()) {
-        if (monitor->isReadable_(monitor->pathOf(name))) {
-            monitor->known_.insert(name);
-        } else {
-            monitor->nodeSeen(name);
-        }
-    }
-    monitor->armRetryTimer();
+    std::unique_ptr<HotplugMonitor> monitor(
+        new HotplugMonitor(inotifyFd, timerFd, epollFd, devFolder, std::move(options)));
+    monitor->takeStock();
     return monitor;
 }
 
 HotplugMonitor::HotplugMonitor(int inotifyFd, int timerFd, int epollFd, std::string folder,
-                               ReadableCheck isReadable, std::chrono::milliseconds retryWindow)
+                               Options options)
     : inotifyFd_(inotifyFd),
       timerFd_(timerFd),
       epollFd_(epollFd),
       folder_(std::move(folder)),
-      isReadable_(std::move(isReadable)),
-      retryWindow_(retryWindow) {}
+      options_(std::move(options)) {}
+
+// Wanted nodes that are there but not readable yet are waited for like new ones, so a node
+// caught halfway through udev's work is not lost.
+void HotplugMonitor::takeStock() {
+    for (const std::string& name : nodesInFolder()) {
+        const std::string path = pathOf(name);
+        if (!options_.isWanted(path)) {
+            continue;
+        }
+        if (options_.isReadable(path)) {
+            known_.insert(name);
+        } else {
+            waiting_[name] = Clock::now() + options_.retryWindow;
+        }
+    }
+    armRetryTimer();
+}
 
 HotplugMonitor::~HotplugMonitor() {
     closeAll({inotifyFd_, timerFd_, epollFd_});
@@ -130,8 +137,8 @@ bool HotplugMonitor::readChanges(std::vector<Event>& events) {
 // The readability check itself happens in retryWaiting(), right after, so that a new node
 // and a node waited for go through the same test.
 void HotplugMonitor::nodeSeen(const std::string& name) {
-    if (known_.count(name) == 0 && waiting_.count(name) == 0) {
-        waiting_[name] = Clock::now() + retryWindow_;
+    if (known_.count(name) == 0 && waiting_.count(name) == 0 && options_.isWanted(pathOf(name))) {
+        waiting_[name] = Clock::now() + options_.retryWindow;
     }
 }
 
@@ -162,11 +169,11 @@ void HotplugMonitor::retryWaiting(std::vector<Event>& events) {
     const Clock::time_point now = Clock::now();
     for (auto at = waiting_.begin(); at != waiting_.end();) {
         const std::string path = pathOf(at->first);
-        if (isReadable_(path)) {
+        if (options_.isReadable(path)) {
             known_.insert(at->first);
             events.push_back(Event{Change::Added, path});
         } else if (now >= at->second) {
-            LogManager::instance().log('W', "Device node %s cannot be opened for reading\n",
+            LogManager::instance().log('W', "Controller node %s cannot be opened for reading\n",
                                        path.c_str());
         } else {
             ++at;
@@ -198,6 +205,10 @@ std::set<std::string> HotplugMonitor::nodesInFolder() const {
 
 std::string HotplugMonitor::pathOf(const std::string& name) const {
     return folder_ + "/" + name;
+}
+
+bool HotplugMonitor::isSupportedController(const std::string& nodePath) {
+    return DeviceDiscovery::inspect(nodePath).has_value();
 }
 
 bool HotplugMonitor::canOpenForReading(const std::string& nodePath) {

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-// Follows hidraw nodes appearing in and leaving the device folder. A new node is reported
-// only once it can be opened for reading, because udev sets its owner and mode just after
-// the kernel makes it; until then it is tried again every 100 ms for a while.
+// Follows the nodes of supported controllers appearing in and leaving the device folder.
+// A new node is reported only once it can be opened for reading, because udev sets its
+// owner and mode just after the kernel makes it; until then it is tried again every 100 ms
+// for a while.
 //
 // Everything runs on the caller's thread: wait until fd() is readable, then call
 // readEvents(). The one descriptor covers both the folder's changes and the retries.
@@ -22,16 +23,24 @@ public:
         std::string nodePath;
         bool operator==(const Event&) const = default;
     };
-    using ReadableCheck = std::function<bool(const std::string& nodePath)>;
+    using NodeCheck = std::function<bool(const std::string& nodePath)>;
 
     static constexpr std::chrono::milliseconds kRetryWindow{2000};
 
-    // Watches `devFolder`. Nodes there already count as known: they are not reported as
-    // added (scan for them after this call, so that none falls between the two), but their
-    // removal is. Null when the folder cannot be watched (logged).
-    static std::unique_ptr<HotplugMonitor> create(
-        const std::string& devFolder, ReadableCheck isReadable = canOpenForReading,
-        std::chrono::milliseconds retryWindow = kRetryWindow);
+    struct Options {
+        // Asked once when a hidraw node appears; sysfs knows the device by then.
+        NodeCheck isWanted = isSupportedController;
+        NodeCheck isReadable = canOpenForReading;
+        // How long a wanted node that cannot be read yet is waited for.
+        std::chrono::milliseconds retryWindow = kRetryWindow;
+    };
+
+    // Watches `devFolder` (as DeviceDiscovery::devRoot() gives it). Wanted nodes there
+    // already count as known: they are not reported as added (scan for them after this
+    // call, so that none falls between the two), but their removal is. Null when the
+    // folder cannot be watched (logged).
+    static std::unique_ptr<HotplugMonitor> create(const std::string& devFolder);
+    static std::unique_ptr<HotplugMonitor> create(const std::string& devFolder, Options options);
     ~HotplugMonitor();
     HotplugMonitor(const HotplugMonitor&) = delete;
     HotplugMonitor& operator=(const HotplugMonitor&) = delete;
@@ -41,13 +50,14 @@ public:
     // is removed only after it was known, and added only while it is not.
     std::vector<Event> readEvents();
 
+    static bool isSupportedController(const std::string& nodePath);
     static bool canOpenForReading(const std::string& nodePath);
 
 private:
     using Clock = std::chrono::steady_clock;
 
-    HotplugMonitor(int inotifyFd, int timerFd, int epollFd, std::string folder,
-                   ReadableCheck isReadable, std::chrono::milliseconds retryWindow);
+    HotplugMonitor(int inotifyFd, int timerFd, int epollFd, std::string folder, Options options);
+    void takeStock();
     bool readChanges(std::vector<Event>& events);
     void nodeSeen(const std::string& name);
     void nodeGone(const std::string& name, std::vector<Event>& events);
@@ -61,8 +71,7 @@ private:
     int timerFd_;
     int epollFd_;
     std::string folder_;
-    ReadableCheck isReadable_;
-    std::chrono::milliseconds retryWindow_;
+    Options options_;
     std::set<std::string> known_;
     // Nodes not yet readable, with the time at which they are given up.
     std::map<std::string, Clock::time_point> waiting_;

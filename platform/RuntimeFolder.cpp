@@ -3,8 +3,13 @@
 #include <cstdlib>
 
 std::string runtimeFolder() {
-    std::string folder = "/tmp";
-    for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
+    return folderFromEnvironment({"XDG_RUNTIME_DIR", "TMPDIR"}, "/tmp");
+}
+
+std::string folderFromEnvironment(std::initializer_list<const char*> names,
+                                  const std::string& fallback) {
+    std::string folder = fallback;
+    for (const char* name : names) {
         const char* value = std::getenv(name);
         if (value != nullptr && value[0] == '/') {
             folder = value;

@@ -139,7 +139,7 @@ TEST_F(DeviceDiscoveryTest, RootsComeFromTheEnvironmentAtEachCall) {
     EXPECT_THAT(scannedNodes(), ::testing::ElementsAre("/somewhere/dev/hidraw3"));
 
     environment.unset("WHIRLEN_SYSFS_ROOT");
-    environment.set("WHIRLEN_DEV_ROOT", "");
+    environment.set("WHIRLEN_DEV_ROOT", "relative/dev");
     EXPECT_EQ(DeviceDiscovery::sysfsRoot(), "/sys");
     EXPECT_EQ(DeviceDiscovery::devRoot(), "/dev");
 }

@@ -14,6 +14,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/FakeDeviceTree.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
 
@@ -24,14 +26,18 @@ using Event = HotplugMonitor::Event;
 using ::testing::ElementsAre;
 
 constexpr int kWakeTimeoutMs = 10000;
+// A hidraw node of some other device.
+constexpr const char* kUnwanted = "hidraw9";
 
 class HotplugMonitorTest : public ::testing::Test {
 protected:
     std::unique_ptr<HotplugMonitor> watch(
         std::chrono::milliseconds retryWindow = HotplugMonitor::kRetryWindow) {
-        return HotplugMonitor::create(
-            dev.path().string(), [this](const std::string&) { return readable.load(); },
-            retryWindow);
+        HotplugMonitor::Options options;
+        options.isWanted = [this](const std::string& path) { return path != node(kUnwanted); };
+        options.isReadable = [this](const std::string&) { return readable.load(); };
+        options.retryWindow = retryWindow;
+        return HotplugMonitor::create(dev.path().string(), options);
     }
 
     std::string node(const std::string& name) const { return dev.file(name); }
@@ -83,25 +89,29 @@ TEST_F(HotplugMonitorTest, NodesCreatedRemovedAndMovedAreReported) {
     EXPECT_THAT(nextEvents(*monitor), ElementsAre(removed("hidraw2")));
 }
 
-TEST_F(HotplugMonitorTest, OtherNamesAreIgnored) {
+TEST_F(HotplugMonitorTest, OtherNamesAndUnwantedNodesAreIgnored) {
     std::unique_ptr<HotplugMonitor> monitor = watch();
     ASSERT_NE(monitor, nullptr);
 
-    for (const char* name : {"hidraw", "hidraw1a", "event3", "hidraw2.tmp"}) {
+    const std::vector<std::string> ignored = {"hidraw", "hidraw1a", "event3", "hidraw2.tmp",
+                                              kUnwanted};
+    for (const std::string& name : ignored) {
         makeNode(name);
     }
     writeFileBytes(node("hidraw5~"), "");
     makeNode("hidraw4");
     EXPECT_THAT(nextEvents(*monitor), ElementsAre(added("hidraw4")));
 
-    for (const char* name : {"hidraw", "hidraw1a", "event3", "hidraw2.tmp", "hidraw4"}) {
+    for (const std::string& name : ignored) {
         removeNode(name);
     }
+    removeNode("hidraw4");
     EXPECT_THAT(nextEvents(*monitor), ElementsAre(removed("hidraw4")));
 }
 
 TEST_F(HotplugMonitorTest, NodesPresentAtStartAreKnownAndTheirRemovalReported) {
     makeNode("hidraw0");
+    makeNode(kUnwanted);
     std::unique_ptr<HotplugMonitor> monitor = watch();
     ASSERT_NE(monitor, nullptr);
 
@@ -110,6 +120,7 @@ TEST_F(HotplugMonitorTest, NodesPresentAtStartAreKnownAndTheirRemovalReported) {
     makeNode("hidraw1");
     EXPECT_THAT(nextEvents(*monitor), ElementsAre(added("hidraw1")));
 
+    removeNode(kUnwanted);
     removeNode("hidraw0");
     EXPECT_THAT(nextEvents(*monitor), ElementsAre(removed("hidraw0")));
 }
@@ -169,6 +180,28 @@ TEST_F(HotplugMonitorTest, ANodeRemovedWhileWaitedForIsNeverReported) {
     readable = true;
     makeNode("hidraw8");
     EXPECT_THAT(nextEvents(*monitor), ElementsAre(added("hidraw8")));
+}
+
+// The checks a program gets without choosing: sysfs says which nodes are controllers, and
+// the node has to open.
+TEST(HotplugMonitorDefaultsTest, SupportedControllersOfTheDeviceTreeAreFollowed) {
+    FakeDeviceTree tree;
+    ScopedEnvironment environment;
+    environment.set("WHIRLEN_SYSFS_ROOT", tree.sysfsRoot());
+    environment.set("WHIRLEN_DEV_ROOT", tree.devRoot());
+    ASSERT_TRUE(tree.addHidraw(0, 0x0F1E, 0x30));
+    std::unique_ptr<HotplugMonitor> monitor = HotplugMonitor::create(tree.devRoot());
+    ASSERT_NE(monitor, nullptr);
+
+    ASSERT_TRUE(tree.addHidraw(1, 0x0F1E, 0x31));
+    ASSERT_TRUE(tree.addHidraw(2, 0x0F1E, 0x20));
+    EXPECT_THAT(nextEvents(*monitor), ElementsAre(Event{Change::Added, tree.nodePath(2)}));
+
+    tree.removeHidraw(1);
+    tree.removeHidraw(2);
+    tree.removeHidraw(0);
+    EXPECT_THAT(nextEvents(*monitor), ElementsAre(Event{Change::Removed, tree.nodePath(2)},
+                                                  Event{Change::Removed, tree.nodePath(0)}));
 }
 
 TEST_F(HotplugMonitorTest, AMissingFolderCannotBeWatched) {
