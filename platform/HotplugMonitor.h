@@ -28,7 +28,7 @@ public:
     static constexpr std::chrono::milliseconds kRetryWindow{2000};
 
     struct Options {
-        // Asked once when a hidraw node appears; sysfs knows the device by then.
+        // Asked when a hidraw node appears or changes mode; sysfs knows the device by then.
         NodeCheck isWanted = isSupportedController;
         NodeCheck isReadable = canOpenForReading;
         // How long a wanted node that cannot be read yet is waited for.
