@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCResponseConnectedDevices.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
 
@@ -15,36 +14,12 @@ namespace {
 using namespace std::chrono_literals;
 using Bytes = std::vector<uint8_t>;
 using ipctest::acceptRaw;
+using ipctest::AnnouncingClient;
 using ipctest::readRaw;
 using ipctest::sendRaw;
 
 const Bytes kRequestFrame{0x23, 0x5F, 1, 0, 0, 0, 0, 0, 0, 0};
 const Bytes kPrefsFrame{0x23, 0x5F, 3, 0, 0, 0, 3, 0, 0, 0, '{', '}', 0};
-
-// Announces itself on each connection as the configuration program does:
-// a device-list request, then a preferences update.
-class AnnouncingClient : public IPCClient {
-public:
-    ~AnnouncingClient() override { stop(); }
-
-    void onMessage(const uint8_t* bytes, size_t length) override { received.add(bytes, length); }
-    void onConnected() override {
-        while (holdAnnouncement) {
-            std::this_thread::sleep_for(1ms);
-        }
-        IPCPrefsUpdateMessage prefs;
-        prefs.setText("{}");
-        const bool sentRequest = sendMessage(IPCMessage(IPCMessageType::RequestDevices));
-        const bool sentPrefs = sendMessage(prefs);
-        lastAnnouncementSent = sentRequest && sentPrefs;
-        ++connections;
-    }
-
-    ipctest::FrameRecorder received;
-    std::atomic<int> connections{0};
-    std::atomic<bool> holdAnnouncement{false};
-    std::atomic<bool> lastAnnouncementSent{false};
-};
 
 class IPCClientTest : public testing::Test {
 protected:
@@ -135,7 +110,7 @@ TEST_F(IPCClientTest, AgentClosingTheConnectionMakesTheClientReconnectAndAnnounc
     ASSERT_TRUE(acceptAnnouncedClient());
     ASSERT_TRUE(acceptAnnouncedClient());  // closes the first connection
     ASSERT_TRUE(acceptAnnouncedClient());
-    EXPECT_EQ(client.connections, 3);
+    EXPECT_TRUE(ipctest::waitUntil([&] { return client.connections == 3; }));
 }
 
 TEST_F(IPCClientTest, SendingToAClosedAgentFailsWithoutSigpipe) {

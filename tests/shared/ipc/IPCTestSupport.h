@@ -3,6 +3,7 @@
 // Helpers for tests of both ends of the agent link: a private runtime folder
 // per test, raw sockets for the other end, and waiting on conditions.
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -20,7 +21,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "shared/ipc/IPCClient.h"
 #include "shared/ipc/IPCFrameAssembler.h"
+#include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCSocketPath.h"
 
 namespace ipctest {
@@ -205,5 +208,30 @@ inline bool peerClosed(int socket) {
     }
     return false;
 }
+
+// Announces itself on each connection as the configuration program does:
+// a device-list request, then a preferences update.
+class AnnouncingClient : public IPCClient {
+public:
+    ~AnnouncingClient() override { stop(); }
+
+    void onMessage(const uint8_t* bytes, size_t length) override { received.add(bytes, length); }
+    void onConnected() override {
+        while (holdAnnouncement) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        IPCPrefsUpdateMessage prefs;
+        prefs.setText("{}");
+        const bool sentRequest = sendMessage(IPCMessage(IPCMessageType::RequestDevices));
+        const bool sentPrefs = sendMessage(prefs);
+        lastAnnouncementSent = sentRequest && sentPrefs;
+        ++connections;
+    }
+
+    FrameRecorder received;
+    std::atomic<int> connections{0};
+    std::atomic<bool> holdAnnouncement{false};
+    std::atomic<bool> lastAnnouncementSent{false};
+};
 
 }  // namespace ipctest
