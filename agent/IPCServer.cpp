@@ -5,7 +5,6 @@
 #include <iterator>
 #include <system_error>
 
-#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,23 +22,12 @@ constexpr size_t kWakeIndex = 0;
 constexpr size_t kListenIndex = 1;
 constexpr size_t kFirstClientIndex = 2;
 
-int pollMilliseconds(std::chrono::milliseconds duration) {
-    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, duration.count()));
-}
-
 }  // namespace
 
-IPCServer::IPCServer() : wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-    if (wakeFd_ < 0) {
-        LogManager::instance().log('E', "Unable to create IPC server wake event: %d\n", errno);
-    }
-}
+IPCServer::IPCServer() = default;
 
 IPCServer::~IPCServer() {
     stop();
-    if (wakeFd_ >= 0) {
-        ::close(wakeFd_);
-    }
 }
 
 void IPCServer::onMessage(const uint8_t* /*bytes*/, size_t /*length*/) {}
@@ -53,7 +41,7 @@ bool IPCServer::start() {
     if (!startListening()) {
         return false;
     }
-    drainWake();
+    wake_.drain();
     running_ = true;
     try {
         thread_ = std::thread(&IPCServer::serverLoop, this);
@@ -68,7 +56,7 @@ bool IPCServer::start() {
 
 void IPCServer::stop() {
     running_ = false;
-    wake();
+    wake_.signal();
     // From its own thread (a handler) the loop ends after the current pass.
     if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) {
         thread_.join();
@@ -116,7 +104,7 @@ void IPCServer::serverLoop() {
     std::vector<IPCFrame> frames;
     while (running_) {
         buildPollSet(fds);
-        const int ready = ::poll(fds.data(), fds.size(), pollMilliseconds(pollTimeout_));
+        const int ready = ::poll(fds.data(), fds.size(), IPCWakeEvent::pollTimeout(pollTimeout_));
         if (ready < 0 && errno == EINTR) {
             continue;
         }
@@ -127,7 +115,7 @@ void IPCServer::serverLoop() {
             break;
         }
         if (fds[kWakeIndex].revents != 0) {
-            drainWake();
+            wake_.drain();
         }
         serviceClients(fds, frames);
         for (const IPCFrame& frame : frames) {
@@ -141,7 +129,7 @@ void IPCServer::serverLoop() {
 void IPCServer::buildPollSet(std::vector<pollfd>& fds) {
     std::lock_guard lock(clientLock_);
     fds.assign(kFirstClientIndex, pollfd{});
-    fds[kWakeIndex] = {wakeFd_, POLLIN, 0};
+    fds[kWakeIndex] = {wake_.fd(), POLLIN, 0};
     fds[kListenIndex] = {listenSocket_, POLLIN, 0};
     for (const Client& client : clients_) {
         const short events = static_cast<short>(POLLIN | (client.pending.empty() ? 0 : POLLOUT));
@@ -229,7 +217,7 @@ void IPCServer::broadcast(const IPCMessage& message) {
         }
     }
     if (serverMustLook) {
-        wake();
+        wake_.signal();
     }
 }
 
@@ -283,19 +271,5 @@ void IPCServer::closeAll() {
     if (listenSocket_ >= 0) {
         ::close(listenSocket_);
         listenSocket_ = -1;
-    }
-}
-
-void IPCServer::wake() {
-    if (wakeFd_ >= 0) {
-        const uint64_t one = 1;
-        [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof(one));
-    }
-}
-
-void IPCServer::drainWake() {
-    uint64_t count = 0;
-    if (wakeFd_ >= 0) {
-        [[maybe_unused]] const ssize_t got = ::read(wakeFd_, &count, sizeof(count));
     }
 }

@@ -12,6 +12,7 @@
 
 #include "shared/ipc/IPCFrameAssembler.h"
 #include "shared/ipc/IPCMessage.h"
+#include "shared/ipc/IPCWakeEvent.h"
 
 // The agent's end of the agent link: owns the socket file, accepts up to
 // kMaxClients configuration-program clients, cuts what each sends into frames
@@ -77,12 +78,11 @@ private:
     bool sendOrQueue(Client& client, const std::vector<uint8_t>& bytes);
     void flushPending(Client& client);
     void closeAll();
-    void wake();
-    void drainWake();
 
     std::atomic<bool> running_{false};
     std::thread thread_;
-    int wakeFd_ = -1;
+    // Cuts the poll short for stop() and for broadcasts that leave work.
+    IPCWakeEvent wake_;
     std::chrono::milliseconds pollTimeout_{2000};
     // The client lock: guards everything below.
     mutable std::mutex clientLock_;

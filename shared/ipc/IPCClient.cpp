@@ -1,12 +1,10 @@
 #include "shared/ipc/IPCClient.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -33,23 +31,12 @@ bool sendAll(int socket, const uint8_t* bytes, size_t length) {
     return true;
 }
 
-int pollMilliseconds(std::chrono::milliseconds duration) {
-    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, duration.count()));
-}
-
 }  // namespace
 
-IPCClient::IPCClient() : wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-    if (wakeFd_ < 0) {
-        LogManager::instance().log('E', "Unable to create IPC client wake event: %d\n", errno);
-    }
-}
+IPCClient::IPCClient() = default;
 
 IPCClient::~IPCClient() {
     stop();
-    if (wakeFd_ >= 0) {
-        ::close(wakeFd_);
-    }
 }
 
 bool IPCClient::start() {
@@ -58,7 +45,7 @@ bool IPCClient::start() {
         return false;
     }
     stop();
-    drainWake();
+    wake_.drain();
     running_ = true;
     try {
         thread_ = std::thread(&IPCClient::receiveLoop, this);
@@ -72,10 +59,7 @@ bool IPCClient::start() {
 
 void IPCClient::stop() {
     running_ = false;
-    if (wakeFd_ >= 0) {
-        const uint64_t one = 1;
-        [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof(one));
-    }
+    wake_.signal();
     // From its own thread the loop ends by itself after the current callback.
     if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) {
         thread_.join();
@@ -167,8 +151,8 @@ void IPCClient::closeSocket() {
 
 // False when the connection is gone.
 bool IPCClient::waitAndRead(IPCFrameAssembler& assembler) {
-    pollfd fds[2] = {{socket_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
-    const int ready = ::poll(fds, 2, pollMilliseconds(keepAliveInterval_));
+    pollfd fds[2] = {{socket_, POLLIN, 0}, {wake_.fd(), POLLIN, 0}};
+    const int ready = ::poll(fds, 2, IPCWakeEvent::pollTimeout(keepAliveInterval_));
     if (ready < 0) {
         if (errno == EINTR) {
             return true;
@@ -181,7 +165,7 @@ bool IPCClient::waitAndRead(IPCFrameAssembler& assembler) {
         return true;
     }
     if (fds[1].revents != 0) {
-        drainWake();
+        wake_.drain();
     }
     return fds[0].revents == 0 || readAvailable(assembler);
 }
@@ -207,16 +191,6 @@ void IPCClient::pause(std::chrono::milliseconds delay) {
         if (left.count() <= 0) {
             return;
         }
-        pollfd fd{wakeFd_, POLLIN, 0};
-        if (::poll(&fd, 1, pollMilliseconds(left)) > 0) {
-            drainWake();
-        }
-    }
-}
-
-void IPCClient::drainWake() {
-    uint64_t count = 0;
-    if (wakeFd_ >= 0) {
-        [[maybe_unused]] const ssize_t got = ::read(wakeFd_, &count, sizeof(count));
+        wake_.waitFor(left);
     }
 }

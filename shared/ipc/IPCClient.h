@@ -10,6 +10,7 @@
 
 #include "shared/ipc/IPCFrameAssembler.h"
 #include "shared/ipc/IPCMessage.h"
+#include "shared/ipc/IPCWakeEvent.h"
 
 // The configuration program's end of the agent link. Its own thread connects
 // to the agent's socket, waits and retries while the agent is not there, tells
@@ -50,7 +51,6 @@ private:
     void sendKeepAlive();
     // Sleeps for the delay unless stop() comes first.
     void pause(std::chrono::milliseconds delay);
-    void drainWake();
 
     // Written only by the link's thread, under the lock; other threads read
     // it under the lock, so a socket is never closed in the middle of a send.
@@ -59,7 +59,7 @@ private:
     std::thread thread_;
     std::mutex socketLock_;
     // Signalled by stop() to cut short any wait of the link's thread.
-    int wakeFd_ = -1;
+    IPCWakeEvent wake_;
     std::chrono::milliseconds reconnectDelay_{5000};
     std::chrono::milliseconds keepAliveInterval_{2000};
 };
