@@ -141,6 +141,11 @@ TEST_F(IPCServerTest, BadInputFromOneClientLeavesEveryClientServed) {
                            '#', '_', 0, 1, 0, 0, 0,    0,    0,    0};
     ASSERT_TRUE(sendRaw(bad, garbage));
     ASSERT_TRUE(sendRaw(bad, badHeaders));
+    // A frame cut short by its sender's going.
+    const int truncating = connectRaw();
+    const Bytes whole = prefsFrame(100);
+    ASSERT_TRUE(sendRaw(truncating, Bytes(whole.begin(), whole.begin() + 30)));
+    ::close(truncating);
     ASSERT_TRUE(sendRaw(good, kRequestFrame));
     ASSERT_EQ(readFrames(good, 1).size(), 1u);
     // However the garbage ended, a run without a marker longer than any
