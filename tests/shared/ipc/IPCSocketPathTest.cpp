@@ -1,41 +1,27 @@
 #include "shared/ipc/IPCSocketPath.h"
 
-#include <array>
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ScopedEnvironment.h"
+
 namespace {
 
-// Sets or clears the two variables the path depends on, restoring them after.
 class IPCSocketPathTest : public testing::Test {
 protected:
-    void SetUp() override {
-        for (const char* name : kNames) {
-            const char* value = std::getenv(name);
-            saved_.push_back(value ? std::optional<std::string>(value) : std::nullopt);
-        }
-    }
-    void TearDown() override {
-        for (size_t i = 0; i < kNames.size(); ++i) {
-            set(kNames[i], saved_[i]);
-        }
-    }
-    static void set(const char* name, const std::optional<std::string>& value) {
+    void set(const char* name, const std::optional<std::string>& value) {
         if (value) {
-            ::setenv(name, value->c_str(), 1);
+            environment.set(name, *value);
         } else {
-            ::unsetenv(name);
+            environment.unset(name);
         }
     }
 
-    static constexpr std::array<const char*, 2> kNames{"XDG_RUNTIME_DIR", "TMPDIR"};
-    std::vector<std::optional<std::string>> saved_;
+    ScopedEnvironment environment;
 };
 
 TEST_F(IPCSocketPathTest, PrefersRuntimeFolderThenTmpdirThenTmp) {

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <mutex>
@@ -25,6 +24,8 @@
 #include "shared/ipc/IPCFrameAssembler.h"
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCSocketPath.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace ipctest {
 
@@ -34,29 +35,11 @@ constexpr auto kPatience = std::chrono::seconds(20);
 // Points XDG_RUNTIME_DIR at a fresh folder for the life of the object.
 class TempRuntimeDir {
 public:
-    TempRuntimeDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ipcXXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-        const char* old = std::getenv("XDG_RUNTIME_DIR");
-        hadOld_ = old != nullptr;
-        old_ = hadOld_ ? old : "";
-        ::setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
-    }
-    ~TempRuntimeDir() {
-        if (hadOld_) {
-            ::setenv("XDG_RUNTIME_DIR", old_.c_str(), 1);
-        } else {
-            ::unsetenv("XDG_RUNTIME_DIR");
-        }
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& path() const { return path_; }
+    TempRuntimeDir() { environment_.set("XDG_RUNTIME_DIR", folder_.path().string()); }
 
 private:
-    std::string path_;
-    std::string old_;
-    bool hadOld_ = false;
+    TemporaryFolder folder_{"ipc"};
+    ScopedEnvironment environment_;
 };
 
 inline bool waitUntil(const std::function<bool()>& condition) {
