@@ -1,29 +1,19 @@
 #include "shared/ipc/IPCSocketPath.h"
 
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 
+#include "platform/RuntimeFolder.h"
 #include "shared/prefs/LogManager.h"
 
 namespace {
 
 constexpr const char* kSocketName = "pelwhirlenlisten";
 
-std::string runtimeDirectory() {
-    for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && value[0] != '\0') {
-            return value;
-        }
-    }
-    return "/tmp";
-}
-
 }  // namespace
 
 std::string ipcSocketPath() {
-    std::string path = runtimeDirectory();
+    std::string path = runtimeFolder();
     if (path.back() != '/') {
         path += '/';
     }
