@@ -1,0 +1,487 @@
+#include "shared/prefs/PreferencesStore.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <utility>
+
+#include "shared/prefs/AtomicWrite.h"
+#include "shared/prefs/FileUtils.h"
+#include "shared/prefs/JsonText.h"
+#include "shared/prefs/LogManager.h"
+#include "shared/prefs/NameTables.h"
+#include "shared/prefs/Paths.h"
+#include "shared/prefs/PreferenceJsonKeys.h"
+
+namespace {
+
+constexpr const char* kDefaultProfileName = "default";
+constexpr uint32_t kWhirlenDeviceType = 1;
+constexpr uint32_t kDeviceModels[] = {1, 2};
+constexpr const char* kDamagedSuffix = ".damaged";
+// Bounds the search for a free name beside a damaged file.
+constexpr int kMaxDamagedCopies = 1000;
+
+LogManager& logger() {
+    return LogManager::instance();
+}
+
+std::string keyName(PreferenceJsonKey key) {
+    return std::string(preferenceJsonKeyName(key));
+}
+
+// Calls read(element, index) for each element of the array member; a member
+// that is present but not an array is logged and skipped.
+template <typename Read>
+void forEachElement(const nlohmann::json& document, PreferenceJsonKey key, Read read) {
+    const nlohmann::json* array = preferenceJsonValue(key, document);
+    if (array == nullptr) {
+        return;
+    }
+    if (!array->is_array()) {
+        logger().log('E', "Ignored %s: not an array", keyName(key).c_str());
+        return;
+    }
+    for (std::size_t i = 0; i < array->size(); ++i) {
+        read((*array)[i], i);
+    }
+}
+
+void logSkipped(PreferenceJsonKey key, std::size_t index) {
+    logger().log('W', "Ignored invalid entry %zu of %s", index, keyName(key).c_str());
+}
+
+std::string damagedCopyName(const std::string& path, int attempt) {
+    std::string name = path + kDamagedSuffix;
+    if (attempt > 0) {
+        name += "." + std::to_string(attempt);
+    }
+    return name;
+}
+
+bool pathIsFree(const std::string& path) {
+    std::error_code error;
+    return !std::filesystem::exists(std::filesystem::symlink_status(path, error)) && !error;
+}
+
+bool hasJsonExtension(const std::filesystem::path& path) {
+    const std::string extension = path.extension().string();
+    return extension == ".json" || extension == ".JSON";
+}
+
+}  // namespace
+
+PreferencesStore& PreferencesStore::instance() {
+    static PreferencesStore store;
+    return store;
+}
+
+PreferencesStore::PreferencesStore() : previousLookup_(&PreferencesLookup::current()) {
+    PreferencesLookup::install(this);
+}
+
+PreferencesStore::PreferencesStore(PreferencesStorePaths paths)
+    : fixedPaths_(std::move(paths)), previousLookup_(&PreferencesLookup::current()) {
+    PreferencesLookup::install(this);
+}
+
+PreferencesStore::~PreferencesStore() {
+    if (&PreferencesLookup::current() == this) {
+        PreferencesLookup::install(previousLookup_);
+    }
+}
+
+PreferencesStorePaths PreferencesStore::paths() const {
+    if (fixedPaths_) {
+        return *fixedPaths_;
+    }
+    return {defaultPreferencesFilePath(), profileBindFilePath(), backupPreferencesFilePath()};
+}
+
+void PreferencesStore::load() {
+    {
+        std::lock_guard lock(dataLock_);
+        const PreferencesStorePaths files = paths();
+        const bool replace = std::exchange(replacePending_, false);
+        const bool merged = loadPass({files.defaultFile}, replace);
+        // Only a missing file is healed; a damaged one is kept for the user.
+        if (!merged && !fileExists(files.defaultFile) && restoreBackup()) {
+            loadPass({files.defaultFile}, replace);
+        }
+        ensureDefaultProfile();
+        // Again, for the "default" profiles just added.
+        loadProfileBind();
+        factoryProfiles_ = loadProfilesFromFile(files.backupFile);
+    }
+    notifySubscribers();
+}
+
+void PreferencesStore::reload(bool restore) {
+    {
+        std::lock_guard lock(dataLock_);
+        replacePending_ = true;
+    }
+    if (restore) {
+        restoreBackup();
+        load();
+    }
+}
+
+bool PreferencesStore::loadPass(const std::vector<std::string>& files, bool replace) {
+    bool merged = false;
+    for (const std::string& path : files) {
+        const JsonText text = readJsonFile(path);
+        if (!readable(path, text) || merged) {
+            continue;
+        }
+        merged = mergeDocument(text.value, replace);
+        markDamaged(path, !merged || text.status != JsonTextStatus::Parsed);
+    }
+    return merged;
+}
+
+// Logs why a file cannot be used and remembers an existing one as damaged.
+bool PreferencesStore::readable(const std::string& path, const JsonText& text) {
+    switch (text.status) {
+        case JsonTextStatus::Parsed:
+            return true;
+        case JsonTextStatus::RepairedUtf8:
+            logger().log('W', "Invalid UTF-8 replaced in %s", path.c_str());
+            return true;
+        case JsonTextStatus::Unreadable:
+            logger().log('E', "Error loading file: %s", path.c_str());
+            break;
+        case JsonTextStatus::TooDeep:
+            logger().log('E', "Error parse file: %s", path.c_str());
+            logger().log('E', "Nested deeper than %zu levels", kMaxJsonNesting);
+            break;
+        case JsonTextStatus::SyntaxError:
+            logger().log('E', "Error parse file: %s", path.c_str());
+            break;
+    }
+    markDamaged(path, fileExists(path));
+    return false;
+}
+
+bool PreferencesStore::fromJson(const nlohmann::json& document) {
+    return mergeDocument(document, false);
+}
+
+bool PreferencesStore::mergeDocument(const nlohmann::json& document, bool replace) {
+    std::lock_guard lock(dataLock_);
+    const std::optional<Version> version = readVersion(document);
+    if (!version) {
+        return false;
+    }
+    try {
+        if (replace) {
+            profiles_.clear();
+            contexts_.clear();
+            macros_.clear();
+        }
+        version_ = *version;
+        readComment(document);
+        // Profiles' actions name contexts and macros, so those come first.
+        mergeContexts(document);
+        mergeMacros(document);
+        for (auto& [key, profile] : readProfiles(document)) {
+            profiles_.try_emplace(key, std::move(profile));
+        }
+        loadProfileBind();
+    } catch (const std::exception& error) {
+        logger().log('E', "Error merging preferences: %s", error.what());
+        return false;
+    }
+    return true;
+}
+
+std::optional<PreferencesStore::Version> PreferencesStore::readVersion(
+    const nlohmann::json& document) const {
+    if (!document.is_object()) {
+        logger().log('E', "Preference document is not a JSON object");
+        return std::nullopt;
+    }
+    Version version;
+    for (const auto& [key, field] : {std::pair{PreferenceJsonKey::MajorVersion, &version.major},
+                                     std::pair{PreferenceJsonKey::MinorVersion, &version.minor}}) {
+        if (!readPreferenceJsonInt32(document, key, *field)) {
+            logger().log('E', "Error finding %s", keyName(key).c_str());
+            return std::nullopt;
+        }
+    }
+    if (version.major < 1 || version.minor < 0) {
+        logger().log('E', "Unsupported preference file version %d.%d", version.major, version.minor);
+        return std::nullopt;
+    }
+    return version;
+}
+
+void PreferencesStore::readComment(const nlohmann::json& document) {
+    if (!readPreferenceJsonString(document, PreferenceJsonKey::Comment, comment_)) {
+        logger().log('E', "Error finding %s", keyName(PreferenceJsonKey::Comment).c_str());
+    }
+}
+
+void PreferencesStore::mergeContexts(const nlohmann::json& document) {
+    const auto key = PreferenceJsonKey::AppContextConfigurations;
+    forEachElement(document, key, [&](const nlohmann::json& element, std::size_t index) {
+        ApplicationContextConfiguration context;
+        if (!element.is_object() || !context.fromJson(element) || context.configName().empty()) {
+            logSkipped(key, index);
+            return;
+        }
+        // The last one of a name wins, also over one already stored.
+        contexts_.insert_or_assign(context.configName(), context);
+    });
+}
+
+void PreferencesStore::mergeMacros(const nlohmann::json& document) {
+    const auto key = PreferenceJsonKey::Macros;
+    forEachElement(document, key, [&](const nlohmann::json& element, std::size_t index) {
+        auto macro = std::make_shared<MacroPreference>();
+        if (!macro->fromJson(element) || !macro->isValid()) {
+            logSkipped(key, index);
+            return;
+        }
+        // The first one of a key wins, also when it is already stored.
+        macros_.try_emplace(macro->key(), std::move(macro));
+    });
+}
+
+ProfileMap PreferencesStore::readProfiles(const nlohmann::json& document) const {
+    ProfileMap profiles;
+    const auto key = PreferenceJsonKey::ProfilesPreferences;
+    forEachElement(document, key, [&](const nlohmann::json& element, std::size_t index) {
+        auto profile = std::make_shared<ProfilePreference>();
+        if (!profile->fromJson(element) || !profile->isValid()) {
+            logSkipped(key, index);
+            return;
+        }
+        // The file has no member for the flag: the name carries it.
+        profile->setDefault(profile->name() == kDefaultProfileName);
+        profiles.try_emplace(profile->key(), std::move(profile));
+    });
+    return profiles;
+}
+
+nlohmann::json PreferencesStore::toJson() const {
+    std::lock_guard lock(dataLock_);
+    nlohmann::json document = nlohmann::json::object();
+    setPreferenceJsonInt(document, PreferenceJsonKey::MajorVersion, 1);
+    setPreferenceJsonInt(document, PreferenceJsonKey::MinorVersion, 1);
+    setPreferenceJsonString(document, PreferenceJsonKey::Comment, comment_);
+    const auto appendAll = [&](PreferenceJsonKey key, const auto& map, auto write) {
+        nlohmann::json array = nlohmann::json::array();
+        for (const auto& [name, item] : map) {
+            nlohmann::json element = nlohmann::json::object();
+            if (write(item, element)) {
+                array.push_back(std::move(element));
+            }
+        }
+        setPreferenceJsonValue(document, key, std::move(array));
+    };
+    const auto shared = [](const auto& item, nlohmann::json& json) { return item->toJson(json); };
+    appendAll(PreferenceJsonKey::ProfilesPreferences, profiles_, shared);
+    appendAll(PreferenceJsonKey::Macros, macros_, shared);
+    appendAll(PreferenceJsonKey::AppContextConfigurations, contexts_,
+              [](const auto& item, nlohmann::json& json) { return item.toJson(json); });
+    return document;
+}
+
+bool PreferencesStore::save() {
+    const bool saved = writeJsonFile(paths().defaultFile);
+    if (!saved) {
+        logger().log('E', "Error saving to file action changes");
+    }
+    return saved;
+}
+
+bool PreferencesStore::writeJsonFile(const std::string& path) {
+    if (path.empty()) {
+        logger().log('E', "Path where to save is empty!");
+        return false;
+    }
+    std::lock_guard lock(dataLock_);
+    if (!replaceFile(path, dumpJsonText(toJson(), 2) + "\n")) {
+        logger().log('E', "Unable to create file: %s", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+void PreferencesStore::loadProfileBind() {
+    std::lock_guard lock(dataLock_);
+    const std::string path = paths().profileBindFile;
+    if (path.empty()) {
+        logger().log('E', "Invalid profile bind path");
+        return;
+    }
+    const JsonText text = readJsonFile(path);
+    if (text.status == JsonTextStatus::Unreadable) {
+        logger().log('E', "Error loading profile bind file: %s", path.c_str());
+        markDamaged(path, fileExists(path));
+        return;
+    }
+    if (!text.usable()) {
+        logger().log('E', "Error parse profile bind file: %s", path.c_str());
+        markDamaged(path, true);
+        return;
+    }
+    markDamaged(path, text.status != JsonTextStatus::Parsed);
+    forEachElement(text.value, PreferenceJsonKey::ProfileBind, [&](const nlohmann::json& element,
+                                                                   std::size_t) {
+        std::string deviceId;
+        std::string profileKey;
+        if (readPreferenceJsonString(element, PreferenceJsonKey::DeviceID, deviceId) &&
+            readPreferenceJsonString(element, PreferenceJsonKey::ProfileID, profileKey) &&
+            !deviceId.empty() && profiles_.count(profileKey) != 0) {
+            bindings_.insert_or_assign(deviceId, profileKey);
+        }
+    });
+}
+
+bool PreferencesStore::saveProfileBind() {
+    std::lock_guard lock(dataLock_);
+    const std::string path = paths().profileBindFile;
+    if (!replaceFile(path, dumpJsonText(profileBindToJson(), -1) + "\n")) {
+        logger().log('E', "Unable to create file: %s", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+nlohmann::json PreferencesStore::profileBindToJson() const {
+    std::lock_guard lock(dataLock_);
+    nlohmann::json array = nlohmann::json::array();
+    for (const auto& [deviceId, profileKey] : bindings_) {
+        nlohmann::json element = nlohmann::json::object();
+        setPreferenceJsonString(element, PreferenceJsonKey::DeviceID, deviceId);
+        setPreferenceJsonString(element, PreferenceJsonKey::ProfileID, profileKey);
+        array.push_back(std::move(element));
+    }
+    nlohmann::json document = nlohmann::json::object();
+    setPreferenceJsonValue(document, PreferenceJsonKey::ProfileBind, std::move(array));
+    return document;
+}
+
+bool PreferencesStore::restoreBackup() {
+    std::lock_guard lock(dataLock_);
+    const PreferencesStorePaths files = paths();
+    if (!fileExists(files.backupFile)) {
+        logger().log('E', "Pref backup file not found");
+        return false;
+    }
+    std::string contents;
+    if (!readWholeFile(files.backupFile, contents)) {
+        logger().log('E', "Error loading file: %s", files.backupFile.c_str());
+        return false;
+    }
+    return replaceFile(files.defaultFile, contents);
+}
+
+ProfileMap PreferencesStore::loadProfilesFromFile(const std::string& path) {
+    std::lock_guard lock(dataLock_);
+    const JsonText text = readJsonFile(path);
+    if (!readable(path, text)) {
+        return {};
+    }
+    return readProfiles(text.value);
+}
+
+bool PreferencesStore::loadFiles(const std::vector<std::string>& files, bool notify) {
+    bool merged = false;
+    {
+        std::lock_guard lock(dataLock_);
+        if (files.empty()) {
+            logger().log('E', "Unable to load JSON from an empty path!");
+            return false;
+        }
+        merged = loadPass(files, false);
+    }
+    if (notify) {
+        notifySubscribers();
+    }
+    return merged;
+}
+
+bool PreferencesStore::loadDirectory(const std::string& directory, bool notify) {
+    if (directory.empty()) {
+        logger().log('E', "Invalid pref path");
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::directory_iterator entries(directory, error);
+    if (error) {
+        return false;
+    }
+    std::vector<std::string> files;
+    for (const auto& entry : entries) {
+        if (entry.is_regular_file(error) && hasJsonExtension(entry.path())) {
+            files.push_back(entry.path().string());
+        }
+    }
+    return loadFiles(files, notify);
+}
+
+void PreferencesStore::notifySubscribers() {
+    subscribers_.notifyAll();
+}
+
+void PreferencesStore::subscribe(PreferencesUpdateSubscriber* subscriber) {
+    subscribers_.add(subscriber);
+}
+
+void PreferencesStore::unsubscribe(PreferencesUpdateSubscriber* subscriber) {
+    subscribers_.remove(subscriber);
+}
+
+void PreferencesStore::ensureDefaultProfile() {
+    std::lock_guard lock(dataLock_);
+    for (const uint32_t model : kDeviceModels) {
+        auto profile = std::make_shared<ProfilePreference>(kWhirlenDeviceType, model);
+        profile->setName(kDefaultProfileName);
+        if (isNameTaken(*profile, kDefaultProfileName)) {
+            continue;
+        }
+        profile->setDefault(true);
+        profiles_.insert_or_assign(profile->key(), std::move(profile));
+    }
+}
+
+// A write over a file that could not be used moves that file aside first, so
+// that what the user had there survives for a repair.
+bool PreferencesStore::replaceFile(const std::string& path, const std::string& contents) {
+    if (damagedFiles_.count(path) != 0 && !keepDamagedAside(path)) {
+        return false;
+    }
+    return writeFileAtomically(path, contents);
+}
+
+bool PreferencesStore::keepDamagedAside(const std::string& path) {
+    if (pathIsFree(path)) {
+        damagedFiles_.erase(path);
+        return true;
+    }
+    for (int attempt = 0; attempt < kMaxDamagedCopies; ++attempt) {
+        const std::string aside = damagedCopyName(path, attempt);
+        if (!pathIsFree(aside)) {
+            continue;
+        }
+        if (std::rename(path.c_str(), aside.c_str()) != 0) {
+            break;
+        }
+        logger().log('E', "Kept damaged preference file %s as %s", path.c_str(), aside.c_str());
+        damagedFiles_.erase(path);
+        return true;
+    }
+    logger().log('E', "Unable to keep damaged preference file %s; not overwriting it", path.c_str());
+    return false;
+}
+
+void PreferencesStore::markDamaged(const std::string& path, bool damaged) {
+    if (damaged) {
+        damagedFiles_.insert(path);
+    } else {
+        damagedFiles_.erase(path);
+    }
+}
