@@ -1,0 +1,131 @@
+#include "shared/prefs/FileUtils.h"
+
+#include <openssl/evp.h>
+
+#include <array>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <limits>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <system_error>
+
+#include "shared/prefs/LogManager.h"
+
+namespace {
+
+// std::regex matches recursively, one stack frame per character; longer texts
+// would overflow the stack (and no URL the system handles comes near this).
+constexpr std::size_t kMaxUrlLength = 2048;
+constexpr std::size_t kMd5ChunkSize = 16384;
+
+using DigestContext = std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)>;
+
+std::string upperHex(const unsigned char* bytes, unsigned int count) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(count * 2);
+    for (unsigned int i = 0; i < count; ++i) {
+        text += kDigits[bytes[i] >> 4];
+        text += kDigits[bytes[i] & 0x0F];
+    }
+    return text;
+}
+
+// Feeds the whole stream into the digest; false on a read error, so that a
+// file cut short never yields the digest of what happened to be read.
+bool digestStream(std::istream& in, EVP_MD_CTX* context) {
+    std::array<char, kMd5ChunkSize> buffer{};
+    while (in) {
+        in.read(buffer.data(), buffer.size());
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > 0 && EVP_DigestUpdate(context, buffer.data(), got) != 1) {
+            return false;
+        }
+    }
+    return in.eof() && !in.bad();
+}
+
+}  // namespace
+
+bool fileExists(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+void copyFileIfMissing(const std::string& source, const std::string& target) {
+    if (fileExists(target) || !fileExists(source)) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::copy_file(source, target, error);
+    if (error) {
+        LogManager::instance().log('W', "Cannot copy %s to %s: %s", source.c_str(), target.c_str(),
+                                   error.message().c_str());
+    }
+}
+
+void removeIfExists(const std::string& path) {
+    if (!fileExists(path)) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    if (error) {
+        LogManager::instance().log('W', "Cannot remove %s: %s", path.c_str(),
+                                   error.message().c_str());
+    }
+}
+
+int32_t parseTime(const std::string& text, const std::string& format) {
+    if (text.empty()) {
+        return 0;
+    }
+    std::tm fields{};
+    std::istringstream in(text);
+    in >> std::get_time(&fields, format.c_str());
+    if (in.fail()) {
+        return 0;
+    }
+    const std::time_t seconds = std::mktime(&fields);
+    if (seconds < std::numeric_limits<int32_t>::min() ||
+        seconds > std::numeric_limits<int32_t>::max()) {
+        return -1;
+    }
+    return static_cast<int32_t>(seconds);
+}
+
+bool isValidUrl(const std::string& text) {
+    if (text.empty() || text.size() > kMaxUrlLength) {
+        return false;
+    }
+    static const std::regex pattern(
+        R"(^((http[s]?|ftp):\/)?\/?([^:\/\s]+)(\:[0-9]{0,5})?((\/\w+)*\/)([\w\-\.]+[^#?\s]+)(.*)?(#[\w\-]+)?$)");
+    return std::regex_match(text, pattern);
+}
+
+std::string fileMd5Hex(const std::string& path) {
+    // Also keeps directories and pipes out: they would yield the digest of
+    // nothing or block.
+    if (!fileExists(path)) {
+        return {};
+    }
+    std::ifstream in(path, std::ios::binary);
+    DigestContext context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    if (!in.is_open() || !context || EVP_DigestInit_ex(context.get(), EVP_md5(), nullptr) != 1 ||
+        !digestStream(in, context.get())) {
+        return {};
+    }
+    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(context.get(), digest.data(), &length) != 1) {
+        return {};
+    }
+    return upperHex(digest.data(), length);
+}

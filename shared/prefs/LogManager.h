@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <fstream>
@@ -15,8 +16,9 @@ class LogManager {
 public:
     static LogManager& instance();
 
-    // Public so that tests can own a log of their own; programs use instance().
-    LogManager();
+    // Public so that tests can own a log of their own (with a writer that only
+    // flushes when woken); programs use instance().
+    explicit LogManager(std::chrono::milliseconds flushInterval = std::chrono::seconds(1));
     virtual ~LogManager();
     LogManager(const LogManager&) = delete;
     LogManager& operator=(const LogManager&) = delete;
@@ -31,9 +33,30 @@ public:
     // Full path of the log file, empty until the first open.
     std::string logFilePath() const;
 
+    // Appends the queued lines to the file, opening it first if needed; after
+    // more than five failed opens, file logging switches itself off.
     void flushToFile();
 
 private:
     void writerLoop();
-    // ... implementation members
+    void stopWriter();
+    bool openFile();
+    void countFailure();
+
+    const std::chrono::milliseconds flushInterval_;
+    std::atomic<bool> enabled_{false};
+    // Serialises switching on and off with each other and with destruction.
+    std::mutex switchLock_;
+    std::thread writer_;
+    // Guards the queue, the folder and the file name; the writer waits on it.
+    mutable std::mutex lock_;
+    std::condition_variable wake_;
+    std::deque<std::string> queue_;
+    std::string fileName_;
+    std::string directory_;
+    // Guards the file and the failure count, so that a flush called from
+    // outside never overlaps the writer's.
+    std::mutex fileLock_;
+    std::ofstream file_;
+    int failures_ = 0;
 };

@@ -1,0 +1,193 @@
+#include "shared/prefs/FileUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileUtilsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "fileutils-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string path(const std::string& name) const { return (root_ / name).string(); }
+
+    std::string write(const std::string& name, const std::string& content) const {
+        std::ofstream(path(name), std::ios::binary) << content;
+        return path(name);
+    }
+
+    static std::string read(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path root_;
+};
+
+TEST_F(FileUtilsTest, FileExistsOnlyForRegularFiles) {
+    const std::string file = write("file.txt", "x");
+    fs::create_directory(path("dir"));
+    fs::create_symlink(file, path("link"));
+    fs::create_symlink(path("missing"), path("dangling"));
+    const std::pair<std::string, bool> cases[] = {
+        {file, true},         {path("dir"), false},      {path("missing"), false}, {"", false},
+        {path("link"), true}, {path("dangling"), false}, {file + "/x", false},
+    };
+    for (const auto& [p, expected] : cases) {
+        EXPECT_EQ(fileExists(p), expected) << p;
+    }
+}
+
+TEST_F(FileUtilsTest, CopyFileIfMissingNeverOverwrites) {
+    const std::string source = write("source", "new");
+    const std::string target = write("target", "old");
+    copyFileIfMissing(source, target);
+    EXPECT_EQ(read(target), "old");
+
+    copyFileIfMissing(source, path("copy"));
+    EXPECT_EQ(read(path("copy")), "new");
+
+    copyFileIfMissing(path("missing"), path("none"));
+    EXPECT_FALSE(fs::exists(path("none")));
+
+    // A target that cannot be created is logged and skipped.
+    copyFileIfMissing(source, source + "/below");
+    EXPECT_EQ(read(source), "new");
+}
+
+TEST_F(FileUtilsTest, RemoveIfExistsRemovesFilesOnly) {
+    const std::string file = write("file", "x");
+    fs::create_directory(path("dir"));
+    removeIfExists(file);
+    removeIfExists(path("dir"));
+    removeIfExists(path("missing"));
+    removeIfExists("");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(fs::is_directory(path("dir")));
+}
+
+class TimeZone {
+public:
+    explicit TimeZone(const char* zone) {
+        if (const char* old = std::getenv("TZ")) {
+            saved_ = old;
+        }
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~TimeZone() {
+        if (saved_) {
+            setenv("TZ", saved_->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+
+constexpr const char* kUpdateFormat = "%d-%m-%Y %H:%M:%S";
+
+TEST(ParseTimeTest, RejectedTextsGiveZero) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", kUpdateFormat},
+        {"", ""},
+        {"garbage", kUpdateFormat},
+        {"32-01-2025 00:00:00", kUpdateFormat},
+    };
+    for (const auto& [text, format] : cases) {
+        EXPECT_EQ(parseTime(text, format), 0) << text;
+    }
+}
+
+TEST(ParseTimeTest, ReadsLocalStandardTime) {
+    {
+        const TimeZone utc("UTC0");
+        EXPECT_EQ(parseTime("31-01-2025 23:59:59", kUpdateFormat), 1738367999);
+    }
+    // In summer the fields still count as standard time (UTC+1), not daylight time.
+    const TimeZone berlin("CET-1CEST,M3.5.0,M10.5.0/3");
+    std::tm fields{};
+    fields.tm_year = 2024 - 1900;
+    fields.tm_mon = 6;
+    fields.tm_mday = 15;
+    fields.tm_hour = 12;
+    EXPECT_EQ(parseTime("15-07-2024 12:00:00", kUpdateFormat), std::mktime(&fields));
+    EXPECT_EQ(parseTime("15-07-2024 12:00:00", kUpdateFormat), 1721041200);
+}
+
+TEST(ParseTimeTest, TimesBeyond32BitsAreUnrepresentable) {
+    const TimeZone utc("UTC0");
+    EXPECT_EQ(parseTime("01-01-2100 00:00:00", kUpdateFormat), -1);
+    EXPECT_EQ(parseTime("19-01-2038 03:14:07", kUpdateFormat), 2147483647);
+}
+
+TEST(IsValidUrlTest, RequiresAPathAfterTheHost) {
+    const std::pair<std::string, bool> cases[] = {
+        {"https://example.com/dir/file.html", true},
+        {"example.com/ab", true},
+        {"http://example.com:8080/dir/file.zip", true},
+        {"ftp://host/ab", true},
+        {"example.com", false},
+        {"https://example.com/a", false},
+        {"https://example.com/", false},
+        {"https://example.com/ file.html", false},
+        {"https://exa mple.com/ab", false},
+        {"", false},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(isValidUrl(text), expected) << text;
+    }
+}
+
+TEST(IsValidUrlTest, LongTextsAreRefusedWithoutMatching) {
+    const std::string prefix = "https://example.com/";
+    EXPECT_TRUE(isValidUrl(prefix + std::string(2048 - prefix.size(), 'a')));
+    EXPECT_FALSE(isValidUrl(prefix + std::string(2049 - prefix.size(), 'a')));
+    EXPECT_FALSE(isValidUrl(prefix + std::string(4000, 'a')));
+}
+
+TEST_F(FileUtilsTest, FileMd5HexOfContents) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "D41D8CD98F00B204E9800998ECF8427E"},
+        {"abc", "900150983CD24FB0D6963F7D28E17F72"},
+        // Spans many read chunks, the last one partial.
+        {std::string(1000000, 'a'), "7707D6AE4E027C70EEA2A935C2296F21"},
+    };
+    for (const auto& [content, digest] : cases) {
+        EXPECT_EQ(fileMd5Hex(write("data", content)), digest) << content.size();
+    }
+}
+
+TEST_F(FileUtilsTest, FileMd5HexIsEmptyForWhatCannotBeRead) {
+    fs::create_directory(path("dir"));
+    EXPECT_EQ(fileMd5Hex(""), "");
+    EXPECT_EQ(fileMd5Hex(path("dir")), "");
+    EXPECT_EQ(fileMd5Hex(path("missing")), "");
+}
+
+// The process's own memory file opens as a regular file, but reading from
+// offset 0 fails: that must not pass for the digest of an empty file.
+TEST(FileMd5HexTest, ReadErrorGivesEmptyResult) {
+    if (!fileExists("/proc/self/mem")) {
+        GTEST_SKIP() << "no /proc/self/mem";
+    }
+    EXPECT_EQ(fileMd5Hex("/proc/self/mem"), "");
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// True when the path names an existing regular file (links are followed);
+// false for "", directories, missing paths and paths whose status cannot be read.
+bool fileExists(const std::string& path);
+
+// Copies source to target unless the target already is a regular file or the
+// source is not one. A failed copy is logged; the caller goes on either way.
+void copyFileIfMissing(const std::string& source, const std::string& target);
+
+// Removes the path when fileExists() holds for it; a failed removal is logged.
+void removeIfExists(const std::string& path);
+
+// The text read with a strftime-style format as standard (not daylight-saving)
+// local time, in seconds since 1970. 0 when the text is empty or does not
+// parse; -1 when the time cannot be represented in 32 bits.
+int32_t parseTime(const std::string& text, const std::string& format);
+
+// Whether the text looks like a URL with at least one "/" after the host.
+// Texts over 2,048 characters are refused without matching.
+bool isValidUrl(const std::string& text);
+
+// The MD5 of the file's bytes as 32 upper-case hex digits; "" when the path is
+// empty, is not a regular file, or cannot be opened or read to its end.
+std::string fileMd5Hex(const std::string& path);
