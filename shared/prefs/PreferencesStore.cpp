@@ -1,5 +1,8 @@
 #include "shared/prefs/PreferencesStore.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -59,14 +62,42 @@ std::string damagedCopyName(const std::string& path, int attempt) {
     return name;
 }
 
+// Nothing at all under the name, not even a dangling link.
 bool pathIsFree(const std::string& path) {
-    std::error_code error;
-    return !std::filesystem::exists(std::filesystem::symlink_status(path, error)) && !error;
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) != 0 && errno == ENOENT;
 }
 
 bool hasJsonExtension(const std::filesystem::path& path) {
     const std::string extension = path.extension().string();
     return extension == ".json" || extension == ".JSON";
+}
+
+// The stores that are alive, newest last. The newest one is the model's
+// lookup, and when it goes the one before it takes over, so the model never
+// asks a store that no longer exists.
+struct LiveStores {
+    std::mutex lock;
+    std::vector<const PreferencesLookup*> stores;
+};
+
+LiveStores& liveStores() {
+    static LiveStores live;
+    return live;
+}
+
+void registerLookup(const PreferencesLookup* store) {
+    LiveStores& live = liveStores();
+    std::lock_guard lock(live.lock);
+    live.stores.push_back(store);
+    PreferencesLookup::install(store);
+}
+
+void unregisterLookup(const PreferencesLookup* store) {
+    LiveStores& live = liveStores();
+    std::lock_guard lock(live.lock);
+    std::erase(live.stores, store);
+    PreferencesLookup::install(live.stores.empty() ? nullptr : live.stores.back());
 }
 
 }  // namespace
@@ -76,19 +107,16 @@ PreferencesStore& PreferencesStore::instance() {
     return store;
 }
 
-PreferencesStore::PreferencesStore() : previousLookup_(&PreferencesLookup::current()) {
-    PreferencesLookup::install(this);
+PreferencesStore::PreferencesStore() {
+    registerLookup(this);
 }
 
-PreferencesStore::PreferencesStore(PreferencesStorePaths paths)
-    : fixedPaths_(std::move(paths)), previousLookup_(&PreferencesLookup::current()) {
-    PreferencesLookup::install(this);
+PreferencesStore::PreferencesStore(PreferencesStorePaths paths) : fixedPaths_(std::move(paths)) {
+    registerLookup(this);
 }
 
 PreferencesStore::~PreferencesStore() {
-    if (&PreferencesLookup::current() == this) {
-        PreferencesLookup::install(previousLookup_);
-    }
+    unregisterLookup(this);
 }
 
 PreferencesStorePaths PreferencesStore::paths() const {
@@ -210,7 +238,8 @@ std::optional<PreferencesStore::Version> PreferencesStore::readVersion(
         }
     }
     if (version.major < 1 || version.minor < 0) {
-        logger().log('E', "Unsupported preference file version %d.%d", version.major, version.minor);
+        logger().log('E', "Unsupported preference file version %d.%d", version.major,
+                     version.minor);
         return std::nullopt;
     }
     return version;
@@ -328,16 +357,17 @@ void PreferencesStore::loadProfileBind() {
         return;
     }
     markDamaged(path, text.status != JsonTextStatus::Parsed);
-    forEachElement(text.value, PreferenceJsonKey::ProfileBind, [&](const nlohmann::json& element,
-                                                                   std::size_t) {
-        std::string deviceId;
-        std::string profileKey;
-        if (readPreferenceJsonString(element, PreferenceJsonKey::DeviceID, deviceId) &&
-            readPreferenceJsonString(element, PreferenceJsonKey::ProfileID, profileKey) &&
-            !deviceId.empty() && profiles_.count(profileKey) != 0) {
-            bindings_.insert_or_assign(deviceId, profileKey);
-        }
-    });
+    forEachElement(
+        text.value, PreferenceJsonKey::ProfileBind,
+        [&](const nlohmann::json& element, std::size_t) {
+            std::string deviceId;
+            std::string profileKey;
+            if (readPreferenceJsonString(element, PreferenceJsonKey::DeviceID, deviceId) &&
+                readPreferenceJsonString(element, PreferenceJsonKey::ProfileID, profileKey) &&
+                !deviceId.empty() && profiles_.count(profileKey) != 0) {
+                bindings_.insert_or_assign(deviceId, profileKey);
+            }
+        });
 }
 
 bool PreferencesStore::saveProfileBind() {
@@ -474,7 +504,8 @@ bool PreferencesStore::keepDamagedAside(const std::string& path) {
         damagedFiles_.erase(path);
         return true;
     }
-    logger().log('E', "Unable to keep damaged preference file %s; not overwriting it", path.c_str());
+    logger().log('E', "Unable to keep damaged preference file %s; not overwriting it",
+                 path.c_str());
     return false;
 }
 

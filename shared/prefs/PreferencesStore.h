@@ -67,8 +67,8 @@ public:
     // The process's store, on the files of the settings and program folders.
     static PreferencesStore& instance();
 
-    // A store on other files (tests, tools). Like the process's store, it is
-    // the lookup that the model uses until it is destroyed.
+    // A store on other files (tests, tools). The newest store alive is the
+    // lookup that the model uses; when it is destroyed, the one before it is.
     explicit PreferencesStore(PreferencesStorePaths paths);
     ~PreferencesStore() override;
     PreferencesStore(const PreferencesStore&) = delete;
@@ -225,7 +225,6 @@ private:
     size_t redirectBindings(const std::string& fromKey, const std::optional<std::string>& toKey);
 
     std::optional<PreferencesStorePaths> fixedPaths_;
-    const PreferencesLookup* previousLookup_;
 
     mutable std::recursive_mutex dataLock_;
     ProfileMap profiles_;

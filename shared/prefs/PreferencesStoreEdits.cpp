@@ -22,7 +22,8 @@ bool hasGroupId(const MacroPreference& macro, uint32_t id) {
 // never one that the macro already has: milliseconds cut to 32 bits collide.
 uint32_t newGroupId(const MacroPreference& macro) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    auto id = static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    auto id =
+        static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
     while (id == 0 || hasGroupId(macro, id)) {
         ++id;
     }

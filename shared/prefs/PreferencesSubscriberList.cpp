@@ -51,7 +51,6 @@ bool PreferencesSubscriberList::isSubscribed(PreferencesUpdateSubscriber* subscr
 
 bool PreferencesSubscriberList::isCalledElsewhere(PreferencesUpdateSubscriber* subscriber) const {
     const auto self = std::this_thread::get_id();
-    return std::any_of(calls_.begin(), calls_.end(), [&](const Call& c) {
-        return c.first == subscriber && c.second != self;
-    });
+    return std::any_of(calls_.begin(), calls_.end(),
+                       [&](const Call& c) { return c.first == subscriber && c.second != self; });
 }
