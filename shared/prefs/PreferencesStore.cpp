@@ -33,16 +33,18 @@ std::string keyName(PreferenceJsonKey key) {
     return std::string(preferenceJsonKeyName(key));
 }
 
-// Calls read(element, index) for each element of the array member; a member
-// that is present but not an array is logged and skipped.
+// Calls read(element, index) for each element of the array member. A member
+// that is present but not an array is logged and counted as skipped.
 template <typename Read>
-void forEachElement(const nlohmann::json& document, PreferenceJsonKey key, Read read) {
+void forEachElement(const nlohmann::json& document, PreferenceJsonKey key, std::size_t& skipped,
+                    Read read) {
     const nlohmann::json* array = preferenceJsonValue(key, document);
     if (array == nullptr) {
         return;
     }
     if (!array->is_array()) {
         logger().log('E', "Ignored %s: not an array", keyName(key).c_str());
+        ++skipped;
         return;
     }
     for (std::size_t i = 0; i < array->size(); ++i) {
@@ -50,8 +52,37 @@ void forEachElement(const nlohmann::json& document, PreferenceJsonKey key, Read 
     }
 }
 
-void logSkipped(PreferenceJsonKey key, std::size_t index) {
-    logger().log('W', "Ignored invalid entry %zu of %s", index, keyName(key).c_str());
+void skipEntry(const char* what, PreferenceJsonKey key, std::size_t index, std::size_t& skipped) {
+    logger().log('W', "Ignored %s entry %zu of %s", what, index, keyName(key).c_str());
+    ++skipped;
+}
+
+// Fewer actions than the file lists: some were invalid or shared a key.
+std::size_t droppedActions(const nlohmann::json& element, const ProfilePreference& profile) {
+    const nlohmann::json* actions = preferenceJsonValue(PreferenceJsonKey::Actions, element);
+    if (actions == nullptr || !actions->is_array() || actions->size() <= profile.actions().size()) {
+        return 0;
+    }
+    return actions->size() - profile.actions().size();
+}
+
+// A profile without a device type would be written with the type "all",
+// which no reader accepts: it is read as one of the type its model belongs to.
+std::shared_ptr<ProfilePreference> readProfile(const nlohmann::json& element) {
+    auto profile = std::make_shared<ProfilePreference>();
+    if (!profile->fromJson(element)) {
+        return nullptr;
+    }
+    if (profile->deviceType() != 0 ||
+        !isModelOfDeviceType(kWhirlenDeviceType, static_cast<int32_t>(profile->deviceModel()))) {
+        return profile;
+    }
+    nlohmann::json typed = element;
+    setPreferenceJsonString(typed, PreferenceJsonKey::DeviceType,
+                            deviceTypeName(kWhirlenDeviceType));
+    profile = std::make_shared<ProfilePreference>();
+    profile->fromJson(typed);
+    return profile;
 }
 
 std::string damagedCopyName(const std::string& path, int attempt) {
@@ -162,8 +193,10 @@ bool PreferencesStore::loadPass(const std::vector<std::string>& files, bool repl
         if (!readable(path, text) || merged) {
             continue;
         }
-        merged = mergeDocument(text.value, replace);
-        markDamaged(path, !merged || text.status != JsonTextStatus::Parsed);
+        const MergeResult result = mergeDocument(text.value, replace);
+        merged = result.accepted;
+        // What a save drops or changes of the file is kept aside before it.
+        markDamaged(path, !merged || result.skipped != 0 || text.status != JsonTextStatus::Parsed);
     }
     return merged;
 }
@@ -192,14 +225,16 @@ bool PreferencesStore::readable(const std::string& path, const JsonText& text) {
 }
 
 bool PreferencesStore::fromJson(const nlohmann::json& document) {
-    return mergeDocument(document, false);
+    return mergeDocument(document, false).accepted;
 }
 
-bool PreferencesStore::mergeDocument(const nlohmann::json& document, bool replace) {
+PreferencesStore::MergeResult PreferencesStore::mergeDocument(const nlohmann::json& document,
+                                                              bool replace) {
     std::lock_guard lock(dataLock_);
+    MergeResult result;
     const std::optional<Version> version = readVersion(document);
     if (!version) {
-        return false;
+        return result;
     }
     try {
         if (replace) {
@@ -210,17 +245,18 @@ bool PreferencesStore::mergeDocument(const nlohmann::json& document, bool replac
         version_ = *version;
         readComment(document);
         // Profiles' actions name contexts and macros, so those come first.
-        mergeContexts(document);
-        mergeMacros(document);
-        for (auto& [key, profile] : readProfiles(document)) {
+        mergeContexts(document, result.skipped);
+        mergeMacros(document, result.skipped);
+        for (auto& [key, profile] : readProfiles(document, result.skipped)) {
             profiles_.try_emplace(key, std::move(profile));
         }
         loadProfileBind();
     } catch (const std::exception& error) {
         logger().log('E', "Error merging preferences: %s", error.what());
-        return false;
+        return result;
     }
-    return true;
+    result.accepted = true;
+    return result;
 }
 
 std::optional<PreferencesStore::Version> PreferencesStore::readVersion(
@@ -251,44 +287,62 @@ void PreferencesStore::readComment(const nlohmann::json& document) {
     }
 }
 
-void PreferencesStore::mergeContexts(const nlohmann::json& document) {
+void PreferencesStore::mergeContexts(const nlohmann::json& document, std::size_t& skipped) {
     const auto key = PreferenceJsonKey::AppContextConfigurations;
-    forEachElement(document, key, [&](const nlohmann::json& element, std::size_t index) {
+    std::set<std::string> names;
+    forEachElement(document, key, skipped, [&](const nlohmann::json& element, std::size_t index) {
         ApplicationContextConfiguration context;
         if (!element.is_object() || !context.fromJson(element) || context.configName().empty()) {
-            logSkipped(key, index);
+            skipEntry("invalid", key, index, skipped);
             return;
+        }
+        if (!names.insert(context.configName()).second) {
+            skipEntry("an earlier entry of the name of", key, index, skipped);
         }
         // The last one of a name wins, also over one already stored.
         contexts_.insert_or_assign(context.configName(), context);
     });
 }
 
-void PreferencesStore::mergeMacros(const nlohmann::json& document) {
+void PreferencesStore::mergeMacros(const nlohmann::json& document, std::size_t& skipped) {
     const auto key = PreferenceJsonKey::Macros;
-    forEachElement(document, key, [&](const nlohmann::json& element, std::size_t index) {
+    std::set<std::string> keys;
+    forEachElement(document, key, skipped, [&](const nlohmann::json& element, std::size_t index) {
         auto macro = std::make_shared<MacroPreference>();
         if (!macro->fromJson(element) || !macro->isValid()) {
-            logSkipped(key, index);
+            skipEntry("invalid", key, index, skipped);
             return;
+        }
+        if (!keys.insert(macro->key()).second) {
+            skipEntry("duplicate", key, index, skipped);
         }
         // The first one of a key wins, also when it is already stored.
         macros_.try_emplace(macro->key(), std::move(macro));
     });
 }
 
-ProfileMap PreferencesStore::readProfiles(const nlohmann::json& document) const {
+ProfileMap PreferencesStore::readProfiles(const nlohmann::json& document,
+                                          std::size_t& skipped) const {
     ProfileMap profiles;
     const auto key = PreferenceJsonKey::ProfilesPreferences;
-    forEachElement(document, key, [&](const nlohmann::json& element, std::size_t index) {
-        auto profile = std::make_shared<ProfilePreference>();
-        if (!profile->fromJson(element) || !profile->isValid()) {
-            logSkipped(key, index);
+    forEachElement(document, key, skipped, [&](const nlohmann::json& element, std::size_t index) {
+        auto profile = readProfile(element);
+        if (!profile || !profile->isValid() ||
+            !isModelOfDeviceType(static_cast<int32_t>(profile->deviceType()),
+                                 static_cast<int32_t>(profile->deviceModel()))) {
+            skipEntry("invalid", key, index, skipped);
             return;
+        }
+        if (const std::size_t dropped = droppedActions(element, *profile)) {
+            logger().log('W', "Ignored %zu actions of entry %zu of %s", dropped, index,
+                         keyName(key).c_str());
+            skipped += dropped;
         }
         // The file has no member for the flag: the name carries it.
         profile->setDefault(profile->name() == kDefaultProfileName);
-        profiles.try_emplace(profile->key(), std::move(profile));
+        if (!profiles.try_emplace(profile->key(), std::move(profile)).second) {
+            skipEntry("duplicate", key, index, skipped);
+        }
     });
     return profiles;
 }
@@ -356,9 +410,9 @@ void PreferencesStore::loadProfileBind() {
         markDamaged(path, true);
         return;
     }
-    markDamaged(path, text.status != JsonTextStatus::Parsed);
+    std::size_t skipped = 0;
     forEachElement(
-        text.value, PreferenceJsonKey::ProfileBind,
+        text.value, PreferenceJsonKey::ProfileBind, skipped,
         [&](const nlohmann::json& element, std::size_t) {
             std::string deviceId;
             std::string profileKey;
@@ -368,6 +422,7 @@ void PreferencesStore::loadProfileBind() {
                 bindings_.insert_or_assign(deviceId, profileKey);
             }
         });
+    markDamaged(path, skipped != 0 || text.status != JsonTextStatus::Parsed);
 }
 
 bool PreferencesStore::saveProfileBind() {
@@ -415,7 +470,8 @@ ProfileMap PreferencesStore::loadProfilesFromFile(const std::string& path) {
     if (!readable(path, text)) {
         return {};
     }
-    return readProfiles(text.value);
+    std::size_t skipped = 0;
+    return readProfiles(text.value, skipped);
 }
 
 bool PreferencesStore::loadFiles(const std::vector<std::string>& files, bool notify) {

@@ -201,6 +201,11 @@ private:
         int32_t major = -1;
         int32_t minor = -1;
     };
+    struct MergeResult {
+        bool accepted = false;
+        // Entries of the document that the store did not take.
+        std::size_t skipped = 0;
+    };
 
     // The process's store, which finds its files anew on each use: the
     // settings folder may be set up after the store came into being.
@@ -209,12 +214,12 @@ private:
     // Lifecycle internals; each expects the data lock to be held.
     bool loadPass(const std::vector<std::string>& files, bool replace);
     bool readable(const std::string& path, const JsonText& text);
-    bool mergeDocument(const nlohmann::json& document, bool replace);
+    MergeResult mergeDocument(const nlohmann::json& document, bool replace);
     std::optional<Version> readVersion(const nlohmann::json& document) const;
     void readComment(const nlohmann::json& document);
-    void mergeContexts(const nlohmann::json& document);
-    void mergeMacros(const nlohmann::json& document);
-    ProfileMap readProfiles(const nlohmann::json& document) const;
+    void mergeContexts(const nlohmann::json& document, std::size_t& skipped);
+    void mergeMacros(const nlohmann::json& document, std::size_t& skipped);
+    ProfileMap readProfiles(const nlohmann::json& document, std::size_t& skipped) const;
     bool replaceFile(const std::string& path, const std::string& contents);
     bool keepDamagedAside(const std::string& path);
     void markDamaged(const std::string& path, bool damaged);

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "shared/prefs/NameTables.h"
 #include "shared/prefs/Paths.h"
@@ -229,6 +228,32 @@ TEST_F(StoreTest, BadInputLoadsWhatIsValidAndLogsTheRest) {
     EXPECT_EQ(profiles.size(), 3U);  // and the two "default" profiles
     EXPECT_THAT(store().applicationContextConfigurations(),
                 UnorderedElementsAre(::testing::Key("Ok")));
+
+    // What the store could not take is not lost with the next save.
+    ASSERT_TRUE(store().save());
+    EXPECT_EQ(read(paths_.defaultFile + ".damaged"), text);
+}
+
+TEST_F(StoreTest, ProfileWithoutDeviceTypeTakesTheTypeOfItsModel) {
+    nlohmann::json untyped =
+        profileJson(kLite, "Untyped",
+                    {actionJson({{"ActionType", "mute"}, {"MouseButton", "DeviceButton_2"}})});
+    untyped.erase("DeviceType");
+    nlohmann::json nowhere = profileJson(kLite, "Nowhere");
+    nowhere.erase("DeviceType");
+    nowhere.erase("DeviceModel");
+    write(paths_.defaultFile, documentJson({untyped, nowhere}).dump());
+    store().load();
+    ASSERT_TRUE(store().save());
+
+    // Written with the type "all", it would be refused by every later load.
+    PreferencesStore& later = freshStore();
+    later.load();
+    const auto profile = later.profiles().at(profileKey(kLite, "Untyped"));
+    EXPECT_EQ(profile->deviceType(), 1U);
+    ASSERT_EQ(profile->actions().size(), 1U);
+    EXPECT_EQ(profile->actions().begin()->first, "Action##whirlen#whirlenlite###DeviceButton_2");
+    EXPECT_EQ(later.profiles().size(), 3U);  // "Nowhere", of no model, is not taken
 }
 
 TEST_F(StoreTest, InvalidUtf8IsReplacedAndTheOriginalKept) {
