@@ -151,3 +151,16 @@ JsonText readJsonFile(const std::string& path) {
 std::string dumpJsonText(const nlohmann::json& value, int indent) {
     return value.dump(indent, ' ', false, nlohmann::json::error_handler_t::replace);
 }
+
+void appendJsonText(std::string& out, const nlohmann::json& value, std::size_t depth) {
+    // Strings hold their line breaks escaped, so every raw one starts a line.
+    const std::string text = dumpJsonText(value, 2);
+    const std::string lineStart = "\n" + std::string(2 * depth, ' ');
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos;
+         start = end + 1, end = text.find('\n', start)) {
+        out.append(text, start, end - start);
+        out += lineStart;
+    }
+    out.append(text, start, std::string::npos);
+}

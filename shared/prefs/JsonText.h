@@ -44,6 +44,11 @@ JsonText readJsonFile(const std::string& path);
 // with U+FFFD in place of the bad bytes instead of failing the whole document.
 std::string dumpJsonText(const nlohmann::json& value, int indent);
 
+// Appends dumpJsonText(value, 2) as it reads at that depth of a larger
+// document written with indent 2: every line after the first indented by
+// another 2 * depth blanks.
+void appendJsonText(std::string& out, const nlohmann::json& value, std::size_t depth);
+
 // The deepest nesting of arrays and objects, brackets inside strings skipped.
 // Stops counting once the depth passes limit.
 std::size_t jsonNestingDepth(std::string_view text, std::size_t limit);

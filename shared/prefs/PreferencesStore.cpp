@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <utility>
 
 #include "shared/prefs/AtomicWrite.h"
@@ -84,6 +85,107 @@ std::shared_ptr<ProfilePreference> readProfile(const nlohmann::json& element) {
     profile->fromJson(typed);
     return profile;
 }
+
+// Each preference object of a list converts itself; those that fail are left out.
+template <typename Item>
+bool elementJson(const std::shared_ptr<Item>& item, nlohmann::json& element) {
+    return item->toJson(element);
+}
+
+bool elementJson(const ApplicationContextConfiguration& item, nlohmann::json& element) {
+    return item.toJson(element);
+}
+
+// Builds the default-file document.
+struct DocumentSink {
+    template <typename Value>
+    void value(PreferenceJsonKey key, const Value& value) {
+        setPreferenceJsonValue(document, key, nlohmann::json(value));
+    }
+
+    template <typename Map>
+    void array(PreferenceJsonKey key, const Map& items) {
+        nlohmann::json elements = nlohmann::json::array();
+        for (const auto& [name, item] : items) {
+            nlohmann::json element = nlohmann::json::object();
+            if (elementJson(item, element)) {
+                elements.push_back(std::move(element));
+            }
+        }
+        setPreferenceJsonValue(document, key, std::move(elements));
+    }
+
+    nlohmann::json document = nlohmann::json::object();
+};
+
+// Writes the text that dumpJsonText(document, 2) would give, one list element
+// at a time: building and freeing a whole document of the JSON library costs
+// more than writing it. Members are collected first and written in the
+// library's order (its objects are maps by name), straight into one text.
+class TextSink {
+public:
+    template <typename Value>
+    void value(PreferenceJsonKey key, const Value& value) {
+        members_[keyName(key)] = [json = nlohmann::json(value)](std::string& out) {
+            appendJsonText(out, json, kMemberDepth);
+        };
+    }
+
+    // The items must outlive text().
+    template <typename Map>
+    void array(PreferenceJsonKey key, const Map& items) {
+        members_[keyName(key)] = [&items](std::string& out) { appendElements(out, items); };
+    }
+
+    // sizeHint: about how long the text will be, so that it grows only once.
+    std::string text(std::size_t sizeHint) const {
+        std::string out;
+        out.reserve(sizeHint);
+        out += "{";
+        const char* separator = "\n";
+        for (const auto& [name, write] : members_) {
+            out += separator;
+            indent(out, kMemberDepth);
+            out += dumpJsonText(nlohmann::json(name), -1);
+            out += ": ";
+            write(out);
+            separator = ",\n";
+        }
+        out += "\n}";
+        return out;
+    }
+
+private:
+    static constexpr std::size_t kMemberDepth = 1;
+    static constexpr std::size_t kElementDepth = 2;
+
+    static void indent(std::string& out, std::size_t depth) { out.append(2 * depth, ' '); }
+
+    template <typename Map>
+    static void appendElements(std::string& out, const Map& items) {
+        const std::size_t start = out.size();
+        out += "[";
+        const char* separator = "\n";
+        for (const auto& [name, item] : items) {
+            nlohmann::json element = nlohmann::json::object();
+            if (elementJson(item, element)) {
+                out += separator;
+                indent(out, kElementDepth);
+                appendJsonText(out, element, kElementDepth);
+                separator = ",\n";
+            }
+        }
+        if (out.size() == start + 1) {
+            out += "]";
+            return;
+        }
+        out += "\n";
+        indent(out, kMemberDepth);
+        out += "]";
+    }
+
+    std::map<std::string, std::function<void(std::string&)>> members_;
+};
 
 std::string damagedCopyName(const std::string& path, int attempt) {
     std::string name = path + kDamagedSuffix;
@@ -347,28 +449,31 @@ ProfileMap PreferencesStore::readProfiles(const nlohmann::json& document,
     return profiles;
 }
 
+template <typename Sink>
+void PreferencesStore::writeDocument(Sink& sink) const {
+    sink.value(PreferenceJsonKey::MajorVersion, 1);
+    sink.value(PreferenceJsonKey::MinorVersion, 1);
+    sink.value(PreferenceJsonKey::Comment, comment_);
+    sink.array(PreferenceJsonKey::ProfilesPreferences, profiles_);
+    sink.array(PreferenceJsonKey::Macros, macros_);
+    sink.array(PreferenceJsonKey::AppContextConfigurations, contexts_);
+}
+
 nlohmann::json PreferencesStore::toJson() const {
     std::lock_guard lock(dataLock_);
-    nlohmann::json document = nlohmann::json::object();
-    setPreferenceJsonInt(document, PreferenceJsonKey::MajorVersion, 1);
-    setPreferenceJsonInt(document, PreferenceJsonKey::MinorVersion, 1);
-    setPreferenceJsonString(document, PreferenceJsonKey::Comment, comment_);
-    const auto appendAll = [&](PreferenceJsonKey key, const auto& map, auto write) {
-        nlohmann::json array = nlohmann::json::array();
-        for (const auto& [name, item] : map) {
-            nlohmann::json element = nlohmann::json::object();
-            if (write(item, element)) {
-                array.push_back(std::move(element));
-            }
-        }
-        setPreferenceJsonValue(document, key, std::move(array));
-    };
-    const auto shared = [](const auto& item, nlohmann::json& json) { return item->toJson(json); };
-    appendAll(PreferenceJsonKey::ProfilesPreferences, profiles_, shared);
-    appendAll(PreferenceJsonKey::Macros, macros_, shared);
-    appendAll(PreferenceJsonKey::AppContextConfigurations, contexts_,
-              [](const auto& item, nlohmann::json& json) { return item.toJson(json); });
-    return document;
+    DocumentSink sink;
+    writeDocument(sink);
+    return std::move(sink.document);
+}
+
+std::string PreferencesStore::defaultFileText() const {
+    std::lock_guard lock(dataLock_);
+    TextSink sink;
+    writeDocument(sink);
+    // A file changes little between saves: the last one's size plus some.
+    std::string text = sink.text(lastTextSize_ + lastTextSize_ / 8);
+    lastTextSize_ = text.size();
+    return text;
 }
 
 bool PreferencesStore::save() {
@@ -385,7 +490,9 @@ bool PreferencesStore::writeJsonFile(const std::string& path) {
         return false;
     }
     std::lock_guard lock(dataLock_);
-    if (!replaceFile(path, dumpJsonText(toJson(), 2) + "\n")) {
+    std::string text = defaultFileText();
+    text += '\n';
+    if (!replaceFile(path, text)) {
         logger().log('E', "Unable to create file: %s", path.c_str());
         return false;
     }

@@ -91,6 +91,9 @@ public:
     // object, no integral versions, a version below 1.0).
     bool fromJson(const nlohmann::json& document);
     nlohmann::json toJson() const;
+    // The default file's text: dumpJsonText(toJson(), 2), made without
+    // holding the whole document at once.
+    std::string defaultFileText() const;
     // Writes the default file; logs and returns false when that fails.
     bool save();
     // Writes the default-file document to path, atomically.
@@ -211,6 +214,10 @@ private:
     // settings folder may be set up after the store came into being.
     PreferencesStore();
 
+    // Hands the default-file document's members to the sink.
+    template <typename Sink>
+    void writeDocument(Sink& sink) const;
+
     // Lifecycle internals; each expects the data lock to be held.
     bool loadPass(const std::vector<std::string>& files, bool replace);
     bool readable(const std::string& path, const JsonText& text);
@@ -241,6 +248,8 @@ private:
     ProfileMap factoryProfiles_;
     // Set by reload(false): the next accepted document replaces the content.
     bool replacePending_ = false;
+    // The length of the last default-file text, to size the next one.
+    mutable std::size_t lastTextSize_ = 0;
     // Files that must be kept aside before they are next written.
     std::set<std::string> damagedFiles_;
 

@@ -56,6 +56,16 @@ TEST(JsonTextTest, DumpReplacesInvalidUtf8InsteadOfThrowing) {
     EXPECT_EQ(dumpJsonText(nlohmann::json::array({1}), 2), "[\n  1\n]");
 }
 
+TEST(JsonTextTest, AppendedTextReadsAsPartOfTheEnclosingDocument) {
+    const nlohmann::json element = {
+        {"a", {1, 2}}, {"b", "line\nbreak"}, {"c", nlohmann::json::object()}};
+    const nlohmann::json document = {{"list", {element}}};
+    std::string text = "{\n  \"list\": [\n    ";
+    appendJsonText(text, element, 2);
+    text += "\n  ]\n}";
+    EXPECT_EQ(text, dumpJsonText(document, 2));
+}
+
 TEST(JsonTextTest, UnreadableFiles) {
     EXPECT_EQ(readJsonFile("/nonexistent/x.json").status, JsonTextStatus::Unreadable);
     EXPECT_EQ(readJsonFile("/").status, JsonTextStatus::Unreadable);

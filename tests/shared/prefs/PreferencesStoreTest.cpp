@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "shared/prefs/JsonText.h"
 #include "shared/prefs/NameTables.h"
 #include "shared/prefs/Paths.h"
 #include "tests/shared/prefs/StoreTestSupport.h"
@@ -108,6 +109,8 @@ TEST_F(StoreTest, WholeStoreSurvivesSaveAndLoad) {
 
     const std::string saved = read(paths_.defaultFile);
     EXPECT_EQ(nlohmann::json::parse(saved), document);
+    // The file is written element by element, yet reads as the library writes it.
+    EXPECT_EQ(saved, dumpJsonText(document, 2) + "\n");
     EXPECT_THAT(saved, HasSubstr("héllo ✓ 日本語"));  // UTF-8 bytes, not escapes
     EXPECT_EQ(saved.back(), '\n');
 
@@ -269,6 +272,11 @@ TEST_F(StoreTest, InvalidUtf8IsReplacedAndTheOriginalKept) {
     ASSERT_TRUE(store().save());
     EXPECT_EQ(read(paths_.defaultFile + ".damaged"), text);
     EXPECT_TRUE(readJson(paths_.defaultFile).is_object());
+}
+
+TEST_F(StoreTest, EmptyStoreWritesEmptyLists) {
+    EXPECT_EQ(store().defaultFileText(), dumpJsonText(store().toJson(), 2));
+    EXPECT_EQ(store().toJson(), documentJson(nlohmann::json::array()));
 }
 
 TEST_F(StoreTest, InvalidUtf8InMemoryIsWrittenReplaced) {
