@@ -48,9 +48,9 @@ ActionPreference ActionPreference::makeDefault(uint32_t deviceModel, uint32_t co
     ActionPreference action;
     if (const ActionPreference* entry = findDefaultAction(deviceModel, control)) {
         action = *entry;
-        if (control >= kFirstDialControl && control <= kLastDialControl) {
+        if (action.isDial()) {
             action.toggle_ = profile.dialToggle(programPath);
-        } else if (control >= kFirstJogWheelControl && control <= kLastJogWheelControl) {
+        } else if (action.isJogWheelControl()) {
             action.toggle_ = profile.jogWheelToggle(programPath);
         }
         action.profile_ = profile.key();

@@ -7,11 +7,6 @@
 
 namespace {
 
-constexpr uint32_t kFirstDialControl = 15;
-constexpr uint32_t kLastDialControl = 16;
-constexpr uint32_t kFirstJogWheelControl = 17;
-constexpr uint32_t kLastJogWheelControl = 59;
-
 // The device type or model named by the member; 0 when absent or not a string.
 uint32_t numberFromName(const nlohmann::json& json, PreferenceJsonKey id,
                         int32_t (*fromName)(std::string_view)) {
@@ -126,9 +121,8 @@ ControlActionMap ProfilePreference::actionsForApplication(const std::string& pro
             result.insert_or_assign(action.control(), action);
         }
     }
-    if (programPath.empty()) {
-        return result;
-    }
+    // An empty programPath contains no non-empty path, so the general actions
+    // stay as they are.
     for (const auto& [key, action] : actions_) {
         const std::string path = action.appContextPath();
         if (!path.empty() && programPath.find(path) != std::string::npos) {
@@ -149,18 +143,17 @@ std::optional<ActionPreference> ProfilePreference::findAction(const std::string&
 }
 
 bool ProfilePreference::dialToggle(const std::string& programPath) const {
-    return anyToggle(programPath, kFirstDialControl, kLastDialControl);
+    return anyToggle(programPath, &ActionPreference::isDial);
 }
 
 bool ProfilePreference::jogWheelToggle(const std::string& programPath) const {
-    return anyToggle(programPath, kFirstJogWheelControl, kLastJogWheelControl);
+    return anyToggle(programPath, &ActionPreference::isJogWheelControl);
 }
 
-bool ProfilePreference::anyToggle(const std::string& programPath, uint32_t firstControl,
-                                  uint32_t lastControl) const {
+bool ProfilePreference::anyToggle(const std::string& programPath,
+                                  bool (ActionPreference::*isOnControls)() const) const {
     for (const auto& [key, action] : actions_) {
-        if (action.control() >= firstControl && action.control() <= lastControl &&
-            action.appContextPath() == programPath && action.toggle()) {
+        if ((action.*isOnControls)() && action.appContextPath() == programPath && action.toggle()) {
             return true;
         }
     }

@@ -62,8 +62,10 @@ public:
     void clearMacro(const std::string& macroKey);
 
 private:
-    bool anyToggle(const std::string& programPath, uint32_t firstControl,
-                   uint32_t lastControl) const;
+    // Whether an action on the controls that isOnControls picks, with exactly
+    // that path, toggles.
+    bool anyToggle(const std::string& programPath,
+                   bool (ActionPreference::*isOnControls)() const) const;
     void readSettings(const nlohmann::json& json);
     void readActions(const nlohmann::json& json);
 

@@ -7,9 +7,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
+
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -17,26 +19,13 @@ namespace {
 
 class AtomicWriteTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("atomic-write-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    static std::string read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string read(const fs::path& path) { return readFileBytes(path.string()); }
     size_t entries() const {
         return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), {}));
     }
 
-    fs::path folder_;
+    TemporaryFolder temporary_{"atomic-write"};
+    const fs::path& folder_ = temporary_.path();
 };
 
 TEST_F(AtomicWriteTest, CreatesAndReplacesWithoutLeavingTemporaries) {

@@ -9,32 +9,26 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFiles.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 class FileUtilsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "fileutils-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
-    std::string path(const std::string& name) const { return (root_ / name).string(); }
+    std::string path(const std::string& name) const { return folder_.file(name); }
 
     std::string write(const std::string& name, const std::string& content) const {
-        std::ofstream(path(name), std::ios::binary) << content;
+        writeFileBytes(path(name), content);
         return path(name);
     }
 
-    static std::string read(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string read(const std::string& file) { return readFileBytes(file); }
 
-    fs::path root_;
+    TemporaryFolder folder_{"fileutils"};
+    const fs::path& root_ = folder_.path();
 };
 
 TEST_F(FileUtilsTest, FileExistsOnlyForRegularFiles) {

@@ -15,6 +15,9 @@
 #include <vector>
 
 #include "shared/prefs/Paths.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -36,8 +39,7 @@ std::string localStamp(const char* format) {
 }
 
 std::vector<std::string> readLines(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string content{std::istreambuf_iterator<char>(in), {}};
+    const std::string content = readFileBytes(file);
     EXPECT_TRUE(content.empty() || content.back() == '\n');
     std::vector<std::string> lines;
     std::string::size_type start = 0;
@@ -62,13 +64,7 @@ std::string messageOf(const std::string& line, char level = 'W') {
 
 class LogManagerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "log-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        log_.setLogDirectory(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { log_.setLogDirectory(root_); }
 
     std::vector<fs::path> filesInRoot() const {
         std::vector<fs::path> files;
@@ -78,7 +74,8 @@ protected:
         return files;
     }
 
-    std::string root_;
+    TemporaryFolder folder_{"log"};
+    const std::string root_ = folder_.path().string();
     LogManager log_{kNeverOnItsOwn};
 };
 
@@ -205,11 +202,9 @@ TEST_F(LogManagerTest, LinesOfManyThreadsStayWhole) {
 }
 
 TEST(LogManagerFolderTest, WithoutAFolderWritesIntoTheSettingsFolder) {
-    std::string pattern = (fs::temp_directory_path() / "logsettings-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const char* saved = std::getenv("XDG_DATA_HOME");
-    const std::string savedValue = saved ? saved : "";
-    setenv("XDG_DATA_HOME", pattern.c_str(), 1);
+    const TemporaryFolder data{"logsettings"};
+    ScopedEnvironment env;
+    env.set("XDG_DATA_HOME", data.path().string());
     initializeGlobals();
     {
         LogManager log{kNeverOnItsOwn};
@@ -219,12 +214,6 @@ TEST(LogManagerFolderTest, WithoutAFolderWritesIntoTheSettingsFolder) {
         EXPECT_EQ(fs::path(log.logFilePath()).parent_path(), fs::path(settingsDirectory()));
         EXPECT_THAT(readLines(log.logFilePath()), SizeIs(1));
     }
-    if (saved) {
-        setenv("XDG_DATA_HOME", savedValue.c_str(), 1);
-    } else {
-        unsetenv("XDG_DATA_HOME");
-    }
-    fs::remove_all(pattern);
 }
 
 }  // namespace

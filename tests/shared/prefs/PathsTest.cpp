@@ -7,9 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <string>
+
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 
@@ -17,44 +19,20 @@ namespace fs = std::filesystem;
 
 constexpr const char* kSettingsFolder = "PelvaneDesignMediaControllerSoftware";
 
-// Each test gets its own folder and the variables that steer the paths back
-// as they were.
+// Each test gets its own folder, and the variables that steer the paths are
+// put back as they were.
 class PathsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "paths-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        for (const char* name : {"XDG_DATA_HOME", "HOME", "TMPDIR"}) {
-            const char* value = std::getenv(name);
-            saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
-        }
-    }
-
-    void TearDown() override {
-        for (const auto& [name, value] : saved_) {
-            setEnv(name.c_str(), value);
-        }
-        fs::remove_all(root_);
-    }
-
-    static void setEnv(const char* name, const std::optional<std::string>& value) {
-        if (value) {
-            setenv(name, value->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-
     std::string under(const std::string& relative) const { return (root_ / relative).string(); }
 
-    fs::path root_;
-    std::map<std::string, std::optional<std::string>> saved_;
+    TemporaryFolder folder_{"paths"};
+    const fs::path& root_ = folder_.path();
+    ScopedEnvironment env_;
 };
 
 TEST_F(PathsTest, CreatesSettingsAndCacheFoldersWithMissingParents) {
     const std::string data = under("not/yet/there");
-    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    env_.set("XDG_DATA_HOME", data);
     initializeGlobals();
 
     const std::string settings = data + "/" + kSettingsFolder;
@@ -87,9 +65,13 @@ TEST_F(PathsTest, DataFolderComesFromXdgElseHome) {
         // Relative values are not trusted.
         {"relative/data", home + "/.local/share"},
     };
-    setenv("HOME", home.c_str(), 1);
+    env_.set("HOME", home);
     for (const Case& c : cases) {
-        setEnv("XDG_DATA_HOME", c.xdg);
+        if (c.xdg) {
+            env_.set("XDG_DATA_HOME", *c.xdg);
+        } else {
+            env_.unset("XDG_DATA_HOME");
+        }
         initializeGlobals();
         EXPECT_EQ(settingsDirectory(), c.expectedData + "/" + kSettingsFolder)
             << c.xdg.value_or("(unset)");
@@ -98,10 +80,10 @@ TEST_F(PathsTest, DataFolderComesFromXdgElseHome) {
 }
 
 TEST_F(PathsTest, WithoutAnyDataFolderFallsBackUnderTemp) {
-    unsetenv("XDG_DATA_HOME");
-    unsetenv("HOME");
+    env_.unset("XDG_DATA_HOME");
+    env_.unset("HOME");
     fs::create_directory(under("tmp"));
-    setenv("TMPDIR", under("tmp").c_str(), 1);
+    env_.set("TMPDIR", under("tmp"));
 
     ::testing::internal::CaptureStdout();
     initializeGlobals();
@@ -117,7 +99,7 @@ TEST_F(PathsTest, WithoutAnyDataFolderFallsBackUnderTemp) {
 TEST_F(PathsTest, SettingsPathTakenByAFileIsReportedAndSurvived) {
     fs::create_directory(under("data"));
     std::ofstream(under("data/") + kSettingsFolder) << "not a folder";
-    setenv("XDG_DATA_HOME", under("data").c_str(), 1);
+    env_.set("XDG_DATA_HOME", under("data"));
 
     ::testing::internal::CaptureStdout();
     initializeGlobals();
@@ -129,7 +111,7 @@ TEST_F(PathsTest, SettingsPathTakenByAFileIsReportedAndSurvived) {
 }
 
 TEST_F(PathsTest, EnsureCacheDirRecreatesTheCache) {
-    setenv("XDG_DATA_HOME", under("data").c_str(), 1);
+    env_.set("XDG_DATA_HOME", under("data"));
     initializeGlobals();
     fs::remove_all(cacheDirectory());
     ensureCacheDir();

@@ -13,6 +13,7 @@
 #include "shared/prefs/NameTables.h"
 #include "shared/prefs/Paths.h"
 #include "tests/shared/prefs/StoreTestSupport.h"
+#include "tests/support/ScopedEnvironment.h"
 
 namespace {
 
@@ -535,9 +536,9 @@ TEST_F(StoreTest, LoadFilesMergesTheFirstAcceptedFile) {
 }
 
 TEST_F(StoreTest, ProcessStoreUsesTheSettingsAndProgramFolders) {
-    setenv("XDG_DATA_HOME", root_.c_str(), 1);
+    ScopedEnvironment environment;
+    environment.set("XDG_DATA_HOME", root_.string());
     initializeGlobals();
-    unsetenv("XDG_DATA_HOME");
     const PreferencesStorePaths paths = PreferencesStore::instance().paths();
     EXPECT_EQ(paths.defaultFile, defaultPreferencesFilePath());
     EXPECT_EQ(paths.profileBindFile, profileBindFilePath());

@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,16 +12,15 @@
 
 #include "shared/prefs/PreferencesStore.h"
 #include "shared/prefs/PreferencesUpdateSubscriber.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFiles.h"
 
 // A store on files of its own temporary folder, with a copy of the shipped
 // backup file as its backup.
 class StoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "prefs-store-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        root_ = folder_.path();
         paths_ = {file("pelvane_default.json"), file("pelvane_profile_bind.json"),
                   file("pelvane_default_backup.json")};
         std::filesystem::copy_file(WHIRLEN_BACKUP_PREFERENCES_FILE, paths_.backupFile);
@@ -31,19 +29,15 @@ protected:
     void TearDown() override {
         store_.reset();
         std::filesystem::permissions(root_, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(root_);
     }
 
-    std::string file(const std::string& name) const { return (root_ / name).string(); }
+    std::string file(const std::string& name) const { return folder_.file(name); }
 
     static void write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
+        writeFileBytes(path, text);
     }
 
-    static std::string read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string read(const std::string& path) { return readFileBytes(path); }
 
     static nlohmann::json readJson(const std::string& path) {
         return nlohmann::json::parse(read(path), nullptr, false);
@@ -69,6 +63,7 @@ protected:
         return ::testing::internal::GetCapturedStdout();
     }
 
+    TemporaryFolder folder_{"prefs-store"};
     std::filesystem::path root_;
     PreferencesStorePaths paths_;
     std::unique_ptr<PreferencesStore> store_;
