@@ -43,6 +43,11 @@ struct PreferencesStorePaths {
     std::string backupFile;
 };
 
+// Each model's default profile has this name; the files carry no other mark.
+inline constexpr const char* kDefaultProfileName = "default";
+// The device type of both models, and of every profile the store holds.
+inline constexpr uint32_t kWhirlenDeviceType = 1;
+
 // Result codes of addApplicationContextConfiguration; a refusal adds up the
 // names and paths already taken.
 inline constexpr int32_t kContextAdded = 0;

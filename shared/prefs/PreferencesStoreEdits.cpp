@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr const char* kDefaultProfileName = "default";
-constexpr uint32_t kWhirlenDeviceType = 1;
-
 bool hasGroupId(const MacroPreference& macro, uint32_t id) {
     const MacroGroupList groups = macro.groups();
     return std::any_of(groups.begin(), groups.end(),
