@@ -244,9 +244,11 @@ bool PreferencesStore::loadDirectory(const std::string& directory, bool notify) 
         return false;
     }
     std::vector<std::string> files;
-    for (const auto& entry : entries) {
-        if (entry.is_regular_file(error) && hasJsonExtension(entry.path())) {
-            files.push_back(entry.path().string());
+    // Stepping with an error code: the plain increment throws.
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        std::error_code typeError;
+        if (entries->is_regular_file(typeError) && hasJsonExtension(entries->path())) {
+            files.push_back(entries->path().string());
         }
     }
     return loadFiles(files, notify);

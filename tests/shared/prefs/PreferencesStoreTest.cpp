@@ -520,6 +520,7 @@ TEST_F(StoreTest, LoadFilesMergesTheFirstAcceptedFile) {
     EXPECT_EQ(subscriber.count, 0);
 
     fs::create_directory(file("sync"));
+    fs::create_directory(file("sync/folder.json"));
     write(file("sync/x.JSON"), documentJson({profileJson(kLite, "Synced")}).dump());
     write(file("sync/y.txt"), documentJson({profileJson(kLite, "Text")}).dump());
     EXPECT_TRUE(store().loadDirectory(file("sync"), true));
