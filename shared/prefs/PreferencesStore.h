@@ -65,15 +65,18 @@ inline constexpr int32_t kContextFieldEmpty = 8;
 // saveAndNotify().
 //
 // User data is never dropped silently: files are replaced atomically, and a
-// file that could not be read, parsed or accepted is moved aside (".damaged")
-// before anything is written over it.
+// file that could not be read, parsed or taken whole (an entry refused, bad
+// UTF-8 replaced) is moved aside (".damaged", ".damaged.1", ...) before
+// anything is written over it.
 class PreferencesStore : public PreferencesLookup {
 public:
     // The process's store, on the files of the settings and program folders.
     static PreferencesStore& instance();
 
     // A store on other files (tests, tools). The newest store alive is the
-    // lookup that the model uses; when it is destroyed, the one before it is.
+    // lookup through which the model names macros and contexts; when it is
+    // destroyed, the one before it is. So only the newest store reads and
+    // writes actions that name macros or contexts correctly.
     explicit PreferencesStore(PreferencesStorePaths paths);
     ~PreferencesStore() override;
     PreferencesStore(const PreferencesStore&) = delete;
