@@ -78,12 +78,12 @@ ControllerDevice::~ControllerDevice() {
 }
 
 bool ControllerDevice::startReader(std::unique_ptr<HidDevice> device) {
-    if (!device || readerThread.joinable()) {
+    std::lock_guard lifecycle(readerLifecycleMutex);
+    if (!device || readerStopped || readerThread.joinable()) {
         return false;
     }
     handle = std::move(device);
     readerRunning = true;
-    std::lock_guard started(readerStartMutex);
     try {
         readerThread = std::thread(&ControllerDevice::readLoop, this);
     } catch (const std::system_error&) {
@@ -95,28 +95,56 @@ bool ControllerDevice::startReader(std::unique_ptr<HidDevice> device) {
 }
 
 void ControllerDevice::stop() {
-    // The reader goes first: it is the only user of the handle, which may then be closed.
-    readerRunning = false;
-    if (handle) {
-        handle->cancel();
+    std::thread reader;
+    std::unique_ptr<HidDevice> closing;
+    {
+        std::lock_guard lifecycle(readerLifecycleMutex);
+        readerStopped = true;
+        readerRunning = false;
+        if (handle) {
+            handle->cancel();
+        }
+        reader = std::move(readerThread);
+        // Closed only once the reader is done with it.
+        closing = std::move(handle);
     }
-    if (readerThread.joinable()) {
+    if (reader.joinable()) {
         // Called from onDeviceGone the reader cannot join itself; it returns right after.
-        if (readerThread.get_id() == std::this_thread::get_id()) {
-            readerThread.detach();
+        if (reader.get_id() == std::this_thread::get_id()) {
+            reader.detach();
         } else {
-            readerThread.join();
+            reader.join();
         }
     }
-    handle.reset();
+}
+
+void ControllerDevice::setBindings(BindingTable table) {
+    {
+        std::lock_guard lock(bindingMutex);
+        bindings.swap(table);
+    }
+}
+
+std::optional<ActionPreference> ControllerDevice::boundAction(int control) const {
+    std::lock_guard lock(bindingMutex);
+    const auto it = bindings.find(control);
+    if (it == bindings.end()) {
+        return std::nullopt;
+    }
+    return it->second;
 }
 
 void ControllerDevice::readLoop() {
-    // Until startReader has stored this thread, stop() could not tell it is on it.
-    { std::lock_guard started(readerStartMutex); }
+    HidDevice* device = nullptr;
+    {
+        // Until startReader has stored this thread, stop() could not tell it is on it.
+        std::lock_guard started(readerLifecycleMutex);
+        // A stop that came first has taken the device already.
+        device = handle.get();
+    }
     std::array<uint8_t, kReadCapacity> buffer;
-    while (readerRunning) {
-        const HidDevice::ReadResult result = handle->readReport(buffer.data(), buffer.size());
+    while (device != nullptr && readerRunning) {
+        const HidDevice::ReadResult result = device->readReport(buffer.data(), buffer.size());
         switch (result.status) {
             case HidDevice::ReadStatus::Report:
                 // A short read would leave bytes of an earlier report in the buffer.

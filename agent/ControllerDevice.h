@@ -4,13 +4,16 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "agent/ControllerEventNotifyInterface.h"
 #include "platform/HidDevice.h"
 #include "shared/ipc/ConnectedDevice.h"
+#include "shared/prefs/ActionPreference.h"
 
 // One connected controller. A reader thread of its own takes the controller's input
 // reports and turns the change from one report to the next into press and release events
@@ -26,13 +29,23 @@ public:
     ControllerDevice(const ControllerDevice&) = delete;
     ControllerDevice& operator=(const ControllerDevice&) = delete;
 
+    // Control index -> the action bound to it.
+    using BindingTable = std::map<int, ActionPreference>;
+
     // Takes ownership of the open device and starts reading it; `record` must be filled in
-    // before. False (and the device closed) when the device is null, a reader runs already
-    // or no thread can be started.
+    // before. False (and the device closed) when the device is null, a reader runs already,
+    // the device has been stopped or no thread can be started.
     bool startReader(std::unique_ptr<HidDevice> device);
-    // Ends the reader and closes the device; safe to call more than once, but from one
-    // thread at a time (the owner's, or the reader's own inside onDeviceGone).
+    // Ends the reader for good and closes the device. Safe from any thread, more than once
+    // and while another thread starts the reader; a call on the reader's own thread (inside
+    // onDeviceGone) lets the reader finish by itself instead of joining it.
     void stop();
+
+    // Only the swap happens under the binding lock, so a rebuild, however long, never holds
+    // up the reader; the old table is freed after the lock is released.
+    void setBindings(BindingTable table);
+    // A copy, so that the action can run after the lock is released.
+    std::optional<ActionPreference> boundAction(int control) const;
 
     // Decodes one report of kReportSize bytes. Once the reader runs, only it calls this.
     bool onInputReport(const uint8_t* report);
@@ -50,10 +63,12 @@ private:
 
     ControllerEventNotifyInterface& notify;
     std::atomic<bool> readerRunning{false};
-    // Held while the reader thread is made and stored: the reader waits for it, so that a
-    // gone notification that stops this device never meets readerThread half-assigned.
-    std::mutex readerStartMutex;
+    // Guards readerThread, handle and readerStopped. Held while the reader thread is made
+    // and stored, and the reader waits for it, so that a stop on any thread (a gone
+    // notification included) never meets readerThread half-assigned.
+    std::mutex readerLifecycleMutex;
     std::thread readerThread;
+    bool readerStopped = false;
     uint16_t lastButtons = 0;
     uint16_t lastDial = 0xFFFF;
     int16_t lastJogPosition = 0;
@@ -61,4 +76,6 @@ private:
     // Zone of each jog-wheel position -8..8, indexed by position + 8.
     std::array<int16_t, 17> zoneTable;
     std::unique_ptr<HidDevice> handle;
+    mutable std::mutex bindingMutex;
+    BindingTable bindings;
 };

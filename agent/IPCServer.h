@@ -19,13 +19,11 @@
 // and hands every frame to onMessage(). Everything the agent sends goes to all
 // clients at once through broadcast().
 //
-// Lock order of the agent, outermost first: server client lock, engine mutex,
-// store lock, device binding lock, repeat and macro locks. A thread holding a
-// later lock never takes an earlier one, so nobody calls broadcast() while
-// holding the engine mutex or any lock after it. The client lock itself is
-// held only for list upkeep, reads and non-blocking sends; onMessage() runs
-// with no lock of this class held, so a handler may broadcast (or stop the
-// server) from the server thread.
+// The client lock comes first in the agent's lock order (written down in
+// WhirlenEngine.h), so nobody calls broadcast() while holding a lock after it.
+// It is held only for list upkeep, reads and non-blocking sends; onMessage()
+// runs with no lock of this class held, so a handler may broadcast (or stop
+// the server) from the server thread.
 class IPCServer {
 public:
     static constexpr size_t kMaxClients = 16;
