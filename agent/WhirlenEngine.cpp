@@ -79,7 +79,8 @@ void fillDefaults(ControlActionMap& table, uint32_t model, const ProfilePreferen
                   const std::string& contextPath) {
     for (uint32_t control = 0; control <= kLastControl; ++control) {
         if (!table.contains(control)) {
-            table.emplace(control, ActionPreference::makeDefault(model, control, profile, contextPath));
+            table.emplace(control,
+                          ActionPreference::makeDefault(model, control, profile, contextPath));
         }
     }
 }
@@ -144,10 +145,9 @@ WhirlenEngine::~WhirlenEngine() {
 }
 
 uint32_t WhirlenEngine::modelForProductId(uint16_t productId) {
-    const auto it = std::find_if(kDeviceNumberModels.begin(), kDeviceNumberModels.end(),
-                                 [productId](const ProductModel& entry) {
-                                     return entry.productId == productId;
-                                 });
+    const auto it = std::find_if(
+        kDeviceNumberModels.begin(), kDeviceNumberModels.end(),
+        [productId](const ProductModel& entry) { return entry.productId == productId; });
     return it == kDeviceNumberModels.end() ? kNoModel : it->model;
 }
 
@@ -310,8 +310,7 @@ void WhirlenEngine::startReaper(std::function<void()> removal) {
             *done = true;
         });
     } catch (const std::system_error& error) {
-        LogManager::instance().log('E', "Unable to start removing a controller: %s",
-                                   error.what());
+        LogManager::instance().log('E', "Unable to start removing a controller: %s", error.what());
         return;
     }
     std::lock_guard lock(engineMutex);
@@ -322,9 +321,8 @@ void WhirlenEngine::joinReapers(bool all) {
     std::vector<Reaper> finished;
     {
         std::lock_guard lock(engineMutex);
-        const auto split = std::partition(reapers.begin(), reapers.end(), [all](const Reaper& r) {
-            return !all && !*r.done;
-        });
+        const auto split = std::partition(reapers.begin(), reapers.end(),
+                                          [all](const Reaper& r) { return !all && !*r.done; });
         finished.assign(std::make_move_iterator(split), std::make_move_iterator(reapers.end()));
         reapers.erase(split, reapers.end());
     }
@@ -363,8 +361,8 @@ void WhirlenEngine::rebuildBindings(ControllerDevice& device) const {
     const bool inConfiguredApplication =
         !store.findApplicationContextConfiguration(foregroundPath).programContextPath().empty() &&
         profile->appSpecificActive();
-    device.setBindings(resolveBindings(*profile, model,
-                                       inConfiguredApplication ? foregroundPath : std::string()));
+    device.setBindings(
+        resolveBindings(*profile, model, inConfiguredApplication ? foregroundPath : std::string()));
 }
 
 void WhirlenEngine::logUnlistedProductOnce(uint16_t productId) {
