@@ -82,6 +82,7 @@ protected:
         paths = {folder.file("pelvane_default.json"), folder.file("pelvane_profile_bind.json"),
                  folder.file("pelvane_default_backup.json")};
         writeFileBytes(paths.backupFile, documentJson(json::array()).dump());
+        writeFileBytes(paths.profileBindFile, R"({"ProfileBind":[]})");
         std::signal(SIGPIPE, SIG_DFL);
     }
     ~WhirlenEngineTest() override { stopEngine(); }
