@@ -61,6 +61,9 @@ struct Registration {
 // new item about itself before answering its registration.
 class TrayHost {
 public:
+    // The loop goes first: its thread records into the members below.
+    ~TrayHost() { stop(); }
+
     bool start() {
         std::string whyNot;
         const bool started = loop_.start(
@@ -98,7 +101,7 @@ private:
             return r;
         }
         Registration registration{service, sd_bus_message_get_sender(call), ""};
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{};
         char* title = nullptr;
         if (sd_bus_get_property_string(sd_bus_message_get_bus(call), service, kItemPath,
                                        kItemInterface, "Title", &error, &title) >= 0) {
@@ -227,7 +230,7 @@ protected:
 
     // Where the item says its menu is, as a host finds it.
     std::string menuPathOf(const std::string& service) {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{};
         sd_bus_message* reply = nullptr;
         const char* path = "";
         std::string found;
@@ -243,7 +246,7 @@ protected:
     }
 
     std::string titleOf(const std::string& service) {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{};
         char* title = nullptr;
         std::string found;
         if (sd_bus_get_property_string(client_, service.c_str(), kItemPath, kItemInterface, "Title",
@@ -256,7 +259,7 @@ protected:
     }
 
     std::optional<Layout> layoutOf(const std::string& service) {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{};
         sd_bus_message* reply = nullptr;
         Layout layout;
         int32_t rootId = -1;
@@ -280,7 +283,7 @@ protected:
 
     // A host's click (or other event) on an entry; false when the item refuses it.
     bool sendEvent(const std::string& service, int32_t id, const char* eventId) {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{};
         const int r = sd_bus_call_method(client_, service.c_str(), menuPathOf(service).c_str(),
                                          kMenuInterface, "Event", &error, nullptr, "isvu", id,
                                          eventId, "s", "", 0u);
@@ -289,7 +292,7 @@ protected:
     }
 
     bool activate(const std::string& service) {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{};
         const int r = sd_bus_call_method(client_, service.c_str(), kItemPath, kItemInterface,
                                          "Activate", &error, nullptr, "ii", 0, 0);
         sd_bus_error_free(&error);
@@ -297,7 +300,7 @@ protected:
     }
 
     bool nameHasOwner(const std::string& name) {
-        sd_bus_error error = SD_BUS_ERROR_NULL;
+        sd_bus_error error{};
         sd_bus_message* reply = nullptr;
         int owned = 0;
         sd_bus_call_method(client_, "org.freedesktop.DBus", "/org/freedesktop/DBus",

@@ -53,7 +53,10 @@ protected:
         pidAtom_ = XInternAtom(display_, "_NET_WM_PID", False);
     }
 
-    void TearDown() override { stopServer(); }
+    void TearDown() override {
+        provider_.reset();
+        stopServer();
+    }
 
     // The test's own connection goes first: Xlib ends a process whose connection breaks.
     void stopServer() {
@@ -93,7 +96,7 @@ protected:
     // carried out by the server before the provider looks.
     std::optional<ForegroundWindow> askProvider() {
         XSync(display_, False);
-        return provider_.foreground();
+        return provider_->foreground();
     }
 
     ChildProcess server_;
@@ -102,7 +105,8 @@ protected:
     Window root_ = None;
     Atom activeAtom_ = None;
     Atom pidAtom_ = None;
-    X11ForegroundWindowProvider provider_;
+    // Made afresh per test, and gone before its server.
+    std::optional<X11ForegroundWindowProvider> provider_{std::in_place};
 };
 
 TEST_F(X11ForegroundWindowProviderTest, ActiveWindowStandsForItsOwnersProgram) {
@@ -173,7 +177,7 @@ TEST_F(X11ForegroundWindowProviderTest, ServerGoingAwayCostsTheConnectionNotTheP
 
     stopServer();
 
-    EXPECT_EQ(provider_.foreground(), std::nullopt);
+    EXPECT_EQ(provider_->foreground(), std::nullopt);
 }
 
 TEST(X11ForegroundWindowProviderNoDisplayTest, NoDisplayIsNoWindowAndLoggedOnce) {

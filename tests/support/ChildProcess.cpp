@@ -3,18 +3,41 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-extern char** environ;
+namespace {
+
+// Runs in the forked child, so only async-signal-safe calls. The child is ended with the
+// test: a test that crashes must not leave a server behind that holds the test runner's
+// output open. An exec failure is written to `status` (closed on a successful exec).
+[[noreturn]] void becomeChild(char* const* argv, int output, int status, pid_t parent) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) {
+        _exit(127);
+    }
+    dup2(output, STDOUT_FILENO);
+    execvp(argv[0], argv);
+    const int error = errno;
+    [[maybe_unused]] const ssize_t written = write(status, &error, sizeof error);
+    _exit(127);
+}
+
+}  // namespace
 
 bool ChildProcess::start(const std::vector<std::string>& arguments) {
     stop();
-    int pipeFds[2];
-    if (arguments.empty() || pipe2(pipeFds, O_CLOEXEC) != 0) {
+    int outputFds[2];
+    int statusFds[2];
+    if (arguments.empty() || pipe2(outputFds, O_CLOEXEC) != 0) {
+        return false;
+    }
+    if (pipe2(statusFds, O_CLOEXEC) != 0) {
+        close(outputFds[0]);
+        close(outputFds[1]);
         return false;
     }
     std::vector<char*> argv;
@@ -22,20 +45,25 @@ bool ChildProcess::start(const std::vector<std::string>& arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // dup2 clears close-on-exec on the copy, so only the write end reaches the child.
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    const int failed = posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (failed != 0) {
-        pid_ = -1;
-        close(pipeFds[0]);
-        return false;
+    const pid_t parent = getpid();
+    pid_ = fork();
+    if (pid_ == 0) {
+        becomeChild(argv.data(), outputFds[1], statusFds[1], parent);
     }
-    output_ = pipeFds[0];
-    return true;
+    close(outputFds[1]);
+    close(statusFds[1]);
+    int execError = 0;
+    ssize_t got = -1;
+    while (pid_ > 0 && (got = read(statusFds[0], &execError, sizeof execError)) < 0 &&
+           errno == EINTR) {
+    }
+    const bool launched = pid_ > 0 && got == 0;
+    close(statusFds[0]);
+    output_ = outputFds[0];
+    if (!launched) {
+        stop();
+    }
+    return launched;
 }
 
 ChildProcess::~ChildProcess() {
@@ -78,8 +106,8 @@ void ChildProcess::stop() {
         kill(pid_, SIGTERM);
         while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
         }
-        pid_ = -1;
     }
+    pid_ = -1;
     if (output_ >= 0) {
         close(output_);
         output_ = -1;

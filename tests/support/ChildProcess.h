@@ -9,7 +9,8 @@
 
 // A server a test starts for itself (an X server, a message bus), with its standard output
 // on a pipe for the line it announces itself with. The server is ended and reaped when the
-// object goes away, so a failed test leaves nothing running.
+// object goes away, and it is also ended when the thread that started it ends, so even a
+// test that crashes leaves nothing running.
 class ChildProcess {
 public:
     // Starts the program (searched in PATH) with these arguments; false when it cannot be
