@@ -182,7 +182,7 @@ int onAboutToShowGroup(sd_bus_message* call, void*, sd_bus_error*) {
 
 }  // namespace
 
-const sd_bus_vtable StatusNotifierItem::itemVtable[] = {
+const sd_bus_vtable StatusNotifierItem::kItemVtable[] = {
     SD_BUS_VTABLE_START(0),
     SD_BUS_PROPERTY("Category", "s", onGetItemProperty, 0, SD_BUS_VTABLE_PROPERTY_CONST),
     SD_BUS_PROPERTY("Id", "s", onGetItemProperty, 0, SD_BUS_VTABLE_PROPERTY_CONST),
@@ -201,7 +201,7 @@ const sd_bus_vtable StatusNotifierItem::itemVtable[] = {
     SD_BUS_VTABLE_END,
 };
 
-const sd_bus_vtable StatusNotifierItem::menuVtable[] = {
+const sd_bus_vtable StatusNotifierItem::kMenuVtable[] = {
     SD_BUS_VTABLE_START(0),
     SD_BUS_PROPERTY("Version", "u", onGetMenuProperty, 0, SD_BUS_VTABLE_PROPERTY_CONST),
     SD_BUS_PROPERTY("TextDirection", "s", onGetMenuProperty, 0, SD_BUS_VTABLE_PROPERTY_CONST),
@@ -229,9 +229,9 @@ StatusNotifierItem::StatusNotifierItem(std::string itemId, std::string iconName,
 bool StatusNotifierItem::publish(sd_bus* bus, std::string& whyNot) {
     busName_ = std::string(kItemInterface) + "-" + std::to_string(getpid()) + "-" +
                std::to_string(++itemsMade);
-    int r = sd_bus_add_object_vtable(bus, nullptr, kItemPath, kItemInterface, itemVtable, this);
+    int r = sd_bus_add_object_vtable(bus, nullptr, kItemPath, kItemInterface, kItemVtable, this);
     if (r >= 0) {
-        r = sd_bus_add_object_vtable(bus, nullptr, kMenuPath, kMenuInterface, menuVtable, this);
+        r = sd_bus_add_object_vtable(bus, nullptr, kMenuPath, kMenuInterface, kMenuVtable, this);
     }
     if (r >= 0) {
         r = sd_bus_add_match(bus, nullptr, kWatcherOwnerMatch, onWatcherOwnerChanged, this);

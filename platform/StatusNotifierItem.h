@@ -56,8 +56,8 @@ private:
     static int onEvent(sd_bus_message* call, void* self, sd_bus_error* error);
     static int onEventGroup(sd_bus_message* call, void* self, sd_bus_error* error);
 
-    static const sd_bus_vtable itemVtable[];
-    static const sd_bus_vtable menuVtable[];
+    static const sd_bus_vtable kItemVtable[];
+    static const sd_bus_vtable kMenuVtable[];
 
     const std::string itemId_;
     const std::string iconName_;

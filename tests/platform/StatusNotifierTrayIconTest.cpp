@@ -395,6 +395,59 @@ TEST_F(StatusNotifierTrayIconTest, GesturesReachTheHandlerAsCommands) {
     EXPECT_EQ(commands.waitFor(expected.size()), expected);
 }
 
+TEST_F(StatusNotifierTrayIconTest, BatchedAndSingleItemCallsAgreeWithTheLayout) {
+    StatusNotifierTrayIcon icon("whirlen-agent", "input-gaming");
+    CommandLog commands;
+    icon.setCommandHandler(commands.handler());
+    const std::string service = showToHost(icon, kAgentMenu);
+    ASSERT_FALSE(service.empty());
+    const std::string menu = menuPathOf(service);
+    sd_bus_error error{};
+    sd_bus_message* reply = nullptr;
+
+    ASSERT_GE(
+        sd_bus_call_method(client_, service.c_str(), menu.c_str(), kMenuInterface,
+                           "GetGroupProperties", &error, &reply, "aias", 2, 1000, 4242, 1, "label"),
+        0)
+        << error.message;
+    int32_t id = 0;
+    std::string label;
+    ASSERT_GT(sd_bus_message_enter_container(reply, 'a', "(ia{sv})"), 0);
+    ASSERT_GT(sd_bus_message_enter_container(reply, 'r', "ia{sv}"), 0);
+    ASSERT_GE(sd_bus_message_read(reply, "i", &id), 0);
+    ASSERT_TRUE(readLabel(reply, label));
+    ASSERT_GE(sd_bus_message_exit_container(reply), 0);
+    EXPECT_EQ(id, 1000);
+    EXPECT_EQ(label, "Whirlen Lite - default");
+    EXPECT_EQ(sd_bus_message_enter_container(reply, 'r', "ia{sv}"), 0) << "no such entry: 4242";
+    reply = sd_bus_message_unref(reply);
+
+    const char* text = nullptr;
+    ASSERT_GE(sd_bus_call_method(client_, service.c_str(), menu.c_str(), kMenuInterface,
+                                 "GetProperty", &error, &reply, "is", 2, "label"),
+              0)
+        << error.message;
+    ASSERT_GE(sd_bus_message_read(reply, "v", "s", &text), 0);
+    EXPECT_STREQ(text, "Exit");
+    reply = sd_bus_message_unref(reply);
+
+    ASSERT_GE(sd_bus_call_method(client_, service.c_str(), menu.c_str(), kMenuInterface,
+                                 "EventGroup", &error, &reply, "a(isvu)", 2, 1000, "clicked", "s",
+                                 "", 0u, 4242, "clicked", "s", "", 0u),
+              0)
+        << error.message;
+    const void* unknown = nullptr;
+    size_t unknownSize = 0;
+    ASSERT_GE(sd_bus_message_read_array(reply, 'i', &unknown, &unknownSize), 0);
+    ASSERT_EQ(unknownSize, sizeof(int32_t));
+    EXPECT_EQ(*static_cast<const int32_t*>(unknown), 4242);
+    reply = sd_bus_message_unref(reply);
+    sd_bus_error_free(&error);
+
+    const std::vector<Command> expected{{Kind::EntryChosen, 1000}};
+    EXPECT_EQ(commands.waitFor(expected.size()), expected);
+}
+
 TEST_F(StatusNotifierTrayIconTest, ReplacingTheMenuBumpsTheRevisionAndChangesTheLayout) {
     StatusNotifierTrayIcon icon("whirlen-agent", "input-gaming");
     const std::string service = showToHost(icon, kAgentMenu);
