@@ -46,16 +46,9 @@ TEST(InputInjectorTest, TheFactoryChoosesTheBackend) {
                      " a display");
         ScopedEnvironment environment;
         environment.set("WHIRLEN_DEV_ROOT", devices.path().string());
-        if (c.forced) {
-            environment.set("WHIRLEN_INPUT", *c.forced);
-        } else {
-            environment.unset("WHIRLEN_INPUT");
-        }
-        if (c.display) {
-            environment.set("DISPLAY", server.display());
-        } else {
-            environment.unset("DISPLAY");
-        }
+        environment.setOrUnset("WHIRLEN_INPUT", c.forced);
+        environment.setOrUnset("DISPLAY",
+                               c.display ? std::optional(server.display()) : std::nullopt);
 
         const std::unique_ptr<InputInjector> injector = createInputInjector();
 

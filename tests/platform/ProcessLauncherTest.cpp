@@ -9,13 +9,13 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -44,18 +44,6 @@ std::vector<pid_t> runningFrom(const std::string& folder) {
         }
     }
     return found;
-}
-
-template <typename Condition>
-bool becomesTrue(Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
 }
 
 std::string makeScript(const TemporaryFolder& folder, const std::string& name,
@@ -136,7 +124,7 @@ TEST(ProcessLauncherTest, TheLauncherReapsWhenAsked) {
         ProcessLauncher::launch("/bin/true", "", ProcessLauncher::Reaping::ByLauncher);
 
     ASSERT_GT(pid, 0);
-    EXPECT_TRUE(becomesTrue([pid] { return isGone(pid); }));
+    EXPECT_TRUE(waitUntil([pid] { return isGone(pid); }));
 }
 
 TEST(ProcessLauncherTest, NothingStartsWhenTheCommandIsWrong) {
@@ -222,7 +210,7 @@ TEST(ProcessLauncherTest, ACommandPastTheTimeLimitIsKilledWithItsGroupAndReaped)
 
     EXPECT_FALSE(result.finished);
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "the shell was not reaped";
-    EXPECT_TRUE(becomesTrue([&] { return runningFrom(folder.path().string()).empty(); }));
+    EXPECT_TRUE(waitUntil([&] { return runningFrom(folder.path().string()).empty(); }));
 }
 
 TEST(ProcessLauncherTest, AChildKeepingTheOutputOpenDoesNotHoldTheCommand) {

@@ -16,6 +16,7 @@
 
 #include "platform/SessionBusLoop.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Occurrences.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -39,14 +40,6 @@ const TrayMenu kAgentMenu{
      {1001, "Whirlen Max - my_profile"},
      {2, "Exit"}},
 };
-
-std::size_t occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
 
 // What the tray host saw of one registration.
 struct Registration {
@@ -526,11 +519,7 @@ TEST(StatusNotifierTrayIconNoBusTest, WithoutSessionBusThereIsNoIcon) {
         SCOPED_TRACE(c.name);
         ScopedEnvironment environment;
         environment.set("XDG_RUNTIME_DIR", runtime.path().string());
-        if (c.address) {
-            environment.set("DBUS_SESSION_BUS_ADDRESS", *c.address);
-        } else {
-            environment.unset("DBUS_SESSION_BUS_ADDRESS");
-        }
+        environment.setOrUnset("DBUS_SESSION_BUS_ADDRESS", c.address);
         StatusNotifierTrayIcon icon("whirlen-agent", "input-gaming");
 
         EXPECT_FALSE(icon.show(kAgentMenu));

@@ -2,11 +2,9 @@
 
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <vector>
 
 // Before Xlib, whose macros (None, Bool, Status) would otherwise rewrite GoogleTest's names.
 #include <gtest/gtest.h>
@@ -15,24 +13,16 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include "tests/support/ChildProcess.h"
+#include "tests/support/Occurrences.h"
 #include "tests/support/ScopedEnvironment.h"
+#include "tests/support/XvfbServer.h"
 
 namespace {
 
-constexpr std::chrono::seconds kServerStartTimeout{30};
 constexpr const char* kNoDisplayLog = "cannot open the X display";
 
 std::string thisProgram() {
     return std::filesystem::read_symlink("/proc/self/exe").string();
-}
-
-std::size_t occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 // Each test runs its own X server, where the test plays both the applications (it makes
@@ -40,13 +30,9 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
 class X11ForegroundWindowProviderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(server_.start({"Xvfb", "-displayfd", "1", "-nolisten", "tcp"}))
-            << "cannot start Xvfb; scripts/install-deps installs it";
-        const std::optional<std::string> number = server_.readLine(kServerStartTimeout);
-        ASSERT_TRUE(number) << "Xvfb did not announce its display";
-        const std::string name = ":" + *number;
-        environment_.set("DISPLAY", name);
-        display_ = XOpenDisplay(name.c_str());
+        ASSERT_TRUE(server_.running()) << "Xvfb is needed; scripts/install-deps installs it";
+        environment_.set("DISPLAY", server_.display());
+        display_ = XOpenDisplay(server_.display().c_str());
         ASSERT_NE(display_, nullptr);
         root_ = DefaultRootWindow(display_);
         activeAtom_ = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
@@ -99,7 +85,7 @@ protected:
         return provider_->foreground();
     }
 
-    ChildProcess server_;
+    XvfbServer server_;
     ScopedEnvironment environment_;
     Display* display_ = nullptr;
     Window root_ = None;
@@ -192,11 +178,7 @@ TEST(X11ForegroundWindowProviderNoDisplayTest, NoDisplayIsNoWindowAndLoggedOnce)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScopedEnvironment environment;
-        if (c.display) {
-            environment.set("DISPLAY", *c.display);
-        } else {
-            environment.unset("DISPLAY");
-        }
+        environment.setOrUnset("DISPLAY", c.display);
         X11ForegroundWindowProvider provider;
 
         ::testing::internal::CaptureStdout();

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <string>
 
-// A private X server (Xvfb) for one test program, on a display number that the server picks
-// itself, so that test programs running side by side never meet. The server is stopped when
-// the object goes away.
+#include "tests/support/ChildProcess.h"
+
+// A private X server (Xvfb) for one test, on a display number that the server picks itself,
+// so that test programs running side by side never meet. The server is stopped when the
+// object goes away.
 class XvfbServer {
 public:
     XvfbServer();
-    ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
@@ -22,6 +21,6 @@ public:
     void stop();
 
 private:
-    pid_t pid_ = -1;
+    ChildProcess process_;
     std::string display_;
 };
