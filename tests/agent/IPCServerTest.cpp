@@ -1,7 +1,6 @@
 #include "agent/IPCServer.h"
 
 #include <csignal>
-#include <random>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,6 +8,7 @@
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCResponseConnectedDevices.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -17,7 +17,6 @@ using Bytes = std::vector<uint8_t>;
 using ipctest::connectRaw;
 using ipctest::readFrames;
 using ipctest::sendRaw;
-using ipctest::waitUntil;
 
 const Bytes kRequestFrame = IPCMessage(IPCMessageType::RequestDevices).serialize();
 
@@ -132,11 +131,7 @@ TEST_F(IPCServerTest, BadInputFromOneClientLeavesEveryClientServed) {
     ASSERT_TRUE(server.start());
     const int bad = connectClient();
     const int good = connectClient();
-    std::mt19937 random(11);
-    Bytes garbage(256 * 1024);
-    for (uint8_t& byte : garbage) {
-        byte = static_cast<uint8_t>(random());
-    }
+    const Bytes garbage = ipctest::randomBytes(256 * 1024, 11);
     const Bytes badHeaders{'#', '_', 3, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F,
                            '#', '_', 0, 1, 0, 0, 0,    0,    0,    0};
     ASSERT_TRUE(sendRaw(bad, garbage));
@@ -152,10 +147,7 @@ TEST_F(IPCServerTest, BadInputFromOneClientLeavesEveryClientServed) {
     // frame brings the bad client's stream back in step.
     ASSERT_TRUE(sendRaw(bad, Bytes(IPCMessage::kMaxPayloadLength + 10, 0)));
     ASSERT_TRUE(sendRaw(bad, prefsFrame(2)));
-    ASSERT_TRUE(waitUntil([&] {
-        const auto frames = server.received.frames();
-        return !frames.empty() && frames.back() == prefsFrame(2);
-    }));
+    ASSERT_TRUE(server.received.waitForLast(prefsFrame(2)));
     EXPECT_EQ(server.clientCount(), 2u);
 }
 

@@ -18,8 +18,10 @@
 #include "shared/prefs/NameTables.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
 #include "tests/shared/prefs/StoreTestSupport.h"
+#include "tests/support/Occurrences.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -29,7 +31,6 @@ using Bytes = std::vector<uint8_t>;
 using ipctest::connectRaw;
 using ipctest::readFrames;
 using ipctest::sendRaw;
-using ipctest::waitUntil;
 
 constexpr uint16_t kMaxProduct = 0x30;
 constexpr uint16_t kLiteProduct = 0x20;
@@ -173,11 +174,7 @@ TEST_F(WhirlenEngineTest, UnlistedProductIsReadButHasNoBindingsAndIsLoggedOnce) 
     plug("/dev/hidraw1", kUnlistedProduct);
     plug("/dev/hidraw2", kUnlistedProduct);
     const std::string log = testing::internal::GetCapturedStdout();
-    size_t mentions = 0;
-    for (size_t at = log.find("0x21"); at != std::string::npos; at = log.find("0x21", at + 1)) {
-        ++mentions;
-    }
-    EXPECT_EQ(mentions, 1u) << log;
+    EXPECT_EQ(occurrences(log, "0x21"), 1u) << log;
 
     ASSERT_TRUE(engine->hasDevice("/dev/hidraw1"));
     EXPECT_EQ(engine->findDevice("/dev/hidraw1")->record.model, 3u);

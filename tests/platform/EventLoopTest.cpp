@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/TestFiles.h"
+#include "tests/support/WaitUntil.h"
 
 extern char** environ;
 
@@ -121,25 +122,13 @@ TEST_F(EventLoopTest, TerminationSignalsEndRun) {
     }
 }
 
-template <typename Condition>
-bool eventually(Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + kGenerousTimeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
 std::string procEntry(pid_t pid) {
     return "/proc/" + std::to_string(pid);
 }
 
 // Ended but not yet reaped: the state after the command name in /proc/<pid>/stat is Z.
 bool becomesZombie(pid_t pid) {
-    return eventually([pid] {
+    return waitUntil([pid] {
         const std::string stat = readFileBytes(procEntry(pid) + "/stat");
         const size_t nameEnd = stat.rfind(')');
         return nameEnd != std::string::npos && stat.compare(nameEnd, 3, ") Z") == 0;
@@ -147,7 +136,7 @@ bool becomesZombie(pid_t pid) {
 }
 
 bool processIsGone(pid_t pid) {
-    return eventually([pid] { return !std::filesystem::exists(procEntry(pid)); });
+    return waitUntil([pid] { return !std::filesystem::exists(procEntry(pid)); });
 }
 
 std::string blockedSignalsOf(pid_t pid) {

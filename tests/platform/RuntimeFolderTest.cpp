@@ -27,14 +27,8 @@ TEST(RuntimeFolderTest, PrefersRuntimeDirThenTmpdirThenTmp) {
     };
     for (const Case& c : cases) {
         ScopedEnvironment environment;
-        for (const auto& [name, value] :
-             {std::pair{"XDG_RUNTIME_DIR", c.runtime}, std::pair{"TMPDIR", c.tmpdir}}) {
-            if (value) {
-                environment.set(name, *value);
-            } else {
-                environment.unset(name);
-            }
-        }
+        environment.setOrUnset("XDG_RUNTIME_DIR", c.runtime);
+        environment.setOrUnset("TMPDIR", c.tmpdir);
         EXPECT_EQ(runtimeFolder(), c.folder) << "XDG_RUNTIME_DIR=" << c.runtime.value_or("(unset)")
                                              << " TMPDIR=" << c.tmpdir.value_or("(unset)");
     }

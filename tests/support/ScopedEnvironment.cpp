@@ -22,6 +22,15 @@ void ScopedEnvironment::unset(const std::string& name) {
     ::unsetenv(name.c_str());
 }
 
+void ScopedEnvironment::setOrUnset(const std::string& name,
+                                   const std::optional<std::string>& value) {
+    if (value) {
+        set(name, *value);
+    } else {
+        unset(name);
+    }
+}
+
 void ScopedEnvironment::remember(const std::string& name) {
     if (saved_.count(name) == 0) {
         const char* value = ::getenv(name.c_str());

@@ -15,6 +15,8 @@ public:
 
     void set(const std::string& name, const std::string& value);
     void unset(const std::string& name);
+    // Sets the variable to `value`, or unsets it when there is none.
+    void setOrUnset(const std::string& name, const std::optional<std::string>& value);
 
 private:
     void remember(const std::string& name);

@@ -2,12 +2,12 @@
 
 #include <atomic>
 #include <csignal>
-#include <random>
 
 #include <gtest/gtest.h>
 
 #include "shared/ipc/IPCResponseConnectedDevices.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -84,11 +84,7 @@ TEST_F(IPCClientTest, FramesArriveWholeHoweverTheyAreCut) {
 TEST_F(IPCClientTest, GarbageFromTheAgentLeavesTheLinkUp) {
     ASSERT_TRUE(client.start());
     ASSERT_TRUE(acceptAnnouncedClient());
-    std::mt19937 random(7);
-    Bytes garbage(64 * 1024);
-    for (uint8_t& byte : garbage) {
-        byte = static_cast<uint8_t>(random());
-    }
+    const Bytes garbage = ipctest::randomBytes(64 * 1024, 7);
     // A header that claims more than the limit, then an unknown type.
     const Bytes badHeaders{'#', '_', 2, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF,
                            '#', '_', 9, 0, 0, 0, 0,    0,    0,    0};
@@ -98,10 +94,7 @@ TEST_F(IPCClientTest, GarbageFromTheAgentLeavesTheLinkUp) {
     // enough bytes of no marker end any such frame before the real one.
     ASSERT_TRUE(sendRaw(peer, Bytes(IPCMessage::kMaxPayloadLength + 10, 0)));
     ASSERT_TRUE(sendRaw(peer, kPrefsFrame));
-    ASSERT_TRUE(ipctest::waitUntil([&] {
-        const auto frames = client.received.frames();
-        return !frames.empty() && frames.back() == kPrefsFrame;
-    }));
+    ASSERT_TRUE(client.received.waitForLast(kPrefsFrame));
     EXPECT_EQ(client.connections, 1);
 }
 
@@ -110,7 +103,7 @@ TEST_F(IPCClientTest, AgentClosingTheConnectionMakesTheClientReconnectAndAnnounc
     ASSERT_TRUE(acceptAnnouncedClient());
     ASSERT_TRUE(acceptAnnouncedClient());  // closes the first connection
     ASSERT_TRUE(acceptAnnouncedClient());
-    EXPECT_TRUE(ipctest::waitUntil([&] { return client.connections == 3; }));
+    EXPECT_TRUE(waitUntil([&] { return client.connections == 3; }));
 }
 
 TEST_F(IPCClientTest, SendingToAClosedAgentFailsWithoutSigpipe) {
@@ -124,7 +117,7 @@ TEST_F(IPCClientTest, SendingToAClosedAgentFailsWithoutSigpipe) {
     ::close(listener);
     listener = -1;
     client.holdAnnouncement = false;
-    ASSERT_TRUE(ipctest::waitUntil([&] { return client.connections == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return client.connections == 1; }));
     EXPECT_FALSE(client.lastAnnouncementSent);
 }
 

@@ -13,14 +13,6 @@ namespace {
 
 class IPCSocketPathTest : public testing::Test {
 protected:
-    void set(const char* name, const std::optional<std::string>& value) {
-        if (value) {
-            environment.set(name, *value);
-        } else {
-            environment.unset(name);
-        }
-    }
-
     ScopedEnvironment environment;
 };
 
@@ -39,8 +31,8 @@ TEST_F(IPCSocketPathTest, PrefersRuntimeFolderThenTmpdirThenTmp) {
         {std::nullopt, std::nullopt, "/tmp/pelwhirlenlisten"},
     };
     for (const Case& c : cases) {
-        set("XDG_RUNTIME_DIR", c.runtime);
-        set("TMPDIR", c.tmpdir);
+        environment.setOrUnset("XDG_RUNTIME_DIR", c.runtime);
+        environment.setOrUnset("TMPDIR", c.tmpdir);
         EXPECT_EQ(ipcSocketPath(), c.path);
     }
 }
@@ -49,7 +41,7 @@ TEST_F(IPCSocketPathTest, AddressHoldsTheWholePathUpTo107Bytes) {
     const std::string suffix = "/pelwhirlenlisten";
     // 107 bytes of path fit with the NUL; 108 would have to be cut.
     const std::string fits = "/" + std::string(107 - suffix.size() - 1, 'd');
-    set("XDG_RUNTIME_DIR", fits);
+    environment.set("XDG_RUNTIME_DIR", fits);
     sockaddr_un address{};
     socklen_t length = 0;
     ASSERT_TRUE(ipcSocketAddress(address, length));
@@ -58,7 +50,7 @@ TEST_F(IPCSocketPathTest, AddressHoldsTheWholePathUpTo107Bytes) {
     EXPECT_EQ(std::string(address.sun_path), fits + suffix);
     EXPECT_EQ(length, offsetof(sockaddr_un, sun_path) + 108);
 
-    set("XDG_RUNTIME_DIR", fits + "d");
+    environment.set("XDG_RUNTIME_DIR", fits + "d");
     EXPECT_FALSE(ipcSocketAddress(address, length));
 }
 

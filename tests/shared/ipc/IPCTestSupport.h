@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers for tests of both ends of the agent link: a private runtime folder
-// per test, raw sockets for the other end, and waiting on conditions.
+// per test, raw sockets for the other end, and recorders of what arrived.
 
 #include <atomic>
 #include <cerrno>
@@ -9,8 +9,8 @@
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <mutex>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,15 +42,15 @@ private:
     ScopedEnvironment environment_;
 };
 
-inline bool waitUntil(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+// Noise for a link end to cope with; the same bytes on every run, so that a failure
+// comes back when the test is run again.
+inline std::vector<uint8_t> randomBytes(size_t count, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> bytes(count);
+    for (uint8_t& byte : bytes) {
+        byte = static_cast<uint8_t>(random());
     }
-    return true;
+    return bytes;
 }
 
 inline size_t openDescriptorCount() {
@@ -73,6 +73,12 @@ public:
     bool waitForCount(size_t count) {
         std::unique_lock lock(lock_);
         return changed_.wait_for(lock, kPatience, [&] { return frames_.size() >= count; });
+    }
+    // Whether `frame` comes to be the last one received.
+    bool waitForLast(const IPCFrame& frame) {
+        std::unique_lock lock(lock_);
+        return changed_.wait_for(lock, kPatience,
+                                 [&] { return !frames_.empty() && frames_.back() == frame; });
     }
     std::vector<IPCFrame> frames() const {
         std::lock_guard lock(lock_);

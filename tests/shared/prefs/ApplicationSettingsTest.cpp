@@ -1,16 +1,14 @@
 #include "shared/prefs/ApplicationSettings.h"
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "shared/prefs/Paths.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 using ::testing::AllOf;
@@ -36,34 +34,14 @@ const std::string kDefaults =
 
 class ApplicationSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("application-settings-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        path_ = (folder_ / "ApplicationSettings.ini").string();
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    static std::string read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static void write(const std::string& path, const std::string& contents) {
-        std::ofstream(path, std::ios::binary) << contents;
-    }
-
-    fs::path folder_;
-    std::string path_;
+    TemporaryFolder folder_{"application-settings"};
+    std::string path_ = folder_.file("ApplicationSettings.ini");
 };
 
 TEST_F(ApplicationSettingsTest, DefaultsAreWrittenByteForByte) {
     ApplicationSettings settings(path_);
     ASSERT_TRUE(settings.save());
-    EXPECT_EQ(read(path_), kDefaults);
+    EXPECT_EQ(readFileBytes(path_), kDefaults);
     EXPECT_THAT(ApplicationSettings::instance().settingsFilePath(),
                 AllOf(StartsWith(settingsDirectory()), EndsWith("/ApplicationSettings.ini")));
 }
@@ -71,22 +49,22 @@ TEST_F(ApplicationSettingsTest, DefaultsAreWrittenByteForByte) {
 // Keys in any case and order, blanks, CRLF ends, blank and unknown lines all
 // read; the save writes the canonical order, and a second reader agrees.
 TEST_F(ApplicationSettingsTest, NonDefaultValuesSurviveARoundTrip) {
-    write(path_,
-          "[ApplicationSettings]\r\n"
-          "cloudenv = local\r\n"
-          "\r\n"
-          "LogDir=/var/log/whirlen\r\n"
-          "UITHEME=1\r\n"
-          "EnableLogging=TRUE\r\n"
-          "Unknown=7\r\n"
-          "SoftwareConfigSyncPermission=0\r\n"
-          "SoftwareCheckForNotificationsInterval=0\r\n"
-          "SoftwareCheckForUpdatesInterval=259200\r\n"
-          "SoftwareCheckForUpdatesPermission=0\r\n"
-          "InstallPermission=1\r\n"
-          "DownloadPermission=1\r\n"
-          "InstallDir= /opt/whirlen \r\n"
-          "Language=FR\r\n");
+    writeFileBytes(path_,
+                   "[ApplicationSettings]\r\n"
+                   "cloudenv = local\r\n"
+                   "\r\n"
+                   "LogDir=/var/log/whirlen\r\n"
+                   "UITHEME=1\r\n"
+                   "EnableLogging=TRUE\r\n"
+                   "Unknown=7\r\n"
+                   "SoftwareConfigSyncPermission=0\r\n"
+                   "SoftwareCheckForNotificationsInterval=0\r\n"
+                   "SoftwareCheckForUpdatesInterval=259200\r\n"
+                   "SoftwareCheckForUpdatesPermission=0\r\n"
+                   "InstallPermission=1\r\n"
+                   "DownloadPermission=1\r\n"
+                   "InstallDir= /opt/whirlen \r\n"
+                   "Language=FR\r\n");
     const std::string canonical =
         "[ApplicationSettings]\n"
         "Language=fr\n"
@@ -104,7 +82,7 @@ TEST_F(ApplicationSettingsTest, NonDefaultValuesSurviveARoundTrip) {
     ApplicationSettings settings(path_);
     ASSERT_TRUE(settings.load());
     ASSERT_TRUE(settings.save());
-    EXPECT_EQ(read(path_), canonical);
+    EXPECT_EQ(readFileBytes(path_), canonical);
 
     ApplicationSettings again(path_);
     ASSERT_TRUE(again.load());
@@ -182,7 +160,7 @@ TEST_F(ApplicationSettingsTest, ParseLineTakesOnlyValidValues) {
 
 TEST_F(ApplicationSettingsTest, LoadReadsLinesOfAnyLengthWhole) {
     const std::string longDir = "/" + std::string(4999, 'd');
-    write(path_, "InstallDir=" + longDir + "\r\nUiTheme=1\r\nLanguage=fr");
+    writeFileBytes(path_, "InstallDir=" + longDir + "\r\nUiTheme=1\r\nLanguage=fr");
     ApplicationSettings settings(path_);
     ASSERT_TRUE(settings.load());
     EXPECT_EQ(settings.installDir(), longDir);
@@ -227,12 +205,12 @@ TEST_F(ApplicationSettingsTest, SettersSaveOnlyWhenTheValueChanges) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        write(path_, "kept\n");
+        writeFileBytes(path_, "kept\n");
         ApplicationSettings settings(path_);
         c.keep(settings);
-        EXPECT_EQ(read(path_), "kept\n");
+        EXPECT_EQ(readFileBytes(path_), "kept\n");
         c.change(settings);
-        EXPECT_THAT(read(path_), HasSubstr(c.line));
+        EXPECT_THAT(readFileBytes(path_), HasSubstr(c.line));
         fs::remove(path_);
         c.change(settings);
         EXPECT_FALSE(fs::exists(path_)) << "an unchanged value wrote the file";
@@ -256,34 +234,34 @@ TEST_F(ApplicationSettingsTest, SetUiThemeRefusesThemesOtherThanZeroAndOne) {
 TEST_F(ApplicationSettingsTest, SetLanguageCreatesAMissingFile) {
     ApplicationSettings settings(path_);
     settings.setLanguage(0);
-    EXPECT_EQ(read(path_), kDefaults);
-    write(path_, "kept\n");
+    EXPECT_EQ(readFileBytes(path_), kDefaults);
+    writeFileBytes(path_, "kept\n");
     settings.setLanguage(0);
-    EXPECT_EQ(read(path_), "kept\n");
+    EXPECT_EQ(readFileBytes(path_), "kept\n");
     settings.setLanguage(1);
-    EXPECT_THAT(read(path_), HasSubstr("\nLanguage=fr\n"));
+    EXPECT_THAT(readFileBytes(path_), HasSubstr("\nLanguage=fr\n"));
 }
 
 TEST_F(ApplicationSettingsTest, FailedSaveIsReportedAndKeepsTheNewValue) {
-    write((folder_ / "plain").string(), "x");
-    ApplicationSettings settings((folder_ / "plain" / "ApplicationSettings.ini").string());
+    writeFileBytes(folder_.file("plain"), "x");
+    ApplicationSettings settings((folder_.path() / "plain" / "ApplicationSettings.ini").string());
     ::testing::internal::CaptureStdout();
     EXPECT_FALSE(settings.save());
     EXPECT_TRUE(settings.setUiTheme(1));
     EXPECT_THAT(::testing::internal::GetCapturedStdout(), HasSubstr(" E: "));
     EXPECT_EQ(settings.uiTheme(), 1);
-    EXPECT_EQ(read((folder_ / "plain").string()), "x");
+    EXPECT_EQ(readFileBytes(folder_.file("plain")), "x");
 }
 
 // Running as root no folder is unwritable; a name with no room for the
 // temporary file's suffix makes the write fail with the old file in place.
 TEST_F(ApplicationSettingsTest, FailedSaveLeavesTheOldFile) {
-    const auto path = (folder_ / (std::string(250, 's') + ".ini")).string();
-    write(path, kDefaults);
+    const auto path = folder_.file(std::string(250, 's') + ".ini");
+    writeFileBytes(path, kDefaults);
     ApplicationSettings settings(path);
     EXPECT_TRUE(settings.setUiTheme(1));
     EXPECT_FALSE(settings.save());
-    EXPECT_EQ(read(path), kDefaults);
+    EXPECT_EQ(readFileBytes(path), kDefaults);
     EXPECT_EQ(settings.uiTheme(), 1);
 }
 

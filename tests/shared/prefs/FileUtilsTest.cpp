@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
 
@@ -73,26 +72,20 @@ TEST_F(FileUtilsTest, RemoveIfExistsRemovesFilesOnly) {
     EXPECT_TRUE(fs::is_directory(path("dir")));
 }
 
+// TZ for the life of the object; tzset() so that the C library takes up each change.
 class TimeZone {
 public:
     explicit TimeZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) {
-            saved_ = old;
-        }
-        setenv("TZ", zone, 1);
+        environment_->set("TZ", zone);
         tzset();
     }
     ~TimeZone() {
-        if (saved_) {
-            setenv("TZ", saved_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
+        environment_.reset();
         tzset();
     }
 
 private:
-    std::optional<std::string> saved_;
+    std::optional<ScopedEnvironment> environment_{std::in_place};
 };
 
 constexpr const char* kUpdateFormat = "%d-%m-%Y %H:%M:%S";

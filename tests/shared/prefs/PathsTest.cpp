@@ -67,11 +67,7 @@ TEST_F(PathsTest, DataFolderComesFromXdgElseHome) {
     };
     env_.set("HOME", home);
     for (const Case& c : cases) {
-        if (c.xdg) {
-            env_.set("XDG_DATA_HOME", *c.xdg);
-        } else {
-            env_.unset("XDG_DATA_HOME");
-        }
+        env_.setOrUnset("XDG_DATA_HOME", c.xdg);
         initializeGlobals();
         EXPECT_EQ(settingsDirectory(), c.expectedData + "/" + kSettingsFolder)
             << c.xdg.value_or("(unset)");

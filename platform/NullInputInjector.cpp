@@ -1,0 +1,5 @@
+#include "platform/NullInputInjector.h"
+
+bool NullInputInjector::sendBatch(std::span<const InputEvent>) {
+    return false;
+}

@@ -1,0 +1,32 @@
+#include "tests/support/XvfbServer.h"
+
+#include <chrono>
+#include <optional>
+
+namespace {
+
+// Only a server that never comes up runs into this.
+constexpr std::chrono::seconds kStartTimeout{30};
+
+}  // namespace
+
+XvfbServer::XvfbServer() {
+    // -displayfd: the display number comes on standard output once the server accepts
+    // connections. Without -noreset the server resets whenever its last client leaves and
+    // refuses the connections that come meanwhile.
+    if (!process_.start({"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0",
+                         "640x480x24"})) {
+        return;
+    }
+    const std::optional<std::string> number = process_.readLine(kStartTimeout);
+    if (number && !number->empty()) {
+        display_ = ":" + *number;
+    } else {
+        process_.stop();
+    }
+}
+
+void XvfbServer::stop() {
+    process_.stop();
+    display_.clear();
+}
