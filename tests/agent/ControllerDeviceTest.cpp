@@ -305,6 +305,14 @@ TEST_F(ControllerDeviceReaderTest, DeviceMayBeDestroyedFromItsGoneNotification) 
     EXPECT_EQ(owned, nullptr);
 }
 
+// The engine may stop a device that another thread has put in its table but
+// not started yet; the start that comes after must not bring it back.
+TEST_F(ControllerDeviceReaderTest, StoppedDeviceStartsNoReaderAndClosesTheHandle) {
+    device.stop();
+    EXPECT_FALSE(device.startReader(pair.takeDevice()));
+    EXPECT_FALSE(send({0, 0, 0x0001}));
+}
+
 TEST_F(ControllerDeviceReaderTest, StartNeedsADeviceAndOnlyOneReader) {
     EXPECT_FALSE(device.startReader(nullptr));
     ASSERT_TRUE(device.startReader(pair.takeDevice()));
