@@ -3,7 +3,13 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <string>
 #include <system_error>
+#include <utility>
+
+#include "shared/prefs/LogManager.h"
+#include "shared/prefs/MacroGroupPreference.h"
+#include "shared/prefs/MacroPreference.h"
 
 namespace {
 
@@ -26,6 +32,15 @@ constexpr int kMaxPosition = 8;
 // seen as such and dropped instead of being cut down to a report's size.
 constexpr size_t kReadCapacity = 64;
 constexpr auto kTransientBackoff = std::chrono::milliseconds(10);
+
+// Repeat presets by the way they run an action.
+constexpr uint32_t kRepeatSingle = 0;
+constexpr uint32_t kRepeatFollow = 1;
+// The types that the repeat worker performs: clicks, keys, volume, brightness and wheel.
+constexpr uint32_t kFirstRepeatedType = 1;
+constexpr uint32_t kLastRepeatedType = 21;
+
+using Clock = std::chrono::steady_clock;
 
 struct EventControl {
     int8_t onMax;
@@ -68,10 +83,44 @@ constexpr std::array<int16_t, 17> identityZones() {
     return zones;
 }
 
+// The time between two performances of a repeated action: DelayRepeat (1 ms for 0) shared
+// out over Repeat. Nullopt for what the worker does not repeat: other types, and a count of
+// none.
+std::optional<Clock::duration> repeatSpacing(const ActionPreference& action) {
+    const ActionTiming timing = action.timing();
+    if (action.actionType() < kFirstRepeatedType || action.actionType() > kLastRepeatedType ||
+        timing.repeat <= 0) {
+        return std::nullopt;
+    }
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    const double span = timing.delayRepeat == 0 ? 1.0 : timing.delayRepeat;
+    const Milliseconds spacing = std::clamp(Milliseconds(span / timing.repeat),
+                                            Milliseconds(ControllerDevice::kMinRepeatSpacing),
+                                            Milliseconds(ControllerDevice::kMaxRepeatSpacing));
+    return std::chrono::duration_cast<Clock::duration>(spacing);
+}
+
+// A thread cannot join itself; one that stops its own device ends by itself right after.
+void joinOrLetGo(std::thread& thread) {
+    if (!thread.joinable()) {
+        return;
+    }
+    if (thread.get_id() == std::this_thread::get_id()) {
+        thread.detach();
+    } else {
+        thread.join();
+    }
+}
+
 }  // namespace
 
-ControllerDevice::ControllerDevice(ControllerEventNotifyInterface& notify)
-    : notify(notify), zoneTable(identityZones()) {}
+ControllerDevice::ControllerDevice(ControllerEventNotifyInterface& notify,
+                                   const ActionServices& services, const PreferencesStore& store)
+    : notify(notify),
+      store(store),
+      executor(record, *services.injector, *services.foreground, *services.backlight,
+               *services.profiles),
+      zoneTable(identityZones()) {}
 
 ControllerDevice::~ControllerDevice() {
     stop();
@@ -82,19 +131,76 @@ bool ControllerDevice::startReader(std::unique_ptr<HidDevice> device) {
     if (!device || readerStopped || readerThread.joinable()) {
         return false;
     }
+    // The workers come first, so that the first event finds them.
+    if (!startWorkers()) {
+        return false;
+    }
     handle = std::move(device);
     readerRunning = true;
     try {
         readerThread = std::thread(&ControllerDevice::readLoop, this);
-    } catch (const std::system_error&) {
+    } catch (const std::system_error& error) {
+        LogManager::instance().log('E', "Unable to start the reader of controller %s: %s",
+                                   record.interfacePath.c_str(), error.what());
         readerRunning = false;
         handle.reset();
+        stopWorkers();
+        return false;
+    }
+    readerId = readerThread.get_id();
+    return true;
+}
+
+bool ControllerDevice::startWorkers() {
+    {
+        std::lock_guard lock(repeatMutex);
+        repeatRunning = true;
+    }
+    {
+        std::lock_guard lock(macroMutex);
+        macroRunning = true;
+    }
+    try {
+        repeatThread = std::thread(&ControllerDevice::repeatWorker, this);
+        macroThread = std::thread(&ControllerDevice::macroWorker, this);
+    } catch (const std::system_error& error) {
+        LogManager::instance().log('E', "Unable to start the workers of controller %s: %s",
+                                   record.interfacePath.c_str(), error.what());
+        stopWorkers();
         return false;
     }
     return true;
 }
 
+// In this order, each for a reason. The executor goes first although it ends no thread: it
+// ends typing and its pauses at once and lets go of a locked click, which is what keeps every
+// join after it short, the reader's included (single and followed actions run on the reader).
+// The reader goes before the workers, so that no event can reach a worker that has ended and
+// nothing new goes down once the held controls are let go. They are let go last, when no
+// thread of this device can press anything any more.
 void ControllerDevice::stop() {
+    executor.stop();
+    std::unique_lock stopping(stopMutex, std::defer_lock);
+    // On the reader's own thread (a gone notification) a stop that got here first may be
+    // joining this very thread: that one finishes the job.
+    if (onReaderThread()) {
+        if (!stopping.try_lock()) {
+            return;
+        }
+    } else {
+        stopping.lock();
+    }
+    stopReader();
+    stopWorkers();
+    releaseHeldControls();
+}
+
+bool ControllerDevice::onReaderThread() {
+    std::lock_guard lifecycle(readerLifecycleMutex);
+    return readerId == std::this_thread::get_id();
+}
+
+void ControllerDevice::stopReader() {
     std::thread reader;
     std::unique_ptr<HidDevice> closing;
     {
@@ -108,13 +214,31 @@ void ControllerDevice::stop() {
         // Closed only once the reader is done with it.
         closing = std::move(handle);
     }
-    if (reader.joinable()) {
-        // Called from onDeviceGone the reader cannot join itself; it returns right after.
-        if (reader.get_id() == std::this_thread::get_id()) {
-            reader.detach();
-        } else {
-            reader.join();
-        }
+    joinOrLetGo(reader);
+    // Only now: a reader that stops its own device meanwhile must still know it is on it.
+    std::lock_guard lifecycle(readerLifecycleMutex);
+    readerId = {};
+}
+
+void ControllerDevice::stopWorkers() {
+    {
+        std::lock_guard lock(repeatMutex);
+        repeatRunning = false;
+    }
+    repeatCondition.notify_all();
+    {
+        std::lock_guard lock(macroMutex);
+        macroRunning = false;
+        macroQueue.clear();
+    }
+    macroCondition.notify_all();
+    joinOrLetGo(repeatThread);
+    joinOrLetGo(macroThread);
+}
+
+void ControllerDevice::releaseHeldControls() {
+    for (size_t control = 0; control < held.size(); ++control) {
+        releaseControl(static_cast<int>(control));
     }
 }
 
@@ -226,7 +350,226 @@ void ControllerDevice::onInputEvent(uint16_t code, bool pressed) {
     }
     const EventControl& entry = kEventControls[code];
     const int control = record.model == kModelWhirlenMax ? entry.onMax : entry.onOtherModels;
-    if (control != kNoControl) {
-        notify.onControlEvent(control, pressed);
+    if (control == kNoControl) {
+        return;
     }
+    notify.onControlEvent(control, pressed);
+    if (pressed) {
+        pressControl(control);
+    } else {
+        releaseControl(control);
+    }
+}
+
+void ControllerDevice::pressControl(int control) {
+    std::optional<ActionPreference> action = boundAction(control);
+    if (!action) {
+        return;
+    }
+    if (action->actionType() == kActionTypeRunMacro) {
+        queueMacro(std::move(*action));
+        return;
+    }
+    // Timings of no preset run once, as the first preset does.
+    switch (action->repeatType()) {
+        case kRepeatSingle:
+            executeAction(*action, true);
+            executeAction(*action, false);
+            break;
+        case kRepeatFollow:
+            executeAction(*action, true);
+            held[control].action = std::move(*action);
+            held[control].kind = HeldControl::Kind::Followed;
+            break;
+        default:
+            startRepeat(std::move(*action));
+            held[control].kind = HeldControl::Kind::Repeating;
+            break;
+    }
+}
+
+// Most releases find nothing held, and cost no more than that look.
+void ControllerDevice::releaseControl(int control) {
+    HeldControl& entry = held[control];
+    const HeldControl::Kind kind = std::exchange(entry.kind, HeldControl::Kind::Nothing);
+    switch (kind) {
+        case HeldControl::Kind::Followed:
+            executeAction(entry.action, false);
+            break;
+        case HeldControl::Kind::Repeating:
+            endRepeat();
+            break;
+        case HeldControl::Kind::Nothing:
+            break;
+    }
+}
+
+void ControllerDevice::executeAction(const ActionPreference& action, bool pressed) {
+    executor.execute(action, pressed);
+}
+
+void ControllerDevice::startRepeat(ActionPreference action) {
+    {
+        std::lock_guard lock(repeatMutex);
+        repeatAction = std::move(action);
+        repeatHeld = true;
+        ++repeatGeneration;
+    }
+    repeatCondition.notify_one();
+}
+
+void ControllerDevice::endRepeat() {
+    {
+        std::lock_guard lock(repeatMutex);
+        repeatHeld = false;
+        ++repeatGeneration;
+    }
+    repeatCondition.notify_one();
+}
+
+void ControllerDevice::queueMacro(ActionPreference request) {
+    {
+        std::lock_guard lock(macroMutex);
+        if (!macroRunning || macroQueue.size() >= kMacroQueueLimit) {
+            return;
+        }
+        macroQueue.push_back(std::move(request));
+    }
+    macroCondition.notify_one();
+}
+
+// The first performance follows the press at once; the next ones keep to a fixed rate, and
+// one that runs late is followed by the next without a burst to catch up. Any change of the
+// repeat state (release, another press, stop) ends a wait at once. An action that is not
+// repeated leaves the worker asleep until such a change.
+void ControllerDevice::repeatWorker() {
+    std::unique_lock lock(repeatMutex);
+    while (true) {
+        repeatCondition.wait(lock, [this] { return !repeatRunning || repeatHeld; });
+        if (!repeatRunning) {
+            return;
+        }
+        const ActionPreference action = repeatAction;
+        const uint32_t generation = repeatGeneration;
+        const std::optional<Clock::duration> spacing = repeatSpacing(action);
+        if (!spacing) {
+            repeatCondition.wait(lock, [&] { return repeatChanged(generation); });
+            continue;
+        }
+        Clock::time_point next = Clock::now();
+        do {
+            lock.unlock();
+            executeAction(action, true);
+            executeAction(action, false);
+            next = std::max(next + *spacing, Clock::now());
+            lock.lock();
+        } while (
+            !repeatCondition.wait_until(lock, next, [&] { return repeatChanged(generation); }));
+    }
+}
+
+bool ControllerDevice::repeatChanged(uint32_t generation) const {
+    return !repeatRunning || repeatGeneration != generation;
+}
+
+// Requests play strictly one after another, in the order of the presses.
+void ControllerDevice::macroWorker() {
+    while (const std::optional<ActionPreference> request = nextMacroRequest()) {
+        playMacro(*request);
+    }
+}
+
+std::optional<ActionPreference> ControllerDevice::nextMacroRequest() {
+    std::unique_lock lock(macroMutex);
+    macroCondition.wait(lock, [this] { return !macroRunning || !macroQueue.empty(); });
+    if (!macroRunning) {
+        return std::nullopt;
+    }
+    ActionPreference request = std::move(macroQueue.front());
+    macroQueue.pop_front();
+    return request;
+}
+
+// A macro deleted or renamed since the bindings were built plays nothing.
+void ControllerDevice::playMacro(const ActionPreference& request) {
+    const std::shared_ptr<MacroPreference> macro = resolveMacro(request.macroKey());
+    if (!macro) {
+        return;
+    }
+    const MacroGroupList groups = macro->groups();
+    if (groups.empty()) {
+        return;
+    }
+    playSteps(*groups[chooseGroup(request, groups.size())], 1);
+}
+
+// Successive presses of one control cycle through the groups; a control whose binding
+// changed starts again at the first.
+size_t ControllerDevice::chooseGroup(const ActionPreference& request, size_t groupCount) {
+    if (groupCount == 1) {
+        return 0;
+    }
+    MacroRotation& rotation = macroRotation[request.control()];
+    std::string actionKey = request.key();
+    if (rotation.control == request.control() && rotation.actionKey == actionKey) {
+        rotation.lastGroup = (rotation.lastGroup + 1) % groupCount;
+    } else {
+        rotation = {request.control(), std::move(actionKey), 0};
+    }
+    return rotation.lastGroup;
+}
+
+bool ControllerDevice::playSteps(const MacroGroupPreference& group, int depth) {
+    for (const std::shared_ptr<ActionPreference>& shared : group.actions()) {
+        const ActionPreference step = *shared;
+        if (step.actionType() == kActionTypeRunMacro) {
+            if (!playNestedMacro(step, depth)) {
+                return false;
+            }
+        } else {
+            executeAction(step, true);
+            executeAction(step, false);
+        }
+        if (!waitAfterStep(step)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A macro run as a step plays its first group: the rotation belongs to the control that was
+// pressed.
+bool ControllerDevice::playNestedMacro(const ActionPreference& step, int depth) {
+    const std::shared_ptr<MacroPreference> macro = resolveMacro(step.macroKey());
+    if (!macro) {
+        return true;
+    }
+    if (depth >= kMacroDepthLimit) {
+        LogManager::instance().log('W',
+                                   "Macro \"%s\" would run %d macros deep, as one that runs "
+                                   "itself does: the play ends here",
+                                   macro->name().c_str(), depth + 1);
+        return false;
+    }
+    const MacroGroupList groups = macro->groups();
+    return groups.empty() || playSteps(*groups.front(), depth + 1);
+}
+
+// Only a stop shortens the wait: presses in the meantime are queued, not hurried.
+bool ControllerDevice::waitAfterStep(const ActionPreference& step) {
+    const auto wait = std::chrono::milliseconds(
+        std::clamp<int64_t>(step.timing().delayRepeat, 0, kMaxStepWait.count()));
+    std::unique_lock lock(macroMutex);
+    if (wait.count() > 0) {
+        macroCondition.wait_until(lock, Clock::now() + wait, [this] { return !macroRunning; });
+    }
+    return macroRunning;
+}
+
+// Each query takes the store's lock. A load replaces the store's macros with new objects and
+// leaves the old ones to whoever still holds them, so the macro in hand stays whole while
+// another thread reads the file again; the agent changes no macro in place.
+std::shared_ptr<MacroPreference> ControllerDevice::resolveMacro(const std::string& macroKey) const {
+    const std::string name = store.macroName(macroKey);
+    return name.empty() ? nullptr : store.macroByName(name);
 }

@@ -6,7 +6,9 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/X11ForegroundWindowProvider.h"
 #include "shared/ipc/IPCMessage.h"
+#include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCResponseConnectedDevices.h"
 #include "shared/prefs/KeyNames.h"
 #include "shared/prefs/LogManager.h"
@@ -128,6 +130,23 @@ ControllerDevice::BindingTable resolveBindings(const ProfilePreference& profile,
     return toBindingTable(std::move(table));
 }
 
+// The executors of all devices ask before their wheel steps, each on its own
+// thread, and the X11 provider serves one caller at a time.
+class SerializedForegroundWindowProvider : public ForegroundWindowProvider {
+public:
+    explicit SerializedForegroundWindowProvider(std::unique_ptr<ForegroundWindowProvider> inner)
+        : inner(std::move(inner)) {}
+
+    std::optional<ForegroundWindow> foreground() override {
+        std::lock_guard lock(mutex);
+        return inner->foreground();
+    }
+
+private:
+    std::mutex mutex;
+    std::unique_ptr<ForegroundWindowProvider> inner;
+};
+
 }  // namespace
 
 WhirlenEngine& WhirlenEngine::instance() {
@@ -135,7 +154,24 @@ WhirlenEngine& WhirlenEngine::instance() {
     return engine;
 }
 
-WhirlenEngine::WhirlenEngine(PreferencesStore& store) : store(store) {
+WhirlenEngine::WhirlenEngine(PreferencesStore& store, ActionServices given)
+    : store(store), services(given) {
+    if (services.injector == nullptr) {
+        ownInjector = createInputInjector();
+        services.injector = ownInjector.get();
+    }
+    if (services.foreground == nullptr) {
+        ownForeground = std::make_unique<SerializedForegroundWindowProvider>(
+            std::make_unique<X11ForegroundWindowProvider>());
+        services.foreground = ownForeground.get();
+    }
+    if (services.backlight == nullptr) {
+        ownBacklight = std::make_unique<BacklightControl>();
+        services.backlight = ownBacklight.get();
+    }
+    if (services.profiles == nullptr) {
+        services.profiles = this;
+    }
     store.subscribe(this);
 }
 
@@ -159,8 +195,8 @@ bool WhirlenEngine::addDevice(const std::string& path, std::unique_ptr<HidDevice
                               uint16_t productId, const std::string& locationId) {
     const std::string lowerPath = toLowerAscii(path);
     // Made before the lock is taken: a device may start threads of its own.
-    auto device =
-        std::make_shared<ControllerDevice>(static_cast<ControllerEventNotifyInterface&>(*this));
+    auto device = std::make_shared<ControllerDevice>(
+        static_cast<ControllerEventNotifyInterface&>(*this), services, store);
     device->record = ConnectedDevice(kWhirlenDeviceType, modelForProductId(productId), true,
                                      deviceUuid(productId, locationId), path, lowerPath);
     {
@@ -243,6 +279,21 @@ void WhirlenEngine::onPreferencesUpdated() {
     for (const auto& [path, device] : devices) {
         rebuildBindings(*device);
     }
+}
+
+bool WhirlenEngine::switchProfile(const std::string& deviceBindingId,
+                                  const std::string& profileKey) {
+    if (!store.setProfileBind(deviceBindingId, profileKey, true)) {
+        LogManager::instance().log('E', "Unable to save the switch of controller %s to profile %s",
+                                   deviceBindingId.c_str(), profileKey.c_str());
+        return false;
+    }
+    store.reload(false);
+    store.load();
+    IPCPrefsUpdateMessage update;
+    update.setText("{}");
+    broadcast(update);
+    return true;
 }
 
 void WhirlenEngine::setForegroundPath(const std::string& path) {

@@ -11,10 +11,15 @@
 #include <thread>
 #include <vector>
 
+#include "agent/ActionServices.h"
 #include "agent/ControllerDevice.h"
 #include "agent/ControllerEventNotifyInterface.h"
 #include "agent/IPCServer.h"
+#include "agent/ProfileSwitchInterface.h"
+#include "platform/BacklightControl.h"
+#include "platform/ForegroundWindowProvider.h"
 #include "platform/HidDevice.h"
+#include "platform/InputInjector.h"
 #include "shared/ipc/ConnectedDevice.h"
 #include "shared/prefs/PreferencesStore.h"
 #include "shared/prefs/PreferencesUpdateSubscriber.h"
@@ -31,17 +36,20 @@
 // table under the mutex is stopped and joined after it is released, and a
 // device's own thread never joins itself.
 //
-// Lock order of the agent, outermost first: the server's client lock, the
-// engine mutex, the preferences store's data lock, a device's binding lock,
-// a device's repeat and macro locks. A thread that holds one of them takes
-// only later ones. What keeps it so: nothing broadcasts, joins a thread or
-// starts one while it holds the engine mutex; binding tables are built before
-// a device's binding lock is taken and only swapped under it; the store
-// notifies its subscribers with none of its locks held, and nobody
-// unsubscribes while holding any lock of this list. The log's lock and a
-// device's reader lifecycle lock are leaves.
+// Lock order of the agent, outermost first: a device's stop lock, the
+// server's client lock, the engine mutex, the preferences store's data lock,
+// a device's binding lock, a device's repeat and macro locks. A thread that
+// holds one of them takes only later ones. What keeps it so: nothing
+// broadcasts, joins a thread or starts one while it holds the engine mutex;
+// binding tables are built before a device's binding lock is taken and only
+// swapped under it; a device runs its actions (a profile switch reloads the
+// store and broadcasts) with none of its own locks held; the store notifies
+// its subscribers with none of its locks held, and nobody unsubscribes while
+// holding any lock of this list. The log's lock, a device's reader lifecycle
+// lock and the locks inside the action services are leaves.
 class WhirlenEngine : public IPCServer,
                       public PreferencesUpdateSubscriber,
+                      public ProfileSwitchInterface,
                       private ControllerEventNotifyInterface {
 public:
     // Receives the removal of a device whose reader found it gone. The
@@ -50,11 +58,16 @@ public:
     // has left the table by other means, so it may also run late or never.
     using DeviceGoneHandler = std::function<void(std::function<void()> removal)>;
 
-    // The agent's engine, on the agent's store.
+    // The agent's engine, on the agent's store, acting on this desktop.
     static WhirlenEngine& instance();
 
-    // An engine on a store of its own, for tests. Subscribes to the store.
-    explicit WhirlenEngine(PreferencesStore& store);
+    // An engine on the given store (tests, tools); subscribes to it. The
+    // devices' actions go through `services`; a member left null is the
+    // agent's own: the injector createInputInjector() picks, the X display's
+    // foreground window (a connection of the engine's own, which the devices
+    // take turns at), the screen backlight, and this engine for profile
+    // switches.
+    explicit WhirlenEngine(PreferencesStore& store, ActionServices services = {});
     ~WhirlenEngine() override;
 
     // 1 (Whirlen Max) or 2 (Whirlen Lite); 3 (no model) for any other
@@ -87,6 +100,11 @@ public:
     void onMessage(const uint8_t* bytes, size_t length) override;
     // Rebuilds every device's binding table.
     void onPreferencesUpdated() override;
+    // Binds the device to the profile and saves the bind file, reloads the
+    // store (which rebuilds every table) and tells every client to reload.
+    // False, logged, with nothing reloaded, when the bind file cannot be
+    // written.
+    bool switchProfile(const std::string& deviceBindingId, const std::string& profileKey) override;
     // The foreground application's full path, as the watcher reports it;
     // rebuilds every device's binding table for it.
     void setForegroundPath(const std::string& path);
@@ -116,6 +134,11 @@ private:
     void logUnlistedProductOnce(uint16_t productId);
 
     PreferencesStore& store;
+    // The agent's own services, for those the constructor was not given.
+    std::unique_ptr<InputInjector> ownInjector;
+    std::unique_ptr<ForegroundWindowProvider> ownForeground;
+    std::unique_ptr<BacklightControl> ownBacklight;
+    ActionServices services;
     std::atomic<bool> unlistedProductLogged{false};
     mutable std::mutex engineMutex;
     // Guarded by engineMutex, as are the members below it.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "agent/ControllerDevice.h"
+#include "bench/NullActionServices.h"
 
 namespace {
 
@@ -15,6 +16,9 @@ using ReportBytes = std::array<uint8_t, ControllerDevice::kReportSize>;
 
 constexpr size_t kSessionReports = 100000;
 constexpr uint32_t kModelWhirlenMax = 1;
+constexpr uint32_t kKeypress = 12;
+constexpr uint32_t kScrollUp = 18;
+constexpr uint32_t kScrollDown = 19;
 
 ReportBytes reportOf(int jog, uint8_t dial, uint16_t buttons) {
     return {0,
@@ -70,19 +74,69 @@ const std::vector<ReportBytes>& session() {
     return reports;
 }
 
+// A controller that is never read: the benchmark hands it the reports itself.
+struct IdleDevice {
+    IdleDevice() { device.record.model = kModelWhirlenMax; }
+
+    ControllerEventNotifyInterface nullSink;
+    NullActionServices services;
+    PreferencesStore store{{"/nonexistent/default.json", "/nonexistent/bind.json", ""}};
+    ControllerDevice device{nullSink, services.services(), store};
+};
+
 void BM_DecodeReports(benchmark::State& state) {
     const std::vector<ReportBytes>& reports = session();
-    ControllerEventNotifyInterface nullSink;
-    ControllerDevice device(nullSink);
-    device.record.model = kModelWhirlenMax;
+    IdleDevice idle;
     for (auto _ : state) {
         for (const ReportBytes& report : reports) {
-            benchmark::DoNotOptimize(device.onInputReport(report.data()));
+            benchmark::DoNotOptimize(idle.device.onInputReport(report.data()));
         }
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * reports.size()));
 }
 BENCHMARK(BM_DecodeReports);
+
+ActionPreference boundAction(uint32_t control, uint32_t type) {
+    ActionPreference action;
+    action.setControl(control);
+    action.setActionType(type);
+    return action;
+}
+
+// The table the engine builds for a profile with a chord on every button: the dial and the
+// wheel's steps away from the centre scroll, its zones and steps back do nothing.
+ControllerDevice::BindingTable chordsAndScrolling() {
+    ControllerDevice::BindingTable table;
+    for (uint32_t button = 0; button < 15; ++button) {
+        ActionPreference chord = boundAction(button, kKeypress);
+        chord.setKeyCode('A' + button);
+        chord.setUseCtrl(true);
+        table.emplace(button, chord);
+    }
+    for (uint32_t control = 15; control < 60; ++control) {
+        const bool down = control == 15 || (control >= 39 && control <= 45);
+        const bool up = control == 16 || control >= 53;
+        table.emplace(control, boundAction(control, down ? kScrollDown
+                                                    : up ? kScrollUp
+                                                         : kActionTypeDisabled));
+    }
+    return table;
+}
+
+// The same session with every event looked up and its action run, into an injector that
+// takes nothing: everything the reader thread does for a report but the read itself.
+void BM_DecodeAndDispatchReports(benchmark::State& state) {
+    const std::vector<ReportBytes>& reports = session();
+    IdleDevice idle;
+    idle.device.setBindings(chordsAndScrolling());
+    for (auto _ : state) {
+        for (const ReportBytes& report : reports) {
+            benchmark::DoNotOptimize(idle.device.onInputReport(report.data()));
+        }
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * reports.size()));
+}
+BENCHMARK(BM_DecodeAndDispatchReports);
 
 // The floor: only bringing each report into a buffer, as the reader does before decoding.
 void BM_CopyReports(benchmark::State& state) {

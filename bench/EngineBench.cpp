@@ -20,6 +20,7 @@
 
 #include "agent/WhirlenEngine.h"
 #include "bench/LargePreferenceFiles.h"
+#include "bench/NullActionServices.h"
 #include "platform/SocketPairHidDevice.h"
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCSocketPath.h"
@@ -90,7 +91,7 @@ struct Rig {
         setenv("XDG_RUNTIME_DIR", files().folder().c_str(), 1);
         writeBindFile(devices);
         store.load();
-        engine = std::make_unique<WhirlenEngine>(store);
+        engine = std::make_unique<WhirlenEngine>(store, services.services());
         store.subscribe(&tablesInPlace);
         for (int i = 0; i < devices; ++i) {
             pairs.push_back(std::make_unique<SocketPairHidDevice>(true));
@@ -114,6 +115,7 @@ struct Rig {
         return true;
     }
 
+    NullActionServices services;
     PreferencesStore store{files().paths()};
     TablesInPlace tablesInPlace;
     std::vector<std::unique_ptr<SocketPairHidDevice>> pairs;

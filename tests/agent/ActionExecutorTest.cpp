@@ -15,6 +15,7 @@
 #include "platform/FakeForegroundWindowProvider.h"
 #include "platform/RecordingInjector.h"
 #include "shared/prefs/KeyNames.h"
+#include "tests/agent/RecordingProfileSwitch.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
 
@@ -55,16 +56,6 @@ ActionPreference textAction(std::string text) {
     action.setTextToWrite(std::move(text));
     return action;
 }
-
-class RecordingProfileSwitch : public ProfileSwitchInterface {
-public:
-    bool switchProfile(const std::string& deviceBindingId, const std::string& profileKey) override {
-        calls.emplace_back(deviceBindingId, profileKey);
-        return true;
-    }
-
-    std::vector<std::pair<std::string, std::string>> calls;
-};
 
 // A device of the larger model with an application in front, a backlight folder that tests
 // fill as they need, and pauses short enough to type without waiting.
@@ -213,7 +204,7 @@ TEST_F(ActionExecutorTest, TypesWithoutInputOfTheirOwnDoNothing) {
         action.setCommand("/bin/true");
         EXPECT_EQ(run(action, {true, false}), Batches{});
     }
-    EXPECT_TRUE(profiles_.calls.empty());
+    EXPECT_TRUE(profiles_.calls().empty());
 }
 
 TEST_F(ActionExecutorTest, PrintableKeyCodesPressTheKeyThatTypesThemOnAUsLayout) {
@@ -400,7 +391,7 @@ TEST_F(ActionExecutorTest, ProfileSwitchBindsThisDeviceOnThePress) {
 
     const std::pair<std::string, std::string> expected = {modelScopedName("1-4_2", 1),
                                                           "Profile##whirlen#whirlenmax#Work"};
-    EXPECT_EQ(profiles_.calls, (std::vector{expected}));
+    EXPECT_EQ(profiles_.calls(), (std::vector{expected}));
 }
 
 // The program writes down its folder and arguments, and shows it has ended by renaming its

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/SocketPairHidDevice.h"
+#include "tests/agent/ActionTestServices.h"
 
 namespace {
 
@@ -144,7 +145,8 @@ TEST(ControllerDeviceDecodeTest, EventsOfTheLastReport) {
     for (const DecodeCase& c : kDecodeCases) {
         SCOPED_TRACE(c.name);
         Recorder recorder;
-        ControllerDevice device(recorder);
+        ActionTestServices services;
+        ControllerDevice device(recorder, services.services(), services.store);
         device.record.model = c.model;
         for (const Report& report : c.reports) {
             recorder.clear();
@@ -157,7 +159,8 @@ TEST(ControllerDeviceDecodeTest, EventsOfTheLastReport) {
 // On the Max every control 0-59 belongs to exactly one event code.
 TEST(ControllerDeviceDecodeTest, EveryMaxControlHasOneEventCode) {
     Recorder recorder;
-    ControllerDevice device(recorder);
+    ActionTestServices services;
+    ControllerDevice device(recorder, services.services(), services.store);
     device.record.model = kMax;
     for (int code = 0; code <= 0xFFFF; ++code) {
         device.onInputEvent(static_cast<uint16_t>(code), true);
@@ -229,7 +232,8 @@ protected:
 
     SocketPairHidDevice pair{true};
     Recorder recorder;
-    ControllerDevice device{recorder};
+    ActionTestServices services;
+    ControllerDevice device{recorder, services.services(), services.store};
 };
 
 TEST_F(ControllerDeviceReaderTest, ShortReportIsDropped) {
@@ -250,7 +254,7 @@ TEST_F(ControllerDeviceReaderTest, StopEndsABlockedReaderEveryTime) {
     for (int i = 0; i < 200; ++i) {
         SocketPairHidDevice idle(true);
         Recorder quiet;
-        ControllerDevice reader(quiet);
+        ControllerDevice reader(quiet, services.services(), services.store);
         ASSERT_TRUE(reader.startReader(idle.takeDevice()));
         reader.stop();
         reader.stop();
@@ -292,7 +296,7 @@ TEST_F(ControllerDeviceReaderTest, TransientErrorsDoNotEndTheReader) {
 }
 
 TEST_F(ControllerDeviceReaderTest, DeviceMayBeDestroyedFromItsGoneNotification) {
-    auto owned = std::make_unique<ControllerDevice>(recorder);
+    auto owned = std::make_unique<ControllerDevice>(recorder, services.services(), services.store);
     recorder.goneHook = [&owned](ControllerDevice& gone) {
         EXPECT_EQ(&gone, owned.get());
         owned.reset();

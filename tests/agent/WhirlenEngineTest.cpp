@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "platform/FakeForegroundWindowProvider.h"
+#include "platform/RecordingInjector.h"
 #include "platform/SocketPairHidDevice.h"
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCResponseConnectedDevices.h"
@@ -98,7 +100,8 @@ protected:
         writePreferences(document);
         store = std::make_unique<PreferencesStore>(paths);
         store->load();
-        engine = std::make_unique<WhirlenEngine>(*store);
+        engine = std::make_unique<WhirlenEngine>(
+            *store, ActionServices{&injector, &foreground, &backlight, nullptr});
     }
     void writePreferences(const json& document) {
         writeFileBytes(paths.defaultFile, document.dump(2));
@@ -145,6 +148,10 @@ protected:
     TemporaryFolder folder{"engine"};
     PreferencesStorePaths paths;
     std::vector<std::unique_ptr<SocketPairHidDevice>> pairs;
+    // The engine's own profile switch, but no input for the desktop.
+    RecordingInjector injector;
+    FakeForegroundWindowProvider foreground{{ForegroundWindow{7, "/usr/bin/other"}}};
+    BacklightControl backlight{folder.file("sys")};
     std::unique_ptr<PreferencesStore> store;
     std::unique_ptr<WhirlenEngine> engine;
     struct Sockets : std::vector<int> {
