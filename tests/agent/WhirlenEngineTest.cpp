@@ -3,6 +3,7 @@
 #include <array>
 #include <atomic>
 #include <csignal>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "platform/SocketPairHidDevice.h"
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCResponseConnectedDevices.h"
+#include "shared/prefs/KeyNames.h"
 #include "shared/prefs/NameTables.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
 #include "tests/shared/prefs/StoreTestSupport.h"
@@ -495,6 +497,66 @@ TEST_F(WhirlenEngineTest, PostedRemovalOfAGoneDeviceLeavesADeviceAddedAgainAtIts
     EXPECT_TRUE(engine->hasDevice("/dev/hidraw1"));
     EXPECT_TRUE(again.write(std::array<uint8_t, 8>{}));
     engine->setDeviceGoneHandler(nullptr);
+}
+
+// The press runs on the device's reader: the switch, the reload it starts and the
+// rebuild of that device's own table all happen on it.
+TEST_F(WhirlenEngineTest, ProfileSwitchOfAPressBindsSavesReloadsAndTellsTheClients) {
+    const std::string work = profileKey(kMax, "Work");
+    json toWork = binding(0, "Switch_To_Profile", "switch");
+    toWork["SwitchToProfile"] = work;
+    json typeW = binding(0, "keypress", "work");
+    typeW["KeyCode"] = "KEY_W";
+    startEngine(
+        documentJson({profileJson(kMax, "default", {toWork}), profileJson(kMax, "Work", {typeW})}));
+    SocketPairHidDevice& device = plug("/dev/hidraw0", kMaxProduct, "0001");
+    ASSERT_TRUE(engine->start());
+    const int client = connectClient();
+    ASSERT_TRUE(waitUntil([&] { return engine->clientCount() == 1; }));
+
+    const std::array<uint8_t, 8> pressed{0, 0, 0, 0, 1, 0, 0, 0};
+    const std::array<uint8_t, 8> released{};
+    ASSERT_TRUE(device.write(pressed));
+    ASSERT_TRUE(device.write(released));
+    const auto frames = readFrames(client, 1);
+    ASSERT_EQ(frames.size(), 1u);
+    IPCPrefsUpdateMessage update;
+    ASSERT_TRUE(update.deserialize(frames[0].data(), frames[0].size()));
+    EXPECT_EQ(update.text(), "{}");
+    EXPECT_EQ(boundComment("/dev/hidraw0", 0), "work");
+    const json bound = json::parse(readFileBytes(paths.profileBindFile));
+    EXPECT_EQ(bound["ProfileBind"],
+              (json{{{"DeviceID", modelScopedName("480001", 1)}, {"ProfileID", work}}}));
+
+    // The new binding goes through the engine's injector.
+    ASSERT_TRUE(device.write(pressed));
+    ASSERT_TRUE(injector.waitForBatches(2, 10s));
+    EXPECT_EQ(injector.events(), (std::vector{InputEvent::keyDown('W'), InputEvent::keyUp('W')}));
+}
+
+TEST_F(WhirlenEngineTest, ProfileSwitchThatCannotBeSavedChangesNothing) {
+    startEngine(documentJson({profileJson(kMax, "default", {binding(0, "keypress", "default")}),
+                              profileJson(kMax, "Work", {binding(0, "keypress", "work")})}));
+    plug("/dev/hidraw0", kMaxProduct, "0001");
+    ASSERT_TRUE(engine->start());
+    const int client = connectClient();
+    ASSERT_TRUE(waitUntil([&] { return engine->clientCount() == 1; }));
+    // A folder in the bind file's place takes no file.
+    std::filesystem::remove(paths.profileBindFile);
+    std::filesystem::create_directory(paths.profileBindFile);
+
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(engine->switchProfile(modelScopedName("480001", 1), profileKey(kMax, "Work")));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Unable to save the switch"),
+              std::string::npos);
+    EXPECT_EQ(boundComment("/dev/hidraw0", 0), "default");
+    // Only the answer to this request comes back: no reload was announced.
+    ASSERT_TRUE(sendRaw(client, kRequestFrame));
+    const auto frames = readFrames(client, 1);
+    ASSERT_EQ(frames.size(), 1u);
+    IPCMessage header(0u);
+    ASSERT_TRUE(header.deserialize(frames[0].data(), frames[0].size()));
+    EXPECT_EQ(header.type(), static_cast<uint32_t>(IPCMessageType::ConnectedDevices));
 }
 
 TEST_F(WhirlenEngineTest, ShutdownStopsEveryDevice) {
