@@ -5,13 +5,13 @@
 #include <signal.h>
 #include <sys/eventfd.h>
 #include <sys/signalfd.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <vector>
 
+#include "platform/ProcessLauncher.h"
 #include "shared/prefs/LogManager.h"
 
 namespace {
@@ -25,12 +25,6 @@ sigset_t loopSignals() {
     return signals;
 }
 
-// One SIGCHLD may stand for several children, so every one that has ended is collected.
-void reapChildren() {
-    while (waitpid(-1, nullptr, WNOHANG) > 0) {
-    }
-}
-
 }  // namespace
 
 bool EventLoop::blockTerminationSignals() {
@@ -40,19 +34,6 @@ bool EventLoop::blockTerminationSignals() {
         LogManager::instance().log('E', "Cannot block signals: %s\n", std::strerror(error));
     }
     return error == 0;
-}
-
-bool EventLoop::clearSignalMaskForChild(posix_spawnattr_t& attributes) {
-    sigset_t none;
-    sigemptyset(&none);
-    short flags = 0;
-    if (posix_spawnattr_getflags(&attributes, &flags) != 0 ||
-        posix_spawnattr_setsigmask(&attributes, &none) != 0 ||
-        posix_spawnattr_setflags(&attributes, flags | POSIX_SPAWN_SETSIGMASK) != 0) {
-        LogManager::instance().log('E', "Cannot clear the signal mask of a started program\n");
-        return false;
-    }
-    return true;
 }
 
 std::unique_ptr<EventLoop> EventLoop::create() {
@@ -134,7 +115,8 @@ void EventLoop::handleSignals() {
     signalfd_siginfo info{};
     while (read(signalFd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
         if (info.ssi_signo == SIGCHLD) {
-            reapChildren();
+            // One SIGCHLD may stand for several children; the reap looks at every one.
+            ProcessLauncher::reapExited();
         } else {
             running_ = false;
             exitCode_ = kSignalExitCode;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <spawn.h>
-
 #include <deque>
 #include <functional>
 #include <map>
@@ -10,7 +8,9 @@
 
 // The agent's main-thread loop: it waits on the descriptors handed to watch(), on the
 // termination and child signals, and on tasks posted from other threads, and runs each
-// handler and task on the thread that called run(), one at a time.
+// handler and task on the thread that called run(), one at a time. On SIGCHLD it collects
+// the programs that ProcessLauncher left to their caller (Reaping::ByCaller), and no other
+// child, whose exit belongs to whoever waits for it.
 //
 // The signals arrive through a signalfd, so they must be blocked in every thread of the
 // process: call blockTerminationSignals() first thing in main, before any thread starts
@@ -23,10 +23,8 @@ public:
     static constexpr int kSignalExitCode = 0;
 
     // Blocks SIGTERM, SIGINT and SIGCHLD in the calling thread; false when it cannot (logged).
+    // Programs started through ProcessLauncher get a clear mask again.
     static bool blockTerminationSignals();
-    // Programs started by the agent would inherit the blocked signals across exec, and a
-    // program that cannot be stopped by SIGTERM is no good; this gives them a clear mask.
-    static bool clearSignalMaskForChild(posix_spawnattr_t& attributes);
 
     // Null when the signal or wake-up descriptor cannot be made (logged).
     static std::unique_ptr<EventLoop> create();
@@ -45,9 +43,8 @@ public:
     // Ends run() with `exitCode` once the tasks posted before it have run. Any thread.
     void quit(int exitCode);
 
-    // Until quit() or a termination signal. Exited children are reaped on the way, so
-    // nobody else in the process should wait for them. Tasks posted after the quit wait for
-    // the next run().
+    // Until quit() or a termination signal. Tasks posted after the quit wait for the next
+    // run().
     int run();
 
 private:

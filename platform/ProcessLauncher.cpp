@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <system_error>
 #include <thread>
 
@@ -226,6 +228,26 @@ int waitFor(pid_t pid) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+// The programs left to reapExited(). The lock is held from the spawn until the id is in
+// the set, so a reap that runs as soon as the program has ended still finds it.
+struct CallerReapedPrograms {
+    std::mutex lock;
+    std::set<pid_t> pids;
+};
+
+CallerReapedPrograms& callerReapedPrograms() {
+    static CallerReapedPrograms programs;
+    return programs;
+}
+
+// True once the program is collected (or is no child of this process any more).
+bool reapIfEnded(pid_t pid) {
+    pid_t got = 0;
+    while ((got = waitpid(pid, nullptr, WNOHANG)) < 0 && errno == EINTR) {
+    }
+    return got != 0;
+}
+
 void reapInBackground(pid_t pid) {
     try {
         std::thread([pid] { waitFor(pid); }).detach();
@@ -336,18 +358,38 @@ std::optional<std::vector<std::string>> ProcessLauncher::splitWords(const std::s
 pid_t ProcessLauncher::launch(const std::string& program, const std::string& arguments,
                               Reaping reaping) {
     std::optional<std::vector<std::string>> words = splitLogged(arguments);
-    const std::string path = words ? resolveProgram(program) : std::string();
-    if (path.empty()) {
+    if (!words) {
         return -1;
     }
     words->insert(words->begin(), program);
+    return launch(*words, reaping);
+}
+
+pid_t ProcessLauncher::launch(const std::vector<std::string>& command, Reaping reaping) {
+    const std::string path = command.empty() ? std::string() : resolveProgram(command.front());
+    if (path.empty()) {
+        return -1;
+    }
     SpawnSettings settings;
     settings.setFolder(std::filesystem::path(path).parent_path().string());
-    const pid_t pid = settings.spawn(path, *words);
-    if (pid > 0 && reaping == Reaping::ByLauncher) {
+    CallerReapedPrograms& programs = callerReapedPrograms();
+    std::unique_lock registering(programs.lock, std::defer_lock);
+    if (reaping == Reaping::ByCaller) {
+        registering.lock();
+    }
+    const pid_t pid = settings.spawn(path, command);
+    if (pid > 0 && reaping == Reaping::ByCaller) {
+        programs.pids.insert(pid);
+    } else if (pid > 0) {
         reapInBackground(pid);
     }
     return pid;
+}
+
+void ProcessLauncher::reapExited() {
+    CallerReapedPrograms& programs = callerReapedPrograms();
+    std::lock_guard guard(programs.lock);
+    std::erase_if(programs.pids, reapIfEnded);
 }
 
 ProcessLauncher::CommandResult ProcessLauncher::runHiddenCommand(const std::string& commandLine,

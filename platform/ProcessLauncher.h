@@ -17,9 +17,9 @@ public:
     enum class Reaping {
         // A thread of the launcher waits for the program, so it never lingers as a zombie.
         ByLauncher,
-        // The launcher never waits: the caller collects the exit (waitpid on the returned id),
-        // as a main loop that reaps on SIGCHLD does. Such a loop must wait for those ids only,
-        // never for any child, or it takes the exit of runHiddenCommand's children too.
+        // The launcher keeps the id, and reapExited() collects the program once it has ended:
+        // for a main loop that reaps on SIGCHLD rather than keep a thread per program. Nobody
+        // else waits for such a program.
         ByCaller,
     };
 
@@ -49,6 +49,14 @@ public:
     // Starts `program` (a path, or a name looked up on $PATH) with the words of `arguments`,
     // in the program's own folder. Returns the process id, or -1 (logged) when nothing started.
     static pid_t launch(const std::string& program, const std::string& arguments, Reaping reaping);
+    // The same with the words given: `command` is the program and then its arguments, passed
+    // on as they are.
+    static pid_t launch(const std::vector<std::string>& command, Reaping reaping);
+
+    // Collects every program launched with Reaping::ByCaller that has ended, and only those:
+    // the children of runHiddenCommand and of Reaping::ByLauncher are waited for by their own
+    // waiters, which a wait for any child would rob of their exit. Never blocks.
+    static void reapExited();
 
     // Runs a command line (the program and its arguments, split as above) in this process's
     // folder and collects its output. A command still running when the time limit ends is

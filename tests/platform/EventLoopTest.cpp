@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -18,6 +19,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/ProcessLauncher.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WaitUntil.h"
 
@@ -28,6 +30,40 @@ namespace {
 using ::testing::ElementsAre;
 
 constexpr auto kGenerousTimeout = std::chrono::seconds(10);
+
+// run() on a thread of its own. However the test ends, the loop is told to quit and the
+// thread waited for, so a failed check never leaves run() behind on a destroyed loop.
+class LoopThread {
+public:
+    explicit LoopThread(EventLoop& loop)
+        : loop_(loop), result_(std::async(std::launch::async, [&loop] { return loop.run(); })) {
+        // Owned by the task, so it outlives set_value() even after the wait below returns.
+        auto started = std::make_shared<std::promise<void>>();
+        std::future<void> running = started->get_future();
+        loop_.post([started] { started->set_value(); });
+        running.wait();
+    }
+    ~LoopThread() {
+        if (result_.valid()) {
+            loop_.quit(0);
+            result_.wait();
+        }
+    }
+    LoopThread(const LoopThread&) = delete;
+    LoopThread& operator=(const LoopThread&) = delete;
+
+    // What run() returned; nullopt when it has not ended in time.
+    std::optional<int> result() {
+        if (result_.wait_for(kGenerousTimeout) != std::future_status::ready) {
+            return std::nullopt;
+        }
+        return result_.get();
+    }
+
+private:
+    EventLoop& loop_;
+    std::future<int> result_;
+};
 
 class EventLoopTest : public ::testing::Test {
 protected:
@@ -42,23 +78,12 @@ protected:
         pthread_sigmask(SIG_SETMASK, &savedMask, nullptr);
     }
 
-    // run() on a thread of its own; the loop is running once this returns.
-    std::future<int> runInThread() {
-        std::future<int> result = std::async(std::launch::async, [this] { return loop->run(); });
-        // Owned by the task, so it outlives set_value() even after the wait below returns.
-        auto started = std::make_shared<std::promise<void>>();
-        std::future<void> running = started->get_future();
-        loop->post([started] { started->set_value(); });
-        running.wait();
-        return result;
-    }
-
     sigset_t savedMask{};
     std::unique_ptr<EventLoop> loop;
 };
 
 TEST_F(EventLoopTest, PostedTasksRunInOrderOnTheLoopThread) {
-    std::future<int> result = runInThread();
+    LoopThread running(*loop);
     std::thread::id loopThread;
     loop->post([&] { loopThread = std::this_thread::get_id(); });
 
@@ -82,8 +107,7 @@ TEST_F(EventLoopTest, PostedTasksRunInOrderOnTheLoopThread) {
     }
     loop->quit(7);
 
-    ASSERT_EQ(result.wait_for(kGenerousTimeout), std::future_status::ready);
-    EXPECT_EQ(result.get(), 7);
+    EXPECT_EQ(running.result(), 7);
     EXPECT_TRUE(allOnLoopThread);
     ASSERT_EQ(ran.size(), static_cast<size_t>(kPosters * kTasksEach));
     std::vector<int> next(kPosters, 0);
@@ -114,11 +138,10 @@ TEST_F(EventLoopTest, TerminationSignalsEndRun) {
     for (const int signal : {SIGTERM, SIGINT}) {
         // Sent while the loop waits, from another thread, to the whole process, as a
         // signal from outside would come.
-        std::future<int> result = runInThread();
+        LoopThread running(*loop);
         ASSERT_EQ(kill(getpid(), signal), 0);
 
-        ASSERT_EQ(result.wait_for(kGenerousTimeout), std::future_status::ready) << signal;
-        EXPECT_EQ(result.get(), EventLoop::kSignalExitCode) << signal;
+        EXPECT_EQ(running.result(), EventLoop::kSignalExitCode) << signal;
     }
 }
 
@@ -145,55 +168,57 @@ std::string blockedSignalsOf(pid_t pid) {
     return at == std::string::npos ? "" : status.substr(at, status.find('\n', at) - at);
 }
 
-// A program that runs until its standard input closes.
-pid_t startWaitingProgram(int stdinFd, int writerFd) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, stdinFd, STDIN_FILENO);
-    posix_spawn_file_actions_addclose(&actions, writerFd);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    EXPECT_TRUE(EventLoop::clearSignalMaskForChild(attributes));
-    char arg0[] = "sh", arg1[] = "-c", arg2[] = "read line";
-    char* argv[] = {arg0, arg1, arg2, nullptr};
+// A child that this process waits for itself, started behind the launcher's back.
+pid_t startOwnChild() {
+    char arg0[] = "true";
+    char* argv[] = {arg0, nullptr};
     pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, "/bin/sh", &actions, &attributes, argv, environ), 0);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(posix_spawn(&pid, "/bin/true", nullptr, nullptr, argv, environ), 0);
     return pid;
 }
 
-TEST_F(EventLoopTest, EndedChildrenAreReapedAndStartWithNoSignalsBlocked) {
-    std::future<int> result = runInThread();
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    std::vector<pid_t> children;
+TEST_F(EventLoopTest, EndsLaunchedProgramsAndLeavesOtherChildrenToTheirOwnWaiter) {
+    const pid_t ownChild = startOwnChild();
+    ASSERT_GT(ownChild, 0);
+    ASSERT_TRUE(becomesZombie(ownChild));
+    LoopThread running(*loop);
+    std::vector<pid_t> launched;
     for (int i = 0; i < 3; ++i) {
-        children.push_back(startWaitingProgram(pipeFds[0], pipeFds[1]));
-        ASSERT_GT(children.back(), 0);
-    }
-    for (const pid_t child : children) {
-        EXPECT_EQ(blockedSignalsOf(child), "SigBlk:\t0000000000000000");
+        launched.push_back(
+            ProcessLauncher::launch({"/bin/sleep", "1000"}, ProcessLauncher::Reaping::ByCaller));
+        ASSERT_GT(launched.back(), 0);
+        // The loop thread blocks these signals; a program that kept them blocked could not
+        // be stopped by SIGTERM below.
+        EXPECT_EQ(blockedSignalsOf(launched.back()), "SigBlk:\t0000000000000000");
     }
 
-    // The loop is held up until all three have ended, so their SIGCHLDs merge into one.
+    // With the loop held up, the programs stay zombies until it is free again, so the reap
+    // is the loop's and all three SIGCHLDs may have merged into one by then.
+    std::promise<void> holding;
+    std::future<void> held = holding.get_future();
     auto release = std::make_shared<std::promise<void>>();
-    loop->post([held = release->get_future().share()] { held.wait(); });
-    close(pipeFds[0]);
-    close(pipeFds[1]);
-    for (const pid_t child : children) {
-        EXPECT_TRUE(becomesZombie(child)) << "child " << child;
+    loop->post([&holding, released = release->get_future().share()] {
+        holding.set_value();
+        released.wait_for(kGenerousTimeout);
+    });
+    held.wait();
+    for (const pid_t pid : launched) {
+        ASSERT_EQ(kill(pid, SIGTERM), 0);
+    }
+    for (const pid_t pid : launched) {
+        EXPECT_TRUE(becomesZombie(pid)) << "program " << pid;
     }
     release->set_value();
-    for (const pid_t child : children) {
-        EXPECT_TRUE(processIsGone(child)) << "child " << child << " left as a zombie";
+    for (const pid_t pid : launched) {
+        EXPECT_TRUE(processIsGone(pid)) << "program " << pid << " left as a zombie";
         errno = 0;
-        EXPECT_EQ(waitpid(child, nullptr, WNOHANG), -1);
+        EXPECT_EQ(waitpid(pid, nullptr, WNOHANG), -1);
         EXPECT_EQ(errno, ECHILD);
     }
 
-    loop->quit(0);
-    ASSERT_EQ(result.wait_for(kGenerousTimeout), std::future_status::ready);
+    int status = 0;
+    EXPECT_EQ(waitpid(ownChild, &status, WNOHANG), ownChild) << "the loop took another's child";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST_F(EventLoopTest, WatchedDescriptorsAreHandledWhenReadableUntilUnwatched) {
@@ -210,14 +235,14 @@ TEST_F(EventLoopTest, WatchedDescriptorsAreHandledWhenReadableUntilUnwatched) {
         loop->unwatch(pipeFds[0]);
         handled.set_value();
     });
-    std::future<int> result = runInThread();
+    LoopThread running(*loop);
 
     ASSERT_EQ(write(pipeFds[1], "xyz", 3), 3);
     ASSERT_EQ(handled.get_future().wait_for(kGenerousTimeout), std::future_status::ready);
     ASSERT_EQ(write(pipeFds[1], "more", 4), 4);
     loop->quit(0);
 
-    ASSERT_EQ(result.wait_for(kGenerousTimeout), std::future_status::ready);
+    EXPECT_EQ(running.result(), 0);
     EXPECT_EQ(received, "xyz");
     EXPECT_EQ(calls, 1);
     close(pipeFds[0]);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,15 +23,17 @@ namespace {
 using namespace std::chrono_literals;
 using Words = std::vector<std::string>;
 
-int exitCodeOf(pid_t pid) {
-    int status = 0;
-    EXPECT_EQ(waitpid(pid, &status, 0), pid);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // A zombie still answers kill(0); only a reaped process is gone.
 bool isGone(pid_t pid) {
     return kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// A program left to the caller ends for good once the launcher has collected it.
+bool endsAndIsReaped(pid_t pid) {
+    return waitUntil([pid] {
+        ProcessLauncher::reapExited();
+        return isGone(pid);
+    });
 }
 
 // Processes, zombies aside, whose command line names something in `folder`.
@@ -96,15 +99,32 @@ TEST(ProcessLauncherTest, TheProgramRunsInItsOwnFolderWithItsArguments) {
     std::filesystem::create_directory(folder.path() / "bin");
     const std::string script =
         makeScript(folder, "bin/show", "pwd -P > \"$1\"\nprintf '%s|' \"$@\" >> \"$1\"\n");
-    const std::string out = folder.file("out");
-
-    const pid_t pid = ProcessLauncher::launch(script, "'" + out + "' 'two words' \"\"",
-                                              ProcessLauncher::Reaping::ByCaller);
-
-    ASSERT_GT(pid, 0);
-    EXPECT_EQ(exitCodeOf(pid), 0);
     const std::string canonicalBin = std::filesystem::canonical(folder.path() / "bin").string();
-    EXPECT_EQ(readFileBytes(out), canonicalBin + "\n" + out + "|two words||");
+    const std::string out = folder.file("out");
+    // The text form splits its words; the word form passes quotes on as they are.
+    const struct {
+        std::function<pid_t()> launch;
+        std::string arguments;
+    } cases[] = {
+        {[&] {
+             return ProcessLauncher::launch(script, "'" + out + "' 'two words' \"\"",
+                                            ProcessLauncher::Reaping::ByCaller);
+         },
+         out + "|two words||"},
+        {[&] {
+             return ProcessLauncher::launch({script, out, "-devId", "\"48\"", ""},
+                                            ProcessLauncher::Reaping::ByCaller);
+         },
+         out + "|-devId|\"48\"||"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const pid_t pid = c.launch();
+
+        ASSERT_GT(pid, 0);
+        EXPECT_TRUE(endsAndIsReaped(pid));
+        EXPECT_EQ(readFileBytes(out), canonicalBin + "\n" + c.arguments);
+    }
 }
 
 TEST(ProcessLauncherTest, AProgramNamedWithoutAFolderIsFoundOnThePath) {
@@ -115,7 +135,7 @@ TEST(ProcessLauncherTest, AProgramNamedWithoutAFolderIsFoundOnThePath) {
         ProcessLauncher::launch("touch", "'" + out + "'", ProcessLauncher::Reaping::ByCaller);
 
     ASSERT_GT(pid, 0);
-    EXPECT_EQ(exitCodeOf(pid), 0);
+    EXPECT_TRUE(endsAndIsReaped(pid));
     EXPECT_TRUE(std::filesystem::exists(out));
 }
 
@@ -149,6 +169,7 @@ TEST(ProcessLauncherTest, NothingStartsWhenTheCommandIsWrong) {
         EXPECT_FALSE(
             ProcessLauncher::runHiddenCommand("'" + c.program + "' " + c.arguments).finished);
     }
+    EXPECT_EQ(ProcessLauncher::launch(Words{}, ProcessLauncher::Reaping::ByCaller), -1);
     EXPECT_FALSE(std::filesystem::exists(folder.file("unterminated")));
     EXPECT_FALSE(std::filesystem::exists(notExecutable + ".ran"));
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a child was left behind";
