@@ -149,9 +149,11 @@ private:
 
 }  // namespace
 
+// Never destroyed: at exit, state that its services rely on (the X libraries' error
+// routing among it) can be gone before it would be, so the agent shuts it down instead.
 WhirlenEngine& WhirlenEngine::instance() {
-    static WhirlenEngine engine(PreferencesStore::instance());
-    return engine;
+    static WhirlenEngine* const engine = new WhirlenEngine(PreferencesStore::instance());
+    return *engine;
 }
 
 WhirlenEngine::WhirlenEngine(PreferencesStore& store, ActionServices given)

@@ -59,6 +59,8 @@ public:
     using DeviceGoneHandler = std::function<void(std::function<void()> removal)>;
 
     // The agent's engine, on the agent's store, acting on this desktop.
+    // Created on first use and never destroyed: call shutdown() before the
+    // process ends.
     static WhirlenEngine& instance();
 
     // An engine on the given store (tests, tools); subscribes to it. The

@@ -1,8 +1,5 @@
 #include "platform/XTestInjector.h"
 
-#include <poll.h>
-
-#include <chrono>
 #include <optional>
 #include <string>
 #include <thread>
@@ -10,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/XClient.h"
 #include "tests/support/XvfbServer.h"
 
 // Last: Xlib's macros (None, Bool...) would break the test framework's headers.
@@ -19,22 +17,7 @@
 
 namespace {
 
-using namespace std::chrono_literals;
-
-constexpr auto kPatience = 10s;
-
-// What an application sees of one key or button event.
-struct Seen {
-    int type;
-    unsigned long detail;  // the keysym of a key event, the button of a button event
-    unsigned state;
-    bool operator==(const Seen&) const = default;
-};
-
-void PrintTo(const Seen& seen, std::ostream* out) {
-    *out << "{type " << seen.type << ", detail 0x" << std::hex << seen.detail << ", state 0x"
-         << seen.state << std::dec << "}";
-}
+using Seen = SeenInput;
 
 Seen press(unsigned long keysym, unsigned state = 0) {
     return {KeyPress, keysym, state};
@@ -42,91 +25,6 @@ Seen press(unsigned long keysym, unsigned state = 0) {
 Seen release(unsigned long keysym, unsigned state = 0) {
     return {KeyRelease, keysym, state};
 }
-
-// An application window that has the keyboard focus and the pointer, on its own connection.
-class XClient {
-public:
-    explicit XClient(const std::string& displayName) {
-        display_ = XOpenDisplay(displayName.c_str());
-        if (display_ == nullptr) {
-            return;
-        }
-        const Window root = DefaultRootWindow(display_);
-        window_ = XCreateSimpleWindow(display_, root, 0, 0, 640, 480, 0, 0, 0);
-        XSelectInput(display_, window_,
-                     KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
-                         StructureNotifyMask);
-        XMapWindow(display_, window_);
-        XEvent event;
-        do {
-            XNextEvent(display_, &event);
-        } while (event.type != MapNotify);
-        XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
-        XWarpPointer(display_, None, window_, 0, 0, 0, 0, 320, 240);
-        // Xlib loads its keymap and starts following its changes at the first lookup; changes
-        // made between those two steps would never reach it, so that happens before any input.
-        XKeysymToKeycode(display_, XK_a);
-        // The server has focused and placed the pointer before any test input comes.
-        XSync(display_, False);
-    }
-    ~XClient() {
-        if (display_ != nullptr) {
-            XCloseDisplay(display_);
-        }
-    }
-
-    bool ready() const { return display_ != nullptr; }
-
-    // The next `count` key or button events, fewer when they do not come in time.
-    std::vector<Seen> take(size_t count, bool pressesOnly = false) {
-        std::vector<Seen> seen;
-        const auto deadline = std::chrono::steady_clock::now() + kPatience;
-        while (seen.size() < count && waitForEvent(deadline)) {
-            XEvent event;
-            XNextEvent(display_, &event);
-            if (event.type == MappingNotify) {
-                XRefreshKeyboardMapping(&event.xmapping);
-            } else if (event.type == KeyPress || (event.type == KeyRelease && !pressesOnly)) {
-                seen.push_back({event.type, XLookupKeysym(&event.xkey, 0), event.xkey.state});
-            } else if (event.type == ButtonPress || (event.type == ButtonRelease && !pressesOnly)) {
-                seen.push_back({event.type, event.xbutton.button, 0});
-            }
-        }
-        return seen;
-    }
-
-    bool keyIsDown(KeySym keysym) {
-        char keys[32];
-        XQueryKeymap(display_, keys);
-        const KeyCode keycode = XKeysymToKeycode(display_, keysym);
-        return (keys[keycode / 8] & (1 << (keycode % 8))) != 0;
-    }
-
-    unsigned pointerState() {
-        Window rootReturn;
-        Window childReturn;
-        int rootX, rootY, x, y;
-        unsigned mask = 0;
-        XQueryPointer(display_, window_, &rootReturn, &childReturn, &rootX, &rootY, &x, &y, &mask);
-        return mask;
-    }
-
-private:
-    bool waitForEvent(std::chrono::steady_clock::time_point deadline) {
-        while (XPending(display_) == 0) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            pollfd fd = {ConnectionNumber(display_), POLLIN, 0};
-            if (left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count())) <= 0) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    Display* display_ = nullptr;
-    Window window_ = 0;
-};
 
 class XTestInjectorTest : public ::testing::Test {
 protected:
