@@ -83,23 +83,6 @@ constexpr std::array<int16_t, 17> identityZones() {
     return zones;
 }
 
-// The time between two performances of a repeated action: DelayRepeat (1 ms for 0) shared
-// out over Repeat. Nullopt for what the worker does not repeat: other types, and a count of
-// none.
-std::optional<Clock::duration> repeatSpacing(const ActionPreference& action) {
-    const ActionTiming timing = action.timing();
-    if (action.actionType() < kFirstRepeatedType || action.actionType() > kLastRepeatedType ||
-        timing.repeat <= 0) {
-        return std::nullopt;
-    }
-    using Milliseconds = std::chrono::duration<double, std::milli>;
-    const double span = timing.delayRepeat == 0 ? 1.0 : timing.delayRepeat;
-    const Milliseconds spacing = std::clamp(Milliseconds(span / timing.repeat),
-                                            Milliseconds(ControllerDevice::kMinRepeatSpacing),
-                                            Milliseconds(ControllerDevice::kMaxRepeatSpacing));
-    return std::chrono::duration_cast<Clock::duration>(spacing);
-}
-
 // A thread cannot join itself; one that stops its own device ends by itself right after.
 void joinOrLetGo(std::thread& thread) {
     if (!thread.joinable()) {
@@ -438,6 +421,21 @@ void ControllerDevice::queueMacro(ActionPreference request) {
     macroCondition.notify_one();
 }
 
+std::optional<std::chrono::nanoseconds> ControllerDevice::repeatSpacing(
+    const ActionPreference& action) {
+    const ActionTiming timing = action.timing();
+    if (action.actionType() < kFirstRepeatedType || action.actionType() > kLastRepeatedType ||
+        timing.repeat <= 0) {
+        return std::nullopt;
+    }
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    const double span = timing.delayRepeat == 0 ? 1.0 : timing.delayRepeat;
+    const Milliseconds spacing =
+        std::clamp(Milliseconds(span / timing.repeat), Milliseconds(kMinRepeatSpacing),
+                   Milliseconds(kMaxRepeatSpacing));
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(spacing);
+}
+
 // The first performance follows the press at once; the next ones keep to a fixed rate, and
 // one that runs late is followed by the next without a burst to catch up. Any change of the
 // repeat state (release, another press, stop) ends a wait at once. An action that is not
@@ -451,7 +449,7 @@ void ControllerDevice::repeatWorker() {
         }
         const ActionPreference action = repeatAction;
         const uint32_t generation = repeatGeneration;
-        const std::optional<Clock::duration> spacing = repeatSpacing(action);
+        const std::optional<std::chrono::nanoseconds> spacing = repeatSpacing(action);
         if (!spacing) {
             repeatCondition.wait(lock, [&] { return repeatChanged(generation); });
             continue;
@@ -555,10 +553,14 @@ bool ControllerDevice::playNestedMacro(const ActionPreference& step, int depth) 
     return groups.empty() || playSteps(*groups.front(), depth + 1);
 }
 
+std::chrono::milliseconds ControllerDevice::stepWait(const ActionPreference& step) {
+    return std::chrono::milliseconds(
+        std::clamp<int64_t>(step.timing().delayRepeat, 0, kMaxStepWait.count()));
+}
+
 // Only a stop shortens the wait: presses in the meantime are queued, not hurried.
 bool ControllerDevice::waitAfterStep(const ActionPreference& step) {
-    const auto wait = std::chrono::milliseconds(
-        std::clamp<int64_t>(step.timing().delayRepeat, 0, kMaxStepWait.count()));
+    const std::chrono::milliseconds wait = stepWait(step);
     std::unique_lock lock(macroMutex);
     if (wait.count() > 0) {
         macroCondition.wait_until(lock, Clock::now() + wait, [this] { return !macroRunning; });

@@ -55,6 +55,15 @@ public:
     // Control index -> the action bound to it.
     using BindingTable = std::map<int, ActionPreference>;
 
+    // The time between two performances of an action that repeats while its control is
+    // held: DelayRepeat (1 ms for 0) shared out over Repeat, within the bounds above.
+    // Nullopt for what is not repeated: types other than clicks, keys, volume, brightness
+    // and wheel steps, and a Repeat of 0 or less.
+    static std::optional<std::chrono::nanoseconds> repeatSpacing(const ActionPreference& action);
+    // The wait after a macro step: its DelayRepeat in milliseconds, none when negative, at
+    // most kMaxStepWait.
+    static std::chrono::milliseconds stepWait(const ActionPreference& step);
+
     // Takes ownership of the open device and starts the repeat and macro workers and the
     // reader; `record` must be filled in before. False (logged, with the device closed and
     // no thread left running) when the device is null, a reader runs already, the device has

@@ -4,8 +4,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -278,6 +280,42 @@ TEST_F(DispatchTest, RepeatPresetsRunAtTheirRateUntilTheRelease) {
         for (size_t i = 0; i < later.size(); ++i) {
             ASSERT_EQ(later[i], i % 2 == 0 ? E::keyDown('R') : E::keyUp('R')) << i;
         }
+    }
+}
+
+// Timings come from the file as it stands: negative and huge values included.
+TEST(DispatchTimingTest, RepeatSpacingsAndStepWaitsStayWithinBounds) {
+    using std::chrono::nanoseconds;
+    constexpr int32_t kHuge = std::numeric_limits<int32_t>::max();
+    const struct {
+        uint32_t type;
+        ActionTiming timing;
+        std::optional<nanoseconds> spacing;
+    } spacings[] = {
+        {kKeypress, kSixtyPerSecond, nanoseconds(16666666)},
+        {kKeypress, kEveryMillisecond, 1ms},
+        {kClick, kEveryFourSeconds, 4000ms},
+        {kKeypress, {0, 1, kHuge}, ControllerDevice::kMaxRepeatSpacing},
+        {kKeypress, {0, 1, -500}, ControllerDevice::kMinRepeatSpacing},
+        {kKeypress, {0, kHuge, 1000}, ControllerDevice::kMinRepeatSpacing},
+        {kKeypress, {0, 0, 1000}, std::nullopt},
+        {kKeypress, {0, -3, 1000}, std::nullopt},
+        {kTypeText, kSixtyPerSecond, std::nullopt},
+        {kActionTypeDisabled, kSixtyPerSecond, std::nullopt},
+    };
+    for (const auto& c : spacings) {
+        SCOPED_TRACE(testing::Message() << "type " << c.type << ", repeat " << c.timing.repeat
+                                        << ", delay " << c.timing.delayRepeat);
+        ActionPreference action = typeOf(c.type, c.timing);
+        EXPECT_EQ(ControllerDevice::repeatSpacing(action), c.spacing);
+    }
+    const struct {
+        int32_t delayRepeat;
+        std::chrono::milliseconds wait;
+    } waits[] = {{-1000, 0ms}, {0, 0ms}, {500, 500ms}, {kHuge, ControllerDevice::kMaxStepWait}};
+    for (const auto& c : waits) {
+        EXPECT_EQ(ControllerDevice::stepWait(typeOf(kKeypress, {0, 1, c.delayRepeat})), c.wait)
+            << c.delayRepeat;
     }
 }
 
