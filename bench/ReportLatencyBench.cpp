@@ -2,12 +2,16 @@
 // the injector: one report after the other, each written once the one before has arrived,
 // over a sequenced-packet socket pair read by the engine's own device reader. Every report
 // presses or releases button 1, which is bound to a key that follows it, so each report is
-// one batch at the injector. The floor is the same pair read by a bare thread that only
-// timestamps what it reads: the kernel's hand-over and the thread wake-up that any reader
-// pays, which the engine's part comes on top of. Binding rebuilds may run at the same time,
-// as when the foreground application keeps changing.
+// one batch at the injector. Two more figures tell the parts apart: the engine's own, from
+// the moment the device reader's read returns the report to the batch at the injector
+// (decoding, binding lookup, dispatch and the executor, on the reader's thread); and the
+// floor, another pair read by a bare thread that only notes when each report arrives (the
+// kernel's hand-over and the thread wake-up that any reader pays). Binding rebuilds may run
+// at the same time, as when the foreground application keeps changing.
 //
-// Latencies go out as counters: p50, p99 and max in microseconds over kReports reports.
+// Latencies go out as counters, p50, p99 and max in microseconds over kReports reports:
+// written to injector (no prefix), read to injector (engine_) and written to a bare
+// reader (floor_).
 
 #include <stdlib.h>
 
@@ -40,27 +44,56 @@ constexpr uint16_t kMaxProduct = 0x30;
 // Far beyond any latency: only a report that never arrives runs into it.
 constexpr auto kLost = std::chrono::seconds(2);
 
-// Keeps the time at which each batch arrives; nothing is synthesised.
-class TimestampingInjector : public InputInjector {
+// When each of the first kReports arrivals came, noted by one thread and read by another.
+class Arrivals {
 public:
-    TimestampingInjector() : stamps_(kReports) {}
+    Arrivals() : stamps_(kReports) {}
 
-    size_t count() const { return count_.load(std::memory_order_acquire); }
-    Clock::time_point stamp(size_t index) const { return stamps_[index]; }
-
-protected:
-    bool sendBatch(std::span<const InputEvent>) override {
+    void note() {
         const size_t index = count_.load(std::memory_order_relaxed);
         if (index < stamps_.size()) {
             stamps_[index] = Clock::now();
         }
         count_.store(index + 1, std::memory_order_release);
-        return true;
     }
+    size_t count() const { return count_.load(std::memory_order_acquire); }
+    Clock::time_point stamp(size_t index) const { return stamps_[index]; }
 
 private:
     std::vector<Clock::time_point> stamps_;
     std::atomic<size_t> count_{0};
+};
+
+// Notes each batch; nothing is synthesised.
+class TimestampingInjector : public InputInjector {
+public:
+    Arrivals batches;
+
+protected:
+    bool sendBatch(std::span<const InputEvent>) override {
+        batches.note();
+        return true;
+    }
+};
+
+// Notes each report as the read returns it, before the reader decodes it.
+class TimestampingHidDevice : public HidDevice {
+public:
+    TimestampingHidDevice(std::unique_ptr<HidDevice> inner, Arrivals& reads)
+        : inner_(std::move(inner)), reads_(reads) {}
+
+    ReadResult readReport(uint8_t* buffer, size_t capacity) override {
+        const ReadResult result = inner_->readReport(buffer, capacity);
+        if (result.status == ReadStatus::Report) {
+            reads_.note();
+        }
+        return result;
+    }
+    void cancel() override { inner_->cancel(); }
+
+private:
+    std::unique_ptr<HidDevice> inner_;
+    Arrivals& reads_;
 };
 
 // Preference files with a Whirlen Max "default" profile whose button 1 holds a key while
@@ -105,75 +138,66 @@ ReportBytes buttonReport(bool pressed) {
     return {0, 0, 0, 0, static_cast<uint8_t>(pressed ? 1 : 0), 0, 0, 0};
 }
 
-// Writes each report once the one before has been seen, and returns the latencies; fewer
-// than kReports when a report could not be written or never arrived.
-template <typename Seen>
-std::vector<Clock::duration> measure(SocketPairHidDevice& pair, Seen seen) {
-    std::vector<Clock::duration> latencies;
-    latencies.reserve(kReports);
-    for (size_t i = 0; i < kReports; ++i) {
-        const Clock::time_point written = Clock::now();
-        if (!pair.write(buttonReport(i % 2 == 0))) {
-            break;
-        }
-        Clock::time_point arrived;
-        // Spinning, so that the writer's own wake-up is not part of the figure.
-        while (!seen(i, arrived)) {
-            if (Clock::now() - written > kLost) {
-                return latencies;
+// The floor: a thread that reads its pair and notes each report, nothing more.
+class BareReader {
+public:
+    BareReader() : device_(pair_.takeDevice()) {
+        thread_ = std::thread([this] {
+            std::array<uint8_t, 64> buffer{};
+            while (device_->readReport(buffer.data(), buffer.size()).status ==
+                   HidDevice::ReadStatus::Report) {
+                reads.note();
             }
-        }
-        latencies.push_back(arrived - written);
+        });
     }
-    return latencies;
+    ~BareReader() {
+        device_->cancel();
+        thread_.join();
+    }
+    BareReader(const BareReader&) = delete;
+    BareReader& operator=(const BareReader&) = delete;
+
+    SocketPairHidDevice& pair() { return pair_; }
+
+    Arrivals reads;
+
+private:
+    SocketPairHidDevice pair_{true};
+    std::unique_ptr<HidDevice> device_;
+    std::thread thread_;
+};
+
+// Report `index` written into the pair and, spinning so that the writer's own wake-up is
+// not part of the figure, seen among `arrivals`; the time of the write, nullopt when it
+// could not be written or never arrived.
+std::optional<Clock::time_point> roundTrip(SocketPairHidDevice& pair, size_t index,
+                                           const Arrivals& arrivals) {
+    const Clock::time_point written = Clock::now();
+    if (!pair.write(buttonReport(index % 2 == 0))) {
+        return std::nullopt;
+    }
+    while (arrivals.count() <= index) {
+        if (Clock::now() - written > kLost) {
+            return std::nullopt;
+        }
+    }
+    return written;
 }
 
-void report(benchmark::State& state, std::vector<Clock::duration> latencies) {
-    if (latencies.size() != kReports) {
-        state.SkipWithError("a report could not be written or never arrived");
-        return;
-    }
+void addCounters(benchmark::State& state, const std::string& prefix,
+                 std::vector<Clock::duration>& latencies) {
     std::sort(latencies.begin(), latencies.end());
     const auto micros = [](Clock::duration d) {
         return std::chrono::duration<double, std::micro>(d).count();
     };
-    state.counters["p50_us"] = micros(latencies[kReports / 2]);
-    state.counters["p99_us"] = micros(latencies[kReports * 99 / 100]);
-    state.counters["max_us"] = micros(latencies.back());
+    state.counters[prefix + "p50_us"] = micros(latencies[kReports / 2]);
+    state.counters[prefix + "p99_us"] = micros(latencies[kReports * 99 / 100]);
+    state.counters[prefix + "max_us"] = micros(latencies.back());
 }
 
-// The floor: a thread that reads the pair and notes the time, nothing more.
-void BM_ReportToReaderFloor(benchmark::State& state) {
-    for (auto _ : state) {
-        SocketPairHidDevice pair(true);
-        std::unique_ptr<HidDevice> device = pair.takeDevice();
-        std::vector<Clock::time_point> stamps(kReports);
-        std::atomic<size_t> count{0};
-        std::thread reader([&] {
-            std::array<uint8_t, 64> buffer{};
-            while (count.load(std::memory_order_relaxed) < kReports &&
-                   device->readReport(buffer.data(), buffer.size()).status ==
-                       HidDevice::ReadStatus::Report) {
-                const size_t index = count.load(std::memory_order_relaxed);
-                stamps[index] = Clock::now();
-                count.store(index + 1, std::memory_order_release);
-            }
-        });
-        report(state, measure(pair, [&](size_t i, Clock::time_point& arrived) {
-                   if (count.load(std::memory_order_acquire) <= i) {
-                       return false;
-                   }
-                   arrived = stamps[i];
-                   return true;
-               }));
-        device->cancel();
-        reader.join();
-    }
-}
-BENCHMARK(BM_ReportToReaderFloor)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// Through the engine: reader, decoder, binding lookup, dispatch and the executor. With
-// range(0) set, another thread rebuilds the binding tables over and over meanwhile.
+// Reports go to the engine's device and to the bare reader in turn, so that both figures
+// come from the same moments of a machine whose wake-up times drift. With range(0) set,
+// another thread rebuilds the binding tables over and over meanwhile.
 void BM_ReportToInjector(benchmark::State& state) {
     const bool rebuilding = state.range(0) != 0;
     for (auto _ : state) {
@@ -184,10 +208,14 @@ void BM_ReportToInjector(benchmark::State& state) {
         TimestampingInjector injector;
         WhirlenEngine engine(store, services.services(&injector));
         SocketPairHidDevice pair(true);
-        if (!engine.addDevice("/dev/hidraw0", pair.takeDevice(), kMaxProduct, "0001")) {
+        Arrivals reads;
+        if (!engine.addDevice("/dev/hidraw0",
+                              std::make_unique<TimestampingHidDevice>(pair.takeDevice(), reads),
+                              kMaxProduct, "0001")) {
             state.SkipWithError("the device could not be added");
             return;
         }
+        BareReader floor;
         std::atomic<bool> measuring{true};
         std::atomic<size_t> rebuilds{0};
         std::thread rebuilder([&] {
@@ -196,17 +224,30 @@ void BM_ReportToInjector(benchmark::State& state) {
                 rebuilds.fetch_add(1, std::memory_order_relaxed);
             }
         });
-        report(state, measure(pair, [&](size_t i, Clock::time_point& arrived) {
-                   if (injector.count() <= i) {
-                       return false;
-                   }
-                   arrived = injector.stamp(i);
-                   return true;
-               }));
+        std::vector<Clock::duration> total;
+        std::vector<Clock::duration> own;
+        std::vector<Clock::duration> bare;
+        for (size_t i = 0; i < kReports; ++i) {
+            const auto toEngine = roundTrip(pair, i, injector.batches);
+            const auto toFloor = roundTrip(floor.pair(), i, floor.reads);
+            if (!toEngine || !toFloor) {
+                break;
+            }
+            total.push_back(injector.batches.stamp(i) - *toEngine);
+            own.push_back(injector.batches.stamp(i) - reads.stamp(i));
+            bare.push_back(floor.reads.stamp(i) - *toFloor);
+        }
         measuring = false;
         rebuilder.join();
-        state.counters["rebuilds"] = static_cast<double>(rebuilds.load());
         engine.shutdown();
+        if (total.size() != kReports) {
+            state.SkipWithError("a report could not be written or never arrived");
+            return;
+        }
+        addCounters(state, "", total);
+        addCounters(state, "engine_", own);
+        addCounters(state, "floor_", bare);
+        state.counters["rebuilds"] = static_cast<double>(rebuilds.load());
     }
 }
 BENCHMARK(BM_ReportToInjector)
