@@ -4,14 +4,17 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,8 +25,11 @@
 #include "tests/shared/ipc/IPCTestSupport.h"
 #include "tests/support/FakeDeviceTree.h"
 #include "tests/support/ScopedEnvironment.h"
+#include "tests/support/SessionBusServer.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/TrayHost.h"
+#include "tests/support/TrayItemClient.h"
 #include "tests/support/WaitUntil.h"
 
 namespace {
@@ -40,7 +46,8 @@ constexpr auto kPatience = 30s;
 // goes, and also when the test's thread ends, so a crashed test leaves no agent behind.
 class AgentProcess {
 public:
-    explicit AgentProcess(std::string logPath) : logPath_(std::move(logPath)) {}
+    explicit AgentProcess(std::string logPath, std::string program = WHIRLEN_AGENT_PROGRAM)
+        : logPath_(std::move(logPath)), program_(std::move(program)) {}
     ~AgentProcess() {
         if (pid_ > 0 && !exitCode_) {
             kill(pid_, SIGKILL);
@@ -88,13 +95,13 @@ private:
         const int log = open(logPath_.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         dup2(log, STDOUT_FILENO);
         dup2(log, STDERR_FILENO);
-        char program[] = WHIRLEN_AGENT_PROGRAM;
-        char* argv[] = {program, nullptr};
-        execv(program, argv);
+        char* argv[] = {const_cast<char*>(program_.c_str()), nullptr};
+        execv(argv[0], argv);
         _exit(127);
     }
 
     const std::string logPath_;
+    const std::string program_;
     pid_t pid_ = -1;
     std::optional<int> exitCode_;
 };
@@ -227,6 +234,116 @@ TEST_F(AgentProgramTest, TerminationSignalsEndTheAgentWithZero) {
 
         EXPECT_EQ(run.waitForExit(), 0) << run.log();
     }
+}
+
+// Processes whose parent is `pid`, zombies included.
+std::vector<pid_t> childrenOf(pid_t pid) {
+    std::vector<pid_t> children;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const std::string stat = readFileBytes(entry.path().string() + "/stat");
+        const size_t nameEnd = stat.rfind(')');
+        std::istringstream fields(nameEnd == std::string::npos ? "" : stat.substr(nameEnd + 2));
+        char state = 0;
+        pid_t parent = 0;
+        if (fields >> state >> parent && parent == pid) {
+            children.push_back(std::stoi(name));
+        }
+    }
+    return children;
+}
+
+std::vector<std::string> linesOf(const std::string& path) {
+    std::vector<std::string> lines;
+    std::istringstream text(readFileBytes(path));
+    for (std::string line; std::getline(text, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The agent installed in a folder of its own, with a configuration program beside it that
+// writes each command line it gets, as "word|word|", to "launches" in its working folder.
+class InstalledAgentTest : public AgentProgramTest {
+protected:
+    void SetUp() override {
+        fs::copy_file(WHIRLEN_AGENT_PROGRAM, program);
+        fs::copy_file(WHIRLEN_BACKUP_PREFERENCES_FILE, install.file("pelvane_default_backup.json"));
+        const std::string ui = install.file("whirlenUI");
+        writeFileBytes(ui, R"(#!/bin/sh
+line=
+for word; do line="$line$word|"; done
+echo "$line" >> launches
+)");
+        chmod(ui.c_str(), 0755);
+        ASSERT_TRUE(bus.running()) << "cannot start dbus-daemon; scripts/install-deps installs it";
+        std::string whyNot;
+        ASSERT_TRUE(host.start(whyNot)) << whyNot;
+        ASSERT_TRUE(client.connect());
+    }
+
+    std::optional<std::vector<TrayMenu::Entry>> entriesOf(const std::string& service) {
+        const auto layout = client.layoutOf(service);
+        return layout ? std::optional(layout->entries) : std::nullopt;
+    }
+
+    bool menuBecomes(const std::string& service, const std::vector<TrayMenu::Entry>& entries) {
+        return waitUntil([&] { return entriesOf(service) == entries; }, kPatience);
+    }
+
+    // Clicks the entry and waits for the configuration program's command line.
+    std::optional<std::string> launchedByClicking(const std::string& service, int entry) {
+        const size_t before = linesOf(launches).size();
+        if (!client.sendEvent(service, entry, "clicked") ||
+            !waitUntil([&] { return linesOf(launches).size() > before; }, kPatience)) {
+            return std::nullopt;
+        }
+        return linesOf(launches).back();
+    }
+
+    TemporaryFolder install{"agent-install"};
+    const std::string program = install.file("PelvaneMultimediaController");
+    const std::string launches = install.file("launches");
+    SessionBusServer bus;
+    TrayHost host;
+    TrayItemClient client;
+    AgentProcess installed{logFile("installed"), program};
+};
+
+const std::string kTitle = "Pelvane Design Multimedia Control Panel";
+
+TEST_F(InstalledAgentTest, TheMenuListsTheControllersAndItsChoicesReachTheAgent) {
+    ASSERT_TRUE(tree.addHidraw(0, kVendor, 0x30, 1, "2"));
+    ASSERT_TRUE(tree.addHidraw(1, kVendor, 0x20, 1, "3"));
+    ASSERT_TRUE(installed.start());
+    const auto registrations = host.waitForRegistrations(1, kPatience);
+    ASSERT_TRUE(registrations) << installed.log();
+    const std::string service = registrations->front().service;
+    EXPECT_EQ(registrations->front().title, kTitle);
+
+    ASSERT_TRUE(menuBecomes(service, {{1, kTitle},
+                                      {1000, "Whirlen Max - default"},
+                                      {1001, "Whirlen Lite - default"},
+                                      {2, "Exit"}}))
+        << installed.log();
+    EXPECT_EQ(launchedByClicking(service, 1001), "-devModel|2|-devId|3200010003|");
+    EXPECT_EQ(launchedByClicking(service, 1000), "-devModel|1|-devId|4800010002|");
+    EXPECT_EQ(launchedByClicking(service, 1), "");
+
+    // Entries follow the controllers, and their ids follow the menu on show.
+    tree.removeHidraw(0);
+    ASSERT_TRUE(menuBecomes(service, {{1, kTitle}, {1000, "Whirlen Lite - default"}, {2, "Exit"}}))
+        << installed.log();
+    EXPECT_EQ(launchedByClicking(service, 1000), "-devModel|2|-devId|3200010003|");
+    // The ended programs do not linger as zombies of the agent.
+    EXPECT_TRUE(waitUntil([&] { return childrenOf(installed.pid()).empty(); }, kPatience));
+
+    EXPECT_TRUE(client.sendEvent(service, 2, "clicked"));
+    EXPECT_EQ(installed.waitForExit(), 0) << installed.log();
 }
 
 }  // namespace
