@@ -92,7 +92,7 @@ private:
         if (getppid() != parent) {
             _exit(127);
         }
-        const int log = open(logPath_.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        const int log = open(logPath_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
         dup2(log, STDOUT_FILENO);
         dup2(log, STDERR_FILENO);
         char* argv[] = {const_cast<char*>(program_.c_str()), nullptr};
