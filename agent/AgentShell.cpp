@@ -42,9 +42,10 @@ int AgentShell::run() {
                                    "program. The path contains is too long.");
         return kStartFailedExitCode;
     }
+    // Without its loop the agent could follow nothing; the loop has logged why.
     loop_ = EventLoop::create();
     if (!loop_) {
-        return 0;
+        return kStartFailedExitCode;
     }
     showTrayIcon();
     followHotplug();
