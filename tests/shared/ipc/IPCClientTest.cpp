@@ -117,7 +117,7 @@ TEST_F(IPCClientTest, SendingToAClosedAgentFailsWithoutSigpipe) {
     ::close(listener);
     listener = -1;
     client.holdAnnouncement = false;
-    ASSERT_TRUE(waitUntil([&] { return client.connections == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return client.announcements == 1; }));
     EXPECT_FALSE(client.lastAnnouncementSent);
 }
 

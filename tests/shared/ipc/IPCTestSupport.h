@@ -209,16 +209,20 @@ public:
         while (holdAnnouncement) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
+        // Counted before sending: a test that sees the frames must also see the connection.
+        ++connections;
         IPCPrefsUpdateMessage prefs;
         prefs.setText("{}");
         const bool sentRequest = sendMessage(IPCMessage(IPCMessageType::RequestDevices));
         const bool sentPrefs = sendMessage(prefs);
         lastAnnouncementSent = sentRequest && sentPrefs;
-        ++connections;
+        ++announcements;
     }
 
     FrameRecorder received;
     std::atomic<int> connections{0};
+    // Announcements finished, whether or not they could be sent.
+    std::atomic<int> announcements{0};
     std::atomic<bool> holdAnnouncement{false};
     std::atomic<bool> lastAnnouncementSent{false};
 };
