@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 #include <utility>
 #include <vector>
 
+#include "shared/prefs/FileUtils.h"
 #include "shared/prefs/LogManager.h"
 
 namespace {
@@ -36,17 +36,15 @@ std::string firstBacklight(const std::string& sysfsRoot) {
 
 // The whole file must be one non-negative decimal number, a line end allowed after it.
 std::optional<long> readNumber(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream contents;
-    contents << file.rdbuf();
-    std::string text = contents.str();
+    std::string text;
+    const bool read = readWholeFile(path, text);
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
         text.pop_back();
     }
     long value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (!file || text.empty() || error != std::errc() || stop != end || value < 0) {
+    if (!read || text.empty() || error != std::errc() || stop != end || value < 0) {
         LogManager::instance().log('E', "Unreadable backlight value in %s", path.c_str());
         return std::nullopt;
     }

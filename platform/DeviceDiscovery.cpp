@@ -5,11 +5,10 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "platform/RuntimeFolder.h"
+#include "shared/prefs/FileUtils.h"
 #include "shared/prefs/TextUtils.h"
 
 namespace fs = std::filesystem;
@@ -23,9 +22,10 @@ constexpr std::string_view kHidIdKey = "HID_ID=";
 // Each location part is printed with four digits; a larger number would shift the rest.
 constexpr unsigned kLargestLocationPart = 9999;
 
+// Empty when the file cannot be read, which every caller treats as absent.
 std::string readSmallFile(const fs::path& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string text;
+    return readWholeFile(path.string(), text) ? text : std::string();
 }
 
 template <typename Number>

@@ -3,6 +3,7 @@
 #include <openssl/evp.h>
 
 #include <array>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -128,4 +129,20 @@ std::string fileMd5Hex(const std::string& path) {
         return {};
     }
     return upperHex(digest.data(), length);
+}
+
+// Stream reads would report a folder or an I/O error as an empty file.
+bool readWholeFile(const std::string& path, std::string& text) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    char buffer[65536];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text.append(buffer, n);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
 }

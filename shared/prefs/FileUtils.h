@@ -23,6 +23,10 @@ int32_t parseTime(const std::string& text, const std::string& format);
 // Texts over 2,048 characters are refused without matching.
 bool isValidUrl(const std::string& text);
 
+// Appends the file's bytes to text; false when it cannot be opened or read
+// (a folder included).
+bool readWholeFile(const std::string& path, std::string& text);
+
 // The MD5 of the file's bytes as 32 upper-case hex digits; "" when the path is
 // empty, is not a regular file, or cannot be opened or read to its end.
 std::string fileMd5Hex(const std::string& path);

@@ -1,5 +1,7 @@
 #include "shared/prefs/JsonText.h"
 
+#include "shared/prefs/FileUtils.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -122,22 +124,6 @@ JsonText parseJsonText(std::string text) {
         result.status = repaired ? JsonTextStatus::RepairedUtf8 : JsonTextStatus::Parsed;
     }
     return result;
-}
-
-// Stream reads would report a folder or an I/O error as an empty file.
-bool readWholeFile(const std::string& path, std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text.append(buffer, n);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
 }
 
 JsonText readJsonFile(const std::string& path) {

@@ -33,10 +33,6 @@ struct JsonText {
 
 JsonText parseJsonText(std::string text);
 
-// Appends the file's bytes to text; false when it cannot be opened or read
-// (a folder included).
-bool readWholeFile(const std::string& path, std::string& text);
-
 // The whole file parsed as by parseJsonText; Unreadable when it cannot be read.
 JsonText readJsonFile(const std::string& path);
 
