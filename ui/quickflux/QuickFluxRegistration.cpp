@@ -1,0 +1,44 @@
+#include <QCoreApplication>
+#include <QQmlEngine>
+
+#include "ui/quickflux/QFActionCreator.h"
+#include "ui/quickflux/QFAppDispatcher.h"
+#include "ui/quickflux/QFAppListener.h"
+#include "ui/quickflux/QFAppListenerGroup.h"
+#include "ui/quickflux/QFDispatcher.h"
+#include "ui/quickflux/QFFilter.h"
+#include "ui/quickflux/QFKeyTable.h"
+
+namespace {
+
+const char* const kUri = "QuickFlux";
+
+// Runs as the application object is built, before any QML loads, so no program has to
+// remember to register the module.
+void registerQuickFluxTypes() {
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    registered = true;
+
+    qmlRegisterSingletonType<QFAppDispatcher>(
+        kUri, 1, 0, "AppDispatcher",
+        [](QQmlEngine*, QJSEngine*) -> QObject* { return new QFAppDispatcher(); });
+    qmlRegisterType<QFAppListener>(kUri, 1, 0, "AppListener");
+    qmlRegisterType<QFAppListenerGroup>(kUri, 1, 0, "AppListenerGroup");
+    qmlRegisterType<QFKeyTable>(kUri, 1, 0, "KeyTable");
+    qmlRegisterType<QFActionCreator>(kUri, 1, 0, "ActionCreator");
+    qmlRegisterType<QFFilter>(kUri, 1, 0, "Filter");
+
+    qmlRegisterType<QFActionCreator>(kUri, 1, 1, "ActionCreator");
+    qmlRegisterType<QFAppListener>(kUri, 1, 1, "AppListener");
+    qmlRegisterType<QFAppListenerGroup>(kUri, 1, 1, "AppListenerGroup");
+    qmlRegisterType<QFFilter>(kUri, 1, 1, "Filter");
+    qmlRegisterType<QFKeyTable>(kUri, 1, 1, "KeyTable");
+    qmlRegisterType<QFDispatcher>(kUri, 1, 1, "Dispatcher");
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(registerQuickFluxTypes)
