@@ -5,6 +5,9 @@
 #include "ui/quickflux/QFAppDispatcher.h"
 #include "ui/quickflux/QFAppListener.h"
 #include "ui/quickflux/QFAppListenerGroup.h"
+#include "ui/quickflux/QFAppScript.h"
+#include "ui/quickflux/QFAppScriptGroup.h"
+#include "ui/quickflux/QFAppScriptRunnable.h"
 #include "ui/quickflux/QFDispatcher.h"
 #include "ui/quickflux/QFFilter.h"
 #include "ui/quickflux/QFKeyTable.h"
@@ -26,14 +29,19 @@ void registerQuickFluxTypes() {
         kUri, 1, 0, "AppDispatcher",
         [](QQmlEngine*, QJSEngine*) -> QObject* { return new QFAppDispatcher(); });
     qmlRegisterType<QFAppListener>(kUri, 1, 0, "AppListener");
+    qmlRegisterType<QFAppScript>(kUri, 1, 0, "AppScript");
     qmlRegisterType<QFAppListenerGroup>(kUri, 1, 0, "AppListenerGroup");
+    qmlRegisterType<QFAppScriptGroup>(kUri, 1, 0, "AppScriptGroup");
+    qmlRegisterAnonymousType<QFAppScriptRunnable>(kUri, 1);
     qmlRegisterType<QFKeyTable>(kUri, 1, 0, "KeyTable");
     qmlRegisterType<QFActionCreator>(kUri, 1, 0, "ActionCreator");
     qmlRegisterType<QFFilter>(kUri, 1, 0, "Filter");
 
     qmlRegisterType<QFActionCreator>(kUri, 1, 1, "ActionCreator");
     qmlRegisterType<QFAppListener>(kUri, 1, 1, "AppListener");
+    qmlRegisterType<QFAppScript>(kUri, 1, 1, "AppScript");
     qmlRegisterType<QFAppListenerGroup>(kUri, 1, 1, "AppListenerGroup");
+    qmlRegisterType<QFAppScriptGroup>(kUri, 1, 1, "AppScriptGroup");
     qmlRegisterType<QFFilter>(kUri, 1, 1, "Filter");
     qmlRegisterType<QFKeyTable>(kUri, 1, 1, "KeyTable");
     qmlRegisterType<QFDispatcher>(kUri, 1, 1, "Dispatcher");

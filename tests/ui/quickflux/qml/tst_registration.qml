@@ -23,6 +23,8 @@ TestCase {
     function test_types_of_version_1_0_data() {
         return [
             {tag: "AppListener", type: "AppListener"},
+            {tag: "AppScript", type: "AppScript"},
+            {tag: "AppScriptGroup", type: "AppScriptGroup"},
             {tag: "AppListenerGroup", type: "AppListenerGroup"},
             {tag: "KeyTable", type: "KeyTable"},
             {tag: "ActionCreator", type: "ActionCreator"},
