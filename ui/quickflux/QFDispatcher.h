@@ -19,6 +19,7 @@ public:
 
     int addListener(QFListener* listener);
     void setHook(QFHook* hook);
+    QFHook* hook() const { return hook_; }
 
 signals:
     void dispatched(QString type, QJSValue message);

@@ -10,7 +10,11 @@
 #include "ui/quickflux/QFAppScriptRunnable.h"
 #include "ui/quickflux/QFDispatcher.h"
 #include "ui/quickflux/QFFilter.h"
+#include "ui/quickflux/QFHydrate.h"
 #include "ui/quickflux/QFKeyTable.h"
+#include "ui/quickflux/QFMiddleware.h"
+#include "ui/quickflux/QFMiddlewareList.h"
+#include "ui/quickflux/QFStore.h"
 
 namespace {
 
@@ -44,7 +48,12 @@ void registerQuickFluxTypes() {
     qmlRegisterType<QFAppScriptGroup>(kUri, 1, 1, "AppScriptGroup");
     qmlRegisterType<QFFilter>(kUri, 1, 1, "Filter");
     qmlRegisterType<QFKeyTable>(kUri, 1, 1, "KeyTable");
+    qmlRegisterSingletonType<QFHydrate>(
+        kUri, 1, 1, "Hydrate", [](QQmlEngine*, QJSEngine*) -> QObject* { return new QFHydrate(); });
     qmlRegisterType<QFDispatcher>(kUri, 1, 1, "Dispatcher");
+    qmlRegisterType<QFStore>(kUri, 1, 1, "Store");
+    qmlRegisterType<QFMiddlewareList>(kUri, 1, 1, "MiddlewareList");
+    qmlRegisterType<QFMiddleware>(kUri, 1, 1, "Middleware");
 }
 
 }  // namespace

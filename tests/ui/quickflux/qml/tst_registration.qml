@@ -40,12 +40,22 @@ TestCase {
     function test_types_only_in_version_1_1_data() {
         return [
             {tag: "Dispatcher", type: "Dispatcher"},
+            {tag: "Store", type: "Store"},
+            {tag: "MiddlewareList", type: "MiddlewareList"},
+            {tag: "Middleware", type: "Middleware"},
         ]
     }
 
     function test_types_only_in_version_1_1(data) {
         compare(tryCreate("import QuickFlux 1.0; " + data.type + " {}"), null)
         verify(tryCreate("import QuickFlux 1.1; " + data.type + " {}") !== null)
+    }
+
+    function test_hydrate_singleton_only_in_version_1_1() {
+        compare(tryCreate("import QtQuick 2.0; import QuickFlux 1.0; QtObject { property string h: typeof Hydrate }").h,
+                "undefined")
+        compare(tryCreate("import QtQuick 2.0; import QuickFlux 1.1; QtObject { property string h: typeof Hydrate }").h,
+                "object")
     }
 
     function test_app_dispatcher_is_one_per_engine_and_seen_under_1_1() {
