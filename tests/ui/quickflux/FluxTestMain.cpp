@@ -1,15 +1,26 @@
 #include <QObject>
 #include <QtQuickTest>
 
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
+
 // The module registers itself when the application object is built; the setup only picks
-// a display-free platform and renderer before that happens.
+// a display-free platform and renderer, and private folders, before that happens.
 class FluxTestSetup : public QObject {
     Q_OBJECT
 public:
     FluxTestSetup() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_QUICK_BACKEND", "software");
+        environment_.set("QT_QPA_PLATFORM", "offscreen");
+        environment_.set("QT_QUICK_BACKEND", "software");
+        environment_.set("XDG_RUNTIME_DIR", folder_.path().string());
+        environment_.set("XDG_CACHE_HOME", folder_.file("cache"));
+        environment_.set("XDG_CONFIG_HOME", folder_.file("config"));
+        environment_.set("XDG_DATA_HOME", folder_.file("data"));
     }
+
+private:
+    TemporaryFolder folder_{"whirlen-flux-test"};
+    ScopedEnvironment environment_;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(flux, FluxTestSetup)

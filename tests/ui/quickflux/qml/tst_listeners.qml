@@ -54,6 +54,20 @@ TestCase {
         }
     }
 
+    // A parent whose dispatched signal carries its message as a variant.
+    Component {
+        id: variantSourceComponent
+        Item {
+            id: variantSource
+            property var heard: []
+            signal dispatched(string type, var message)
+            Filter {
+                type: "A"
+                onDispatched: function (type, message) { variantSource.heard.push(type + ":" + message.n) }
+            }
+        }
+    }
+
     Component {
         id: creatorComponent
         ActionCreator {
@@ -209,6 +223,13 @@ TestCase {
         AppDispatcher.dispatch("A", {n: 1})
         AppDispatcher.dispatch("B", {n: 2})
         compare(listener.heard, ["filterA:A:1", "chained:A"])
+    }
+
+    function test_filter_on_a_variant_signal() {
+        var source = createTemporaryObject(variantSourceComponent, this)
+        source.dispatched("A", {n: 1})
+        source.dispatched("B", {n: 2})
+        compare(source.heard, ["A:1"])
     }
 
     function test_filter_type_and_types() {
