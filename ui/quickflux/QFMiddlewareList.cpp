@@ -46,7 +46,8 @@ void QFMiddlewareList::setup() {
     creator_ = target.creator;
     dispatcher_ = target.dispatcher;
     if (creator_) {
-        connect(creator_, &QFActionCreator::dispatcherChanged, this, &QFMiddlewareList::setup);
+        connect(creator_, &QFActionCreator::dispatcherChanged, this, &QFMiddlewareList::setup,
+                Qt::UniqueConnection);
     }
     if (dispatcher_) {
         hook_ = new QFMiddlewaresHook(this);
