@@ -42,8 +42,8 @@ void drawCell(QPainter& painter, const QString& name, const QRect& cell, int swa
     painter.drawText(cell.left(), cell.top(), cell.width(), labelHeight, Qt::AlignLeft, name);
     const QImage image = loadFitted(name, swatch * 4 / 5);
     for (int i = 0; i < 4; ++i) {
-        const QRect area(cell.left() + (i % 2) * swatch, cell.top() + labelHeight + (i / 2) * swatch,
-                         swatch, swatch);
+        const QRect area(cell.left() + (i % 2) * swatch,
+                         cell.top() + labelHeight + (i / 2) * swatch, swatch, swatch);
         painter.fillRect(area, backgrounds[i]);
         const QPoint corner = area.center() - QPoint(image.width() / 2, image.height() / 2);
         painter.drawImage(corner, image);
