@@ -2,11 +2,13 @@
 // interface loads them.
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QtTest>
 
 namespace {
@@ -112,15 +114,27 @@ class AssetsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
     void everyThemeImageLoads_data();
     void everyThemeImageLoads();
     void fontsRegisterOneFamilyInTwoWeights();
+    void japaneseTextFindsItsGlyphs();
     void controlsStandOnTheirAnchors_data();
     void controlsStandOnTheirAnchors();
     void drawingsStandAtTheirReferenceHeights();
+
+private:
+    QList<int> fontIds_;
 };
+
+void AssetsTest::initTestCase() {
+    // As the program does before it loads its window.
+    for (const char* file : {"Poppins-Regular.ttf", "Poppins-Bold.ttf"}) {
+        fontIds_ << QFontDatabase::addApplicationFont(QStringLiteral(":/Ui/Assets/Fonts/") + file);
+    }
+}
 
 void AssetsTest::everyThemeImageLoads_data() {
     QTest::addColumn<QString>("path");
@@ -142,10 +156,9 @@ void AssetsTest::everyThemeImageLoads() {
 }
 
 void AssetsTest::fontsRegisterOneFamilyInTwoWeights() {
-    for (const char* file : {"Poppins-Regular.ttf", "Poppins-Bold.ttf"}) {
-        const int id =
-            QFontDatabase::addApplicationFont(QStringLiteral(":/Ui/Assets/Fonts/") + file);
-        QVERIFY2(id >= 0, file);
+    QCOMPARE(fontIds_.size(), 2);
+    for (const int id : fontIds_) {
+        QVERIFY(id >= 0);
         QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList{"Poppins"});
     }
     QVERIFY(!QFontDatabase::families().contains(QStringLiteral("Poppins-Bold")));
@@ -160,6 +173,20 @@ void AssetsTest::fontsRegisterOneFamilyInTwoWeights() {
     const QFontInfo regularInfo{QFont(QStringLiteral("Poppins"))};
     QCOMPARE(regularInfo.family(), QStringLiteral("Poppins"));
     QCOMPARE(regularInfo.weight(), int(QFont::Normal));
+}
+
+// Poppins has no Japanese letters: the system's CJK font must stand in for them, or
+// the Japanese interface shows empty boxes.
+void AssetsTest::japaneseTextFindsItsGlyphs() {
+    QTextLayout layout(QStringLiteral(u"\u8a2d\u5b9a\u3092\u4fdd\u5b58"), QFont("Poppins"));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    QVERIFY(!runs.isEmpty());
+    for (const QGlyphRun& run : runs) {
+        QVERIFY(!run.glyphIndexes().contains(0));
+    }
 }
 
 void AssetsTest::controlsStandOnTheirAnchors_data() {
