@@ -1,0 +1,59 @@
+#include <QGuiApplication>
+#include <QObject>
+#include <QQmlApplicationEngine>
+#include <QQuickStyle>
+#include <QUrl>
+
+#include <memory>
+
+#include "platform/InstanceLock.h"
+#include "platform/InstanceNames.h"
+#include "shared/prefs/LogManager.h"
+#include "ui/app/AgentProcess.h"
+#include "ui/app/ApplicationFont.h"
+#include "ui/app/ApplicationManager.h"
+#include "ui/app/CommandLineManager.h"
+#include "ui/app/LocalizationManager.h"
+#include "ui/app/QmlTypeRegistration.h"
+
+int main(int argc, char* argv[]) {
+    ApplicationManager& manager = ApplicationManager::instance();
+    manager.commandLineManager()->parse(argc, argv);
+    if (manager.commandLineManager()->installerMode()) {
+        return 0;
+    }
+    const std::unique_ptr<InstanceLock> instanceLock =
+        InstanceLock::acquire(kConfigurationUiInstanceName);
+    if (!instanceLock) {
+        LogManager::instance().log('E', "Application already running!");
+        return 0;
+    }
+    startAgentProcess();
+
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setOrganizationName("Pelvane-Design");
+    QGuiApplication::setOrganizationDomain("pelvane-design.com");
+    // The documents are drawn for the Basic style; Qt would pick another one here.
+    QQuickStyle::setStyle("Basic");
+    applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
+                         ":/Ui/Assets/Fonts/Poppins-Regular.ttf");
+
+    QQmlApplicationEngine engine;
+    manager.localizationManager()->setEngine(&engine);
+    registerQmlTypes();
+    const QUrl mainDocument("qrc:/Ui/main.qml");
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreated, &app,
+        [mainDocument](QObject* object, const QUrl& url) {
+            if (object == nullptr && url == mainDocument) {
+                QCoreApplication::exit(-1);
+            }
+        },
+        Qt::QueuedConnection);
+    engine.load(mainDocument);
+    manager.start();
+    const int result = QGuiApplication::exec();
+    manager.stop();
+    return result;
+}
