@@ -3,6 +3,7 @@
 #include <QQmlEngine>
 #include <QUrl>
 
+#include "ui/app/ButtonController.h"
 #include "ui/app/LocalizationController.h"
 #include "ui/app/PlatformInfo.h"
 
@@ -18,4 +19,7 @@ void registerQmlTypes() {
     // MacroGroupController, ButtonController, MacroGroupActionController,
     // SoftwareUpdateController, AuthController, AuthAccount, ConfigSyncController.
     qmlRegisterType<LocalizationController>("WhirlenUI", 1, 0, "LocalizationController");
+    qmlRegisterUncreatableType<ButtonController>(
+        "WhirlenUI", 1, 0, "ButtonController",
+        "ButtonController objects come from their profile's ProfileController");
 }
