@@ -6,6 +6,9 @@
 #include <QMetaEnum>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -29,6 +32,7 @@
 #include "tests/ui/app/QtTestMain.h"
 #include "ui/app/ButtonController.h"
 #include "ui/app/IPCManager.h"
+#include "ui/app/QmlTypeRegistration.h"
 
 namespace {
 
@@ -125,6 +129,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { registerQmlTypes(); }
+
     void init() {
         folder_ = std::make_unique<TemporaryFolder>("button-controller");
         writeFileBytes(defaultFile(), document().dump());
@@ -492,6 +498,41 @@ private slots:
         QCOMPARE(controller.isMainButton(), main);
         QCOMPARE(controller.isDialButton(), dial);
         QCOMPARE(controller.isJogWheelButton(), jogWheel);
+    }
+
+    // The action editor's calls, from a document: enums by name as arguments, results
+    // and property values, and the short form of applyEditSettings.
+    void documentsEditThroughTheEnums() {
+        QTest::failOnWarning(QRegularExpression(".*"));
+        auto controller = controllerOf(kWorkProfile, 0);
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData(
+            "import QtQml\nimport WhirlenUI 1.0\n"
+            "QtObject {\n"
+            "  required property ButtonController button\n"
+            "  function edit() {\n"
+            "    button.prepareForButtonEdit()\n"
+            "    button.editActionType = ButtonController.Action_TypeKeystroke\n"
+            "    button.setEditModifierStatus(ButtonController.ModifierType_Shift, true)\n"
+            "    button.setRepeatType(ButtonController.Repeat30TimesPerSec)\n"
+            "    if (button.getEditRepeatType() !== ButtonController.Repeat30TimesPerSec)\n"
+            "      return false\n"
+            "    button.applyEditSettings()\n"
+            "    return button.mainActionType === ButtonController.Action_TypeKeystroke\n"
+            "        && button.getModifierStatus(ButtonController.ModifierType_Shift)\n"
+            "        && button.buttonType === ButtonController.Button_1\n"
+            "  }\n"
+            "}\n",
+            QUrl("qrc:/ButtonEditProbe.qml"));
+        std::unique_ptr<QObject> probe(component.createWithInitialProperties(
+            {{"button", QVariant::fromValue(controller.get())}}));
+        QVERIFY2(probe, qPrintable(component.errorString()));
+        QVariant edited;
+        QVERIFY(QMetaObject::invokeMethod(probe.get(), "edit", Q_RETURN_ARG(QVariant, edited)));
+        QVERIFY(edited.toBool());
+        QCOMPARE(stored(kWorkProfile, 0).repeatType(),
+                 uint32_t(ButtonController::Repeat30TimesPerSec));
     }
 
     void metaObjectNamesWhatTheDocumentsUse() {
