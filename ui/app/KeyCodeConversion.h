@@ -12,6 +12,9 @@
 //
 // Every code of the key-name table reads as exactly one window code and is
 // written back as itself, so an edit never renames a key it did not change.
+// Where the key names hold a character twice ("KEY_;" beside "KEY_SEMICOLON",
+// which is the key the window's ";" saves as), the bare character reads as
+// 30000000 plus its code.
 class KeyCodeConversion {
 public:
     // Window code -> model code of the keys whose window code is not the

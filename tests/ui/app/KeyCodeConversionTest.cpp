@@ -49,6 +49,8 @@ const KeyCase kKeyCases[] = {
     {"exclamation mark", '!', '!', '!'},
     {"asterisk", '*', '*', '*'},
     {"tilde", '~', '~', '~'},
+    // "KEY_;" beside "KEY_SEMICOLON": the bare character has a window code of its own.
+    {"bare semicolon", 30000059, ';', 30000059},
     // The key list names keypad keys and keys without a Qt key by
     // 20000000 plus the virtual key.
     {"key list keypad 0", 20000096, 20000096, 134},
