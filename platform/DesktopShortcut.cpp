@@ -104,7 +104,8 @@ int DesktopShortcut::create(const std::string& programPath, const std::string& i
 }
 
 int DesktopShortcut::remove() {
-    if (::unlink(path().c_str()) != 0 && errno != ENOENT) {
+    // Both say that there is no such file, which is what removing it wants.
+    if (::unlink(path().c_str()) != 0 && errno != ENOENT && errno != ENOTDIR) {
         return errno;
     }
     return 0;

@@ -55,9 +55,10 @@ bool CommandLineManager::applyValueOption(const std::string& option, const char*
         return false;
     }
     if (option == "-devModel") {
-        const int model = std::atoi(value);
+        // Leading digits only, as atoi reads them, but without its overflow.
+        const long long model = std::strtoll(value, nullptr, 10);
         if (model == 1 || model == 2) {
-            devModel_ = model;
+            devModel_ = static_cast<int32_t>(model);
         }
     } else if (option == "-devId") {
         if (value[0] != '\0') {

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "tests/ui/app/QmlWarnings.h"
 #include "tests/ui/app/QtTestMain.h"
 #include "ui/app/PlatformInfo.h"
 #include "ui/app/QmlTypeRegistration.h"
@@ -21,6 +22,7 @@ private slots:
     void documentsSeeTheSameObjectWhichOutlivesTheirEngine() {
         for (int round = 0; round < 2; ++round) {
             auto engine = std::make_unique<QQmlEngine>();
+            failOnQmlWarnings(*engine);
             QQmlComponent component(engine.get());
             component.setData(
                 "import QtQml\nimport PlatformInfo 1.0\n"
