@@ -9,50 +9,50 @@
 
 namespace {
 
-constexpr uint32_t kActionTypeCommand = 11;
-constexpr uint32_t kActionTypeKeypress = 12;
-constexpr uint32_t kActionTypeMouseAndSystem = 26;
-constexpr uint32_t kActionTypeTypeText = 27;
 constexpr uint32_t kLastButton = 14;
 constexpr uint32_t kFirstForwardTransition = 32;
 constexpr uint32_t kFirstBackwardTransition = 46;
 constexpr uint32_t kLastControl = 59;
 
 using Main = ButtonController::MainActionEnum;
+// The real actions are the model's action types.
+using Real = ButtonController::RealActionEnum;
+// The one action type without a real action.
+constexpr uint32_t kActionTypeSwitchToProfile = Real::Count;
 
 // The row of the editor's action list that shows an action of that type.
 Main mainActionOf(const ActionPreference& action) {
     switch (action.actionType()) {
-        case 1:
-        case 2:
-        case 6:
-        case 7:
-        case 8:
-        case 13:
-        case 14:
-        case 15:
-        case 16:
-        case 17:
-        case 18:
-        case 19:
-        case 20:
-        case 21:
-        case kActionTypeMouseAndSystem:
+        case Real::LeftClick:
+        case Real::RightClick:
+        case Real::LeftDoubleClick:
+        case Real::LeftTripleClick:
+        case Real::ClickLock:
+        case Real::VolumeUp:
+        case Real::VolumeDown:
+        case Real::Mute:
+        case Real::BrightnessUp:
+        case Real::BrightnessDown:
+        case Real::ScrollUp:
+        case Real::ScrollDown:
+        case Real::ScrollLeft:
+        case Real::ScrollRight:
+        case Real::MouseAndSystemControls:
             return Main::Action_MouseAndSystemControls;
-        case kActionTypeCommand:
+        case Real::Command:
             return Main::Action_OpenFile;
-        case kActionTypeKeypress:
+        case Real::PressKey:
             return action.isPressModifier() ? Main::Action_PressModifier
                                             : Main::Action_TypeKeystroke;
-        case 22:
+        case Real::UseDefaultSetting:
             return Main::Action_UseDefaultSetting;
-        case 23:
+        case Real::SameAsLowerValue:
             return Main::Action_SameAsLowerValue;
-        case kActionTypeRunMacro:
+        case Real::RunMacro:
             return Main::Action_RunMacro;
-        case kActionTypeTypeText:
+        case Real::TypeText:
             return Main::Action_TypeText;
-        case 28:
+        case kActionTypeSwitchToProfile:
             return Main::Action_SwitchToProfile;
         default:
             return Main::Action_Disabled;
@@ -64,24 +64,24 @@ Main mainActionOf(const ActionPreference& action) {
 std::optional<uint32_t> actionTypeOfMain(int mainAction) {
     switch (mainAction) {
         case Main::Action_Disabled:
-            return kActionTypeDisabled;
+            return Real::None;
         case Main::Action_UseDefaultSetting:
-            return 22;
+            return Real::UseDefaultSetting;
         case Main::Action_SameAsLowerValue:
-            return 23;
+            return Real::SameAsLowerValue;
         case Main::Action_TypeKeystroke:
         case Main::Action_PressModifier:
-            return kActionTypeKeypress;
+            return Real::PressKey;
         case Main::Action_OpenFile:
-            return kActionTypeCommand;
+            return Real::Command;
         case Main::Action_RunMacro:
-            return kActionTypeRunMacro;
+            return Real::RunMacro;
         case Main::Action_MouseAndSystemControls:
-            return kActionTypeMouseAndSystem;
+            return Real::MouseAndSystemControls;
         case Main::Action_TypeText:
-            return kActionTypeTypeText;
+            return Real::TypeText;
         case Main::Action_SwitchToProfile:
-            return 28;
+            return kActionTypeSwitchToProfile;
         default:
             return std::nullopt;
     }
@@ -116,7 +116,7 @@ void ButtonController::setEditActionType(int mainAction) {
     }
     const bool pressModifier = mainAction == Main::Action_PressModifier;
     if (editAction_.actionType() == *actionType &&
-        (*actionType != kActionTypeKeypress || editAction_.isPressModifier() == pressModifier)) {
+        (*actionType != Real::PressKey || editAction_.isPressModifier() == pressModifier)) {
         return;
     }
     editAction_.reset();
@@ -198,7 +198,7 @@ void ButtonController::applyEditSettings(const QString& contextConfigUsed, bool 
     }
     editAction_.setDefault(false);
     editAction_.setAppContextByName(contextConfigUsed.toStdString());
-    if (editAction_.actionType() == kActionTypeMouseAndSystem &&
+    if (editAction_.actionType() == Real::MouseAndSystemControls &&
         realEditActionType_ != static_cast<int32_t>(kActionTypeUnset)) {
         editAction_.setActionType(static_cast<uint32_t>(realEditActionType_));
     }
@@ -246,10 +246,10 @@ void ButtonController::setEditModifierStatus(ModifierType modif, bool status) {
 
 void ButtonController::setEditCommandAndCommandArgs(const QString& command,
                                                     const QString& commandArgs) {
-    if (editAction_.actionType() == kActionTypeCommand) {
+    if (editAction_.actionType() == Real::Command) {
         editAction_.setCommand(command.toStdString());
         editAction_.setCommandArgs(commandArgs.toStdString());
-    } else if (editAction_.actionType() == kActionTypeTypeText) {
+    } else if (editAction_.actionType() == Real::TypeText) {
         editAction_.setTextToWrite(command.toStdString());
     }
 }
