@@ -15,8 +15,12 @@
 #include "ui/app/CommandLineManager.h"
 #include "ui/app/LocalizationManager.h"
 #include "ui/app/QmlTypeRegistration.h"
+#include "ui/app/TerminationWatcher.h"
 
 int main(int argc, char* argv[]) {
+    if (!TerminationWatcher::blockTerminationSignals()) {
+        return -1;
+    }
     ApplicationManager& manager = ApplicationManager::instance();
     manager.commandLineManager()->parse(argc, argv);
     if (manager.commandLineManager()->installerMode()) {
@@ -32,6 +36,7 @@ int main(int argc, char* argv[]) {
 
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QGuiApplication app(argc, argv);
+    const TerminationWatcher terminationWatcher;
     QGuiApplication::setOrganizationName("Pelvane-Design");
     QGuiApplication::setOrganizationDomain("pelvane-design.com");
     // The documents are drawn for the Basic style; Qt would pick another one here.
