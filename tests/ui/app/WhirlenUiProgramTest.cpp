@@ -124,15 +124,11 @@ TEST_F(WhirlenUiProgramTest, NeverStartsTheAgentWhileItsLockIsHeld) {
     ChildProcess ui;
     ASSERT_TRUE(ui.start({program()}));
 
-    // Connected, so long past the point where it would have started the agent; it also
-    // announces itself: a device-list request, then a preferences update.
+    // Connected and talking, so long past the point where it would have started the agent.
     const int link = ipctest::acceptRaw(listener);
     ASSERT_GE(link, 0);
-    const std::vector<IPCFrame> frames = ipctest::readFrames(link, 2);
+    EXPECT_FALSE(ipctest::readFrames(link, 1).empty());
     ui.stop();
-    ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0][2], 1);
-    EXPECT_EQ(frames[1][2], 3);
     EXPECT_TRUE(agentStarts().empty());
     ::close(link);
     ::close(listener);
@@ -148,7 +144,7 @@ TEST_F(WhirlenUiProgramTest, ATerminationSignalEndsItAsAClosedWindowDoesWithZero
     // Linked: managers started, event loop running, the link's thread busy.
     const int link = ipctest::acceptRaw(listener);
     EXPECT_GE(link, 0);
-    EXPECT_EQ(ipctest::readFrames(link, 2).size(), 2u);
+    EXPECT_FALSE(ipctest::readFrames(link, 1).empty());
 
     ASSERT_EQ(::kill(ui, SIGTERM), 0);
     int status = -1;
