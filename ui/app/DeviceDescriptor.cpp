@@ -32,12 +32,8 @@ std::string DeviceDescriptor::bindingIdentifier() const {
 }
 
 void DeviceDescriptor::markConnected(const ConnectedDevice& record) {
-    connectionTime_ = std::time(nullptr);
     driverValue_ = lookupStaticIntMap(static_cast<int32_t>(record.driverDeviceId));
     firmwareVersion_ = static_cast<int32_t>(record.firmwareVersion);
-    if (firmwareVersion_ > 0) {
-        firmwareTime_ = connectionTime_;
-    }
 }
 
 bool DeviceDescriptor::updateFromRecord(const ConnectedDevice& record) {
@@ -51,9 +47,6 @@ bool DeviceDescriptor::updateFromRecord(const ConnectedDevice& record) {
     if (firmware != firmwareVersion_) {
         firmwareVersion_ = firmware;
         changed = true;
-        if (firmware > 0) {
-            firmwareTime_ = std::time(nullptr);
-        }
     }
     const int32_t driver = lookupStaticIntMap(static_cast<int32_t>(record.driverDeviceId));
     if (driver != driverValue_) {

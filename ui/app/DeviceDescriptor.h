@@ -3,7 +3,6 @@
 #include <QObject>
 
 #include <cstdint>
-#include <ctime>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -39,7 +38,7 @@ public:
     // The identifier under which the store binds this device to a profile.
     std::string bindingIdentifier() const;
 
-    // Takes the firmware and driver values of a newly reported device and notes the time.
+    // Takes the firmware and driver values of a newly reported device.
     void markConnected(const ConnectedDevice& record);
     // Battery, firmware and driver values from the agent's latest record; emits
     // deviceInfoUpdated and returns true when any of them changed.
@@ -68,8 +67,6 @@ private:
     int32_t batteryLevel_ = 0;
     int32_t firmwareVersion_ = 0;
     int32_t driverValue_ = 0;
-    std::time_t connectionTime_ = 0;
-    std::time_t firmwareTime_ = 0;
     // Guards the configuration: the store's notifications may come from any thread.
     mutable std::recursive_mutex lock_;
 };

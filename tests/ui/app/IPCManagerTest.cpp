@@ -95,6 +95,17 @@ private slots:
         QCOMPARE(announcement[1], update.serialize());
     }
 
+    void sendersReachTheAgentInOrder() {
+        link->sendPreferencesUpdate();
+        link->sendSettingsUpdate();
+        link->requestConnectedDevices();
+        const std::vector<IPCFrame> frames = ipctest::readFrames(agent, 3);
+        QCOMPARE(frames.size(), size_t{3});
+        QCOMPARE(frames[0], announcement[1]);
+        QCOMPARE(frames[1], IPCMessage(IPCMessageType::SettingsUpdate).serialize());
+        QCOMPARE(frames[2], announcement[0]);
+    }
+
     void placeholdersStandForBothModels() {
         QCOMPARE(
             serials(devices->configurationDevices()),

@@ -5,6 +5,7 @@
 #include <QQmlEngine>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -39,6 +40,16 @@ private slots:
             // Still whole: a second engine gets the same, living object.
             QCOMPARE(PlatformInfo::instance().platformType(), PlatformInfo::Windows);
         }
+    }
+
+    void bringToFrontShowsTheWindowWithTheMainTitleOnly() {
+        QWindow other;
+        other.setTitle("Another window");
+        QWindow main;
+        main.setTitle("Pelvane Multimedia Controller Device Configuration");
+        PlatformInfo::instance().bringToFront();
+        QVERIFY(main.isVisible());
+        QVERIFY(!other.isVisible());
     }
 
     void platformNameIsLinux() { QCOMPARE(PlatformInfo::platformName(), std::string("Linux")); }
