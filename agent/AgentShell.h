@@ -9,6 +9,7 @@
 #include "platform/EventLoop.h"
 #include "platform/HotplugMonitor.h"
 #include "platform/InstanceLock.h"
+#include "platform/InstanceNames.h"
 #include "platform/StatusNotifierTrayIcon.h"
 #include "platform/TrayIcon.h"
 #include "shared/prefs/PreferencesUpdateSubscriber.h"
@@ -22,7 +23,7 @@
 // found its device gone) only post to it.
 class AgentShell : private PreferencesUpdateSubscriber, private ForegroundWatcher::Engine {
 public:
-    static constexpr const char* kAgentMutexName = "PelvaneDesignMultimediaControllerMutex";
+    static constexpr const char* kAgentMutexName = kAgentInstanceName;
     static constexpr int kAlreadyRunningExitCode = -2;
     static constexpr int kStartFailedExitCode = -1;
 

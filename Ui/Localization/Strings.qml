@@ -1,0 +1,6 @@
+pragma Singleton
+import QtQml
+
+QtObject {
+    readonly property string windowTitle: qsTr("Pelvane Multimedia Controller Device Configuration")
+}

@@ -1,0 +1,59 @@
+// The platform singleton as the program and its documents see it: one object, never
+// handed to the engine to delete.
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+#include "tests/ui/app/QmlWarnings.h"
+#include "tests/ui/app/QtTestMain.h"
+#include "ui/app/PlatformInfo.h"
+#include "ui/app/QmlTypeRegistration.h"
+
+class PlatformInfoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerQmlTypes(); }
+
+    void documentsSeeTheSameObjectWhichOutlivesTheirEngine() {
+        for (int round = 0; round < 2; ++round) {
+            auto engine = std::make_unique<QQmlEngine>();
+            failOnQmlWarnings(*engine);
+            QQmlComponent component(engine.get());
+            component.setData(
+                "import QtQml\nimport PlatformInfo 1.0\n"
+                "QtObject { property var info: PlatformInfo\n"
+                "           property bool windows: PlatformInfo.platformType === "
+                "PlatformInfo.Windows }",
+                QUrl("qrc:/PlatformProbe.qml"));
+            std::unique_ptr<QObject> probe(component.create());
+            QVERIFY2(probe, qPrintable(component.errorString()));
+            QCOMPARE(probe->property("info").value<QObject*>(), &PlatformInfo::instance());
+            QVERIFY(probe->property("windows").toBool());
+            probe.reset();
+            engine.reset();
+            // Still whole: a second engine gets the same, living object.
+            QCOMPARE(PlatformInfo::instance().platformType(), PlatformInfo::Windows);
+        }
+    }
+
+    void bringToFrontShowsTheWindowWithTheMainTitleOnly() {
+        QWindow other;
+        other.setTitle("Another window");
+        QWindow main;
+        main.setTitle("Pelvane Multimedia Controller Device Configuration");
+        PlatformInfo::instance().bringToFront();
+        QVERIFY(main.isVisible());
+        QVERIFY(!other.isVisible());
+    }
+
+    void platformNameIsLinux() { QCOMPARE(PlatformInfo::platformName(), std::string("Linux")); }
+};
+
+WHIRLEN_QT_TEST_MAIN(PlatformInfoTest)
+#include "PlatformInfoTest.moc"

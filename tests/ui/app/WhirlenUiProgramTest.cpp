@@ -1,0 +1,164 @@
+// The configuration program itself, copied beside a stand-in agent: its exit codes, its
+// single instance, and when it starts the agent from its own folder.
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/InstanceLock.h"
+#include "platform/InstanceNames.h"
+#include "platform/ProcessLauncher.h"
+#include "tests/shared/ipc/IPCTestSupport.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WaitUntil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+class WhirlenUiProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        environment.set("XDG_RUNTIME_DIR", runtime.path().string());
+        environment.set("XDG_DATA_HOME", data.path().string());
+        environment.set("QT_QPA_PLATFORM", "offscreen");
+        environment.set("QT_QUICK_BACKEND", "software");
+        environment.unset("DISPLAY");
+        fs::copy_file(WHIRLEN_UI_PROGRAM, program());
+        writeFileBytes(programs.file("PelvaneMultimediaController"),
+                       "#!/bin/sh\npwd -P >> '" + programs.file("agent-starts") + "'\n");
+        fs::permissions(programs.file("PelvaneMultimediaController"), fs::perms::owner_all);
+    }
+
+    std::string program() const { return programs.file("whirlenUI"); }
+
+    // The folder of each start of the stand-in agent, in order.
+    std::vector<std::string> agentStarts() const {
+        std::vector<std::string> starts;
+        std::string text = readFileBytes(programs.file("agent-starts"));
+        for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n')) {
+            starts.push_back(text.substr(0, end));
+            text.erase(0, end + 1);
+        }
+        return starts;
+    }
+
+    // Runs the program to its end; it must end by itself.
+    ProcessLauncher::CommandResult run(const std::string& arguments) {
+        return ProcessLauncher::runHiddenCommand("'" + program() + "' " + arguments,
+                                                 {std::chrono::minutes(2), 1 << 20});
+    }
+
+    TemporaryFolder programs{"whirlen-ui-program"};
+    TemporaryFolder runtime{"whirlen-ui-runtime"};
+    TemporaryFolder data{"whirlen-ui-data"};
+    ScopedEnvironment environment;
+};
+
+TEST_F(WhirlenUiProgramTest, ASecondInstanceEndsWithZeroAndStartsNoAgent) {
+    const auto first = InstanceLock::acquire(kConfigurationUiInstanceName);
+    ASSERT_TRUE(first);
+
+    const ProcessLauncher::CommandResult result = run("");
+
+    ASSERT_TRUE(result.finished) << result.output;
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_NE(result.output.find("E: Application already running!"), std::string::npos)
+        << result.output;
+    EXPECT_TRUE(agentStarts().empty());
+}
+
+TEST_F(WhirlenUiProgramTest, InstallerModeEndsWithZeroBeforeLockingOrStartingAnything) {
+    const ProcessLauncher::CommandResult result = run("-installerMode");
+
+    ASSERT_TRUE(result.finished) << result.output;
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_FALSE(fs::exists(runtime.file(kConfigurationUiInstanceName)));
+    EXPECT_FALSE(fs::exists(runtime.file(kAgentInstanceName)));
+    EXPECT_TRUE(agentStarts().empty());
+}
+
+TEST_F(WhirlenUiProgramTest, InstallerModeEndsWithZeroAfterAFailedShortcut) {
+    const std::string notAFolder = data.file("not-a-folder");
+    writeFileBytes(notAFolder, "");
+    environment.set("XDG_DATA_HOME", notAFolder);
+
+    const ProcessLauncher::CommandResult result = run("-installerMode -createStartMenuShortcut");
+
+    ASSERT_TRUE(result.finished) << result.output;
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_NE(result.output.find("Executed command: create shortcut"), std::string::npos);
+}
+
+TEST_F(WhirlenUiProgramTest, StartsTheAgentBesideItOnceWhileTheAgentsLockIsFree) {
+    const int listener = ipctest::listenRaw();
+    ASSERT_GE(listener, 0);
+    ChildProcess ui;
+    ASSERT_TRUE(ui.start({program()}));
+
+    // The agent is started before the window, the window before the link.
+    const int link = ipctest::acceptRaw(listener);
+    EXPECT_GE(link, 0);
+    EXPECT_TRUE(waitUntil([&] { return !agentStarts().empty(); }, 30s));
+    ui.stop();
+    EXPECT_EQ(agentStarts(), std::vector<std::string>{fs::canonical(programs.path()).string()});
+    ::close(link);
+    ::close(listener);
+}
+
+TEST_F(WhirlenUiProgramTest, NeverStartsTheAgentWhileItsLockIsHeld) {
+    const auto agent = InstanceLock::acquire(kAgentInstanceName);
+    ASSERT_TRUE(agent);
+    const int listener = ipctest::listenRaw();
+    ASSERT_GE(listener, 0);
+    ChildProcess ui;
+    ASSERT_TRUE(ui.start({program()}));
+
+    // Connected and talking, so long past the point where it would have started the agent.
+    const int link = ipctest::acceptRaw(listener);
+    ASSERT_GE(link, 0);
+    EXPECT_FALSE(ipctest::readFrames(link, 1).empty());
+    ui.stop();
+    EXPECT_TRUE(agentStarts().empty());
+    ::close(link);
+    ::close(listener);
+}
+
+TEST_F(WhirlenUiProgramTest, ATerminationSignalEndsItAsAClosedWindowDoesWithZero) {
+    const auto agent = InstanceLock::acquire(kAgentInstanceName);
+    ASSERT_TRUE(agent);
+    const int listener = ipctest::listenRaw();
+    ASSERT_GE(listener, 0);
+    const pid_t ui = ProcessLauncher::launch({program()}, ProcessLauncher::Reaping::ByCaller);
+    ASSERT_GT(ui, 0);
+    // Linked: managers started, event loop running, the link's thread busy.
+    const int link = ipctest::acceptRaw(listener);
+    EXPECT_GE(link, 0);
+    EXPECT_FALSE(ipctest::readFrames(link, 1).empty());
+
+    ASSERT_EQ(::kill(ui, SIGTERM), 0);
+    int status = -1;
+    const bool ended = waitUntil([&] { return ::waitpid(ui, &status, WNOHANG) == ui; }, 60s);
+    if (!ended) {
+        ::kill(ui, SIGKILL);
+        ::waitpid(ui, &status, 0);
+    }
+    ASSERT_TRUE(ended);
+    // Under the sanitizers a leak or a fault at shutdown would change the code.
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ::close(link);
+    ::close(listener);
+}
+
+}  // namespace

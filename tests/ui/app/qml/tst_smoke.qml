@@ -1,0 +1,48 @@
+import QtQuick
+import QtTest
+import PlatformInfo 1.0
+import PelvaneApp 1.0
+import WhirlenUI 1.0
+
+TestCase {
+    id: testCase
+    name: "QmlSmoke"
+
+    Component {
+        id: localizationComponent
+        LocalizationController {}
+    }
+
+    function test_singletonsOfTheThreeModules() {
+        compare(PlatformInfo.platformType, PlatformInfo.Windows)
+        verify(PlatformInfo.MacOS !== PlatformInfo.Windows)
+        compare(Strings.windowTitle, "Pelvane Multimedia Controller Device Configuration")
+        verify(Qt.colorEqual(PelvaneThemesManager.textColor, PelvaneThemesManager.textColor))
+    }
+
+    function test_creatableControllersAndTheirInvokables() {
+        var controller = createTemporaryObject(localizationComponent, testCase)
+        verify(controller)
+        controller.selectLanguage(LocalizationController.English)
+        compare(controller.getLanguageIndex(), LocalizationController.English)
+        compare(LocalizationController.Danish, 13)
+    }
+
+    function test_buttonControllerInvokablesTakeItsEnums() {
+        smokeButton.setEditModifierStatus(ButtonController.ModifierType_Alt, true)
+        verify(smokeButton.getEditModifierStatus(ButtonController.ModifierType_Alt))
+        smokeButton.setRepeatType(ButtonController.HoldDown)
+        compare(smokeButton.getEditRepeatType(), ButtonController.HoldDown)
+        compare(ButtonController.Action_SwitchToProfile, 12)
+    }
+
+    function test_mainWindowLoads() {
+        var component = Qt.createComponent("qrc:/Ui/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        var window = component.createObject(null)
+        verify(window)
+        compare(window.title, "Pelvane Multimedia Controller Device Configuration")
+        verify(window.visible)
+        window.destroy()
+    }
+}

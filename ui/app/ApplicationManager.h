@@ -1,0 +1,62 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class ApplicationSettings;
+class CommandLineManager;
+class DevicesManager;
+class IPCManager;
+class LocalizationManager;
+class PreferencesStore;
+
+// The configuration program's process-wide owner of its managers. Controllers reach every
+// manager through it. Everything here runs on the main thread.
+class ApplicationManager {
+public:
+    using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
+
+    static ApplicationManager& instance();
+
+    // Public for tests, which give it a clock of their own; the program uses instance().
+    // Sets up the settings, program and cache folders and reads the settings file.
+    explicit ApplicationManager(SteadyClock clock = std::chrono::steady_clock::now);
+    // Ends the agent link before any manager goes.
+    ~ApplicationManager();
+    ApplicationManager(const ApplicationManager&) = delete;
+    ApplicationManager& operator=(const ApplicationManager&) = delete;
+
+    ApplicationSettings& settings() const;
+    PreferencesStore& preferencesStore() const;
+    std::shared_ptr<DevicesManager> devicesManager() const { return devicesManager_; }
+    std::shared_ptr<IPCManager> ipcManager() const { return ipcManager_; }
+    std::shared_ptr<CommandLineManager> commandLineManager() const { return commandLineManager_; }
+    std::shared_ptr<LocalizationManager> localizationManager() const {
+        return localizationManager_;
+    }
+
+    // Whole seconds since the manager was created, on a clock that never steps.
+    int64_t uptime() const;
+
+    // After the main document is loaded: loads the preferences, starts the agent link,
+    // publishes the placeholders and applies the language. Whether the link started.
+    bool start();
+    // After the event loop: ends the agent link, whose thread hands frames to the managers.
+    void stop();
+    // When the window has completed: the update check and the silent sign-in, once the
+    // services that do them exist.
+    void onUiCompleted();
+
+private:
+    SteadyClock clock_;
+    std::chrono::steady_clock::time_point startTime_;
+    // Taken first, so that they outlive everything below.
+    PreferencesStore& store_;
+    ApplicationSettings& settings_;
+    std::shared_ptr<DevicesManager> devicesManager_;
+    std::shared_ptr<IPCManager> ipcManager_;
+    std::shared_ptr<CommandLineManager> commandLineManager_;
+    std::shared_ptr<LocalizationManager> localizationManager_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+#include <string>
+
+class QJSEngine;
+class QQmlEngine;
+
+// Platform facts for the program and its QML, and the raising of the main window. One
+// object serves both: the QML singleton is this same object, never owned by the engine.
+class PlatformInfo : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(PlatformType platformType READ platformType NOTIFY platformTypeChanged)
+
+public:
+    // The documents know two families; everything that is not macOS takes the first.
+    enum PlatformType { Windows = 0, MacOS = 1 };
+    Q_ENUM(PlatformType)
+
+    static PlatformInfo& instance();
+    // The QML singleton's provider: the process's object, kept in C++ ownership.
+    static QObject* qmlInstance(QQmlEngine* engine, QJSEngine* scriptEngine);
+
+    PlatformType platformType() const { return Windows; }
+    // What the cloud services are told this program runs on.
+    static std::string platformName() { return "Linux"; }
+
+    // Offered after an update; restarting the computer is not this program's business.
+    Q_INVOKABLE void restartComputer();
+    // Shows, raises and activates the main window, found by its title.
+    void bringToFront();
+
+signals:
+    void platformTypeChanged();
+
+private:
+    PlatformInfo() = default;
+};

@@ -1,0 +1,25 @@
+#include "ui/app/QmlTypeRegistration.h"
+
+#include <QQmlEngine>
+#include <QUrl>
+
+#include "ui/app/ButtonController.h"
+#include "ui/app/LocalizationController.h"
+#include "ui/app/PlatformInfo.h"
+
+void registerQmlTypes() {
+    qmlRegisterSingletonType<PlatformInfo>("PlatformInfo", 1, 0, "PlatformInfo",
+                                           &PlatformInfo::qmlInstance);
+    qmlRegisterSingletonType(QUrl("qrc:/Ui/Themes/PelvaneThemesManager.qml"), "PelvaneApp", 1, 0,
+                             "PelvaneThemesManager");
+    qmlRegisterSingletonType(QUrl("qrc:/Ui/Localization/Strings.qml"), "PelvaneApp", 1, 0,
+                             "Strings");
+    // The "WhirlenUI" controllers, in this order: ApplicationController, DeviceController,
+    // AlertsController, LocalizationController, ProfileController, MacroController,
+    // MacroGroupController, ButtonController, MacroGroupActionController,
+    // SoftwareUpdateController, AuthController, AuthAccount, ConfigSyncController.
+    qmlRegisterType<LocalizationController>("WhirlenUI", 1, 0, "LocalizationController");
+    qmlRegisterUncreatableType<ButtonController>(
+        "WhirlenUI", 1, 0, "ButtonController",
+        "ButtonController objects come from their profile's ProfileController");
+}

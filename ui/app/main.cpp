@@ -1,0 +1,81 @@
+#include <QGuiApplication>
+#include <QObject>
+#include <QQmlApplicationEngine>
+#include <QQuickStyle>
+#include <QUrl>
+
+#include <memory>
+
+#include "platform/InstanceLock.h"
+#include "platform/InstanceNames.h"
+#include "shared/prefs/ApplicationSettings.h"
+#include "shared/prefs/LogManager.h"
+#include "ui/app/AgentProcess.h"
+#include "ui/app/ApplicationFont.h"
+#include "ui/app/ApplicationManager.h"
+#include "ui/app/CommandLineManager.h"
+#include "ui/app/LocalizationManager.h"
+#include "ui/app/QmlTypeRegistration.h"
+#include "ui/app/TerminationWatcher.h"
+
+namespace {
+
+// The release process writes the version and the build number between the markers in the
+// built program, so both stay in its data exactly as they are here.
+[[gnu::used]] const char kVersionStamp[] = "####STAMP_START####00000.00000.00000####STAMP_END####";
+[[gnu::used]] const char kBuildStamp[] = "####STAMP_B_START####00000####STAMP_B_END####";
+
+// The Qt side: application, fonts, engine and types, the main document, the managers' start
+// and the event loop; ends with the loop's result, -1 when the document yields no window.
+int runConfigurationWindow(ApplicationManager& manager, int& argc, char** argv) {
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    QGuiApplication app(argc, argv);
+    const TerminationWatcher terminationWatcher;
+    QGuiApplication::setOrganizationName("Pelvane-Design");
+    QGuiApplication::setOrganizationDomain("pelvane-design.com");
+    // The documents are drawn for the Basic style; Qt would pick another one here.
+    QQuickStyle::setStyle("Basic");
+    applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
+                         ":/Ui/Assets/Fonts/Poppins-Regular.ttf");
+
+    QQmlApplicationEngine engine;
+    manager.localizationManager()->setEngine(&engine);
+    registerQmlTypes();
+    const QUrl mainDocument("qrc:/Ui/main.qml");
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreated, &app,
+        [mainDocument](QObject* object, const QUrl& url) {
+            if (object == nullptr && url == mainDocument) {
+                QCoreApplication::exit(-1);
+            }
+        },
+        Qt::QueuedConnection);
+    engine.load(mainDocument);
+    manager.start();
+    const int result = QGuiApplication::exec();
+    // The agent link's thread goes before the engine does.
+    manager.stop();
+    return result;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!TerminationWatcher::blockTerminationSignals()) {
+        return -1;
+    }
+    ApplicationManager& manager = ApplicationManager::instance();
+    manager.settings().setVersionStamps(kVersionStamp, kBuildStamp);
+    manager.commandLineManager()->parse(argc, argv);
+    if (manager.commandLineManager()->installerMode()) {
+        return 0;
+    }
+    const std::unique_ptr<InstanceLock> instanceLock =
+        InstanceLock::acquire(kConfigurationUiInstanceName);
+    if (!instanceLock) {
+        LogManager::instance().log('E', "Application already running!");
+        return 0;
+    }
+    startAgentProcess();
+    return runConfigurationWindow(manager, argc, argv);
+}
