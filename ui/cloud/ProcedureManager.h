@@ -110,9 +110,11 @@ private:
     }
 
     std::mutex mutex_;
-    std::unique_ptr<Procedure> current_;
     NotifierList<ManagerNotifyInterface> subscribers_;
     std::deque<std::unique_ptr<Procedure>> queue_;
     // Ended procedures that another replaced; deleted once nothing is inside them.
     std::vector<std::unique_ptr<Procedure>> retired_;
+    // Last, so destroyed first: a procedure going away waits for a notification in progress,
+    // which still finds the rest of the manager in place.
+    std::unique_ptr<Procedure> current_;
 };

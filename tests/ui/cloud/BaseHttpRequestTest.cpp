@@ -265,7 +265,7 @@ TEST_F(BaseHttpRequestTest, CancelMidDownloadLeavesNoFile) {
     EXPECT_FALSE(fileExists(target));
 }
 
-TEST_F(BaseHttpRequestTest, PerformingARunningRequestReturnsAtOnce) {
+TEST_F(BaseHttpRequestTest, PerformingOrUnsubscribingDuringATransferReturnsAtOnce) {
     server_.setHeldText("/api/held", "{}");
     BaseHttpRequest request(url("/api/held"), HttpMethod::Get);
     RequestRecorder recorder;
@@ -275,9 +275,12 @@ TEST_F(BaseHttpRequestTest, PerformingARunningRequestReturnsAtOnce) {
 
     request.perform();
     EXPECT_EQ(recorder.states(), std::vector<uint32_t>{1});
+    // Neither waits for the transfer; after it, nothing more is told.
+    request.unsubscribe(&recorder);
     server_.openGate();
     worker.join();
-    EXPECT_EQ(recorder.states(), (std::vector<uint32_t>{1, 2}));
+    EXPECT_EQ(recorder.states(), std::vector<uint32_t>{1});
+    EXPECT_EQ(request.state(), BaseHttpRequest::kFinished);
     EXPECT_EQ(server_.count("/api/held"), 1);
 }
 
