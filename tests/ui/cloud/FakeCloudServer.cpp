@@ -143,18 +143,6 @@ void FakeCloudServer::setStalledBody(const std::string& path, const std::string&
     });
 }
 
-void FakeCloudServer::setTrickledBody(const std::string& path) {
-    setReply(path, [this](const ReceivedRequest&, httplib::Response& response) {
-        constexpr size_t kLength = 1000000;
-        response.set_content_provider(
-            kLength, "application/octet-stream",
-            [this](size_t /*offset*/, size_t /*length*/, httplib::DataSink& sink) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                return !isGateOpen() && sink.write("x", 1);
-            });
-    });
-}
-
 void FakeCloudServer::setRedirect(const std::string& path, const std::string& location) {
     setReply(path, [location](const ReceivedRequest&, httplib::Response& response) {
         response.set_redirect(location);
@@ -202,11 +190,6 @@ void FakeCloudServer::handle(ReceivedRequest request, httplib::Response& respons
         response.status = 404;
         response.set_content("not found", "text/plain");
     }
-}
-
-bool FakeCloudServer::isGateOpen() const {
-    std::lock_guard guard(mutex_);
-    return gateOpen_;
 }
 
 void FakeCloudServer::waitAtGate() {

@@ -62,8 +62,6 @@ public:
     // Sends the first half of the body (with the whole length announced), then waits for the
     // gate before the rest.
     void setStalledBody(const std::string& path, const std::string& body);
-    // Sends a long body one byte a millisecond until the gate opens, then ends the connection.
-    void setTrickledBody(const std::string& path);
     void setRedirect(const std::string& path, const std::string& location);
 
     // Lets every held or stalled reply go on, now and from now on.
@@ -79,7 +77,6 @@ private:
     void start();
     void handle(ReceivedRequest request, httplib::Response& response);
     void waitAtGate();
-    bool isGateOpen() const;
 
     std::unique_ptr<httplib::Server> server_;
     std::thread thread_;

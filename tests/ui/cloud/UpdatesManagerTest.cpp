@@ -1,11 +1,9 @@
 #include "ui/cloud/UpdatesManager.h"
 
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -384,39 +382,6 @@ TEST_F(UpdatesManagerTest, AnswersAndVersionsDecideTheRun) {
     server_.setText(kCheckPath, 500, answer(Json::array({entry("3.2.0", "1")})));
     check();
     EXPECT_EQ(runToEnd(), State::kCheckFailed);
-}
-
-}  // namespace
-
-namespace {
-
-// Leaves the process with a download running that keeps reporting progress.
-[[noreturn]] void exitDuringADownload() {
-    // Built before the managers, so they outlive them.
-    static TemporaryFolder folder("whirlen-update-exit");
-    static FakeCloudServer server;
-    ::setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
-    ::setenv("WHIRLEN_CLOUD_SERVICES_URL", server.baseUrl().c_str(), 1);
-    initializeGlobals();
-    const std::string checksum = "0123456789abcdef0123456789abcdef";
-    const Json offered = {{"version", "3.2.0"},
-                          {"platform", "Linux"},
-                          {"checksum", checksum},
-                          {"fileName", server.baseUrl() + kInstallerPath}};
-    server.setText(kCheckPath, 200,
-                   Json{{"result", "success"}, {"softwareVersions", {offered}}}.dump());
-    server.setTrickledBody(kInstallerPath);
-    UpdatesManager& updates = UpdatesManager::instance();
-    updates.setDownloadPermission(true);
-    updates.checkForUpdates("3.1.0", "Linux", "31", false);
-    const bool downloading =
-        waitUntil([&] { return fileExists(cacheDirectory() + "/" + checksum); });
-    std::exit(downloading ? 0 : 2);
-}
-
-// At exit the request workers are stopped before the update manager and its procedures go.
-TEST(UpdatesManagerExitTest, RequestsStopBeforeTheProcessManagerGoes) {
-    EXPECT_EXIT(exitDuringADownload(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
