@@ -8,7 +8,6 @@
 // guard.
 class UpProcedure {
 public:
-    static constexpr uint32_t kSyncType = 4;
     static constexpr uint32_t kUpdateType = 0;
 
     explicit UpProcedure(uint32_t typeId) : typeId_(typeId) {}
