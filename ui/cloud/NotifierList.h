@@ -9,7 +9,9 @@
 // Observers that are not owned. No lock is held while an observer is called, so observers may
 // take their own locks in any order. Once remove() has returned the observer is never called
 // again: a removal waits for notifications in progress on other threads, while a removal from
-// within a notification (on the notifying thread) takes effect at once.
+// within a notification (on the notifying thread) takes effect at once. Each owner notifies
+// from one thread at a time (a request from its worker, procedures and managers under their
+// mutex), so that last case leaves no other notification running.
 template <typename Interface>
 class NotifierList {
 public:
@@ -26,11 +28,12 @@ public:
     void remove(Interface* observer) {
         std::unique_lock lock(mutex_);
         std::erase(items_, observer);
+        // From within a notification the observer is past its call already; waiting for other
+        // threads' notifications there could wait for a thread that waits for this one.
         const auto me = std::this_thread::get_id();
-        notified_.wait(lock, [&] {
-            return std::all_of(notifying_.begin(), notifying_.end(),
-                               [&](std::thread::id id) { return id == me; });
-        });
+        if (std::find(notifying_.begin(), notifying_.end(), me) == notifying_.end()) {
+            notified_.wait(lock, [this] { return notifying_.empty(); });
+        }
     }
 
     // Calls call(observer) on each observer that is still listed when its turn comes.
