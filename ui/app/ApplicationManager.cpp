@@ -11,6 +11,7 @@
 #include "ui/app/DevicesManager.h"
 #include "ui/app/IPCManager.h"
 #include "ui/app/LocalizationManager.h"
+#include "ui/cloud/UpdatesManager.h"
 
 namespace {
 
@@ -54,6 +55,10 @@ ApplicationSettings& ApplicationManager::settings() const {
 
 PreferencesStore& ApplicationManager::preferencesStore() const {
     return store_;
+}
+
+UpdatesManager& ApplicationManager::updatesManager() const {
+    return UpdatesManager::instance();
 }
 
 int64_t ApplicationManager::uptime() const {

@@ -11,6 +11,7 @@ class DevicesManager;
 class IPCManager;
 class LocalizationManager;
 class PreferencesStore;
+class UpdatesManager;
 
 // The configuration program's process-wide owner of its managers. Controllers reach every
 // manager through it. Everything here runs on the main thread.
@@ -36,6 +37,8 @@ public:
     std::shared_ptr<LocalizationManager> localizationManager() const {
         return localizationManager_;
     }
+    // The process's update manager, created on first use.
+    UpdatesManager& updatesManager() const;
 
     // Whole seconds since the manager was created, on a clock that never steps.
     int64_t uptime() const;

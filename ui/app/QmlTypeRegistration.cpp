@@ -7,6 +7,7 @@
 #include "ui/app/ButtonController.h"
 #include "ui/app/LocalizationController.h"
 #include "ui/app/PlatformInfo.h"
+#include "ui/app/SoftwareUpdateController.h"
 
 void registerQmlTypes() {
     qmlRegisterSingletonType<PlatformInfo>("PlatformInfo", 1, 0, "PlatformInfo",
@@ -30,4 +31,5 @@ void registerQmlTypes() {
         "WhirlenUI", 1, 0, "ButtonController",
         "ButtonController objects come from their profile's ProfileController");
     qmlRegisterType<MacroGroupActionController>("WhirlenUI", 1, 0, "MacroGroupActionController");
+    qmlRegisterType<SoftwareUpdateController>("WhirlenUI", 1, 0, "SoftwareUpdateController");
 }
