@@ -6,6 +6,8 @@
 #include "ui/app/ButtonController.h"
 #include "ui/app/LocalizationController.h"
 #include "ui/app/PlatformInfo.h"
+#include "ui/cloud/AuthAccount.h"
+#include "ui/cloud/OAuth2MacOS.h"
 
 void registerQmlTypes() {
     qmlRegisterSingletonType<PlatformInfo>("PlatformInfo", 1, 0, "PlatformInfo",
@@ -22,4 +24,7 @@ void registerQmlTypes() {
     qmlRegisterUncreatableType<ButtonController>(
         "WhirlenUI", 1, 0, "ButtonController",
         "ButtonController objects come from their profile's ProfileController");
+    qmlRegisterType<AuthAccount>("WhirlenUI", 1, 0, "AuthAccount");
+    // Known to the type system for the desktops that hand the sign-in back themselves.
+    qRegisterMetaType<OAuth2MacOS*>("OAuth2MacOS*");
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QAbstractOAuth>
 #include <QObject>
 #include <QString>
-#include <QVariantMap>
 #include <functional>
 #include <memory>
 
@@ -42,7 +42,7 @@ public:
     // Forgets the tokens here and in the file, and reports the sign-out.
     void signOutLocally();
 
-    using ModifyParameters = std::function<void(int stage, QMultiMap<QString, QVariant>*)>;
+    using ModifyParameters = QAbstractOAuth::ModifyParametersFunction;
     static ModifyParameters buildModifyParametersFunction(const QString& loginHint,
                                                           const QString& idpHint, bool deleting);
 

@@ -23,6 +23,8 @@ struct OAuthFlowSettings {
     std::shared_ptr<SecretKeyStore> keys;
     // Shows a URL to the user.
     std::function<void(const QUrl&)> openBrowser;
+    // Raises the program's window once the browser has handed the sign-in back.
+    std::function<void()> bringToFront;
 
     // The settings' cloud environment, the environment's overrides, QDesktopServices and the
     // desktop's secret store.
