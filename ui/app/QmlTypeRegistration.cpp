@@ -8,6 +8,8 @@
 #include "ui/app/LocalizationController.h"
 #include "ui/app/PlatformInfo.h"
 #include "ui/app/SoftwareUpdateController.h"
+#include "ui/cloud/AuthAccount.h"
+#include "ui/cloud/OAuth2MacOS.h"
 
 void registerQmlTypes() {
     qmlRegisterSingletonType<PlatformInfo>("PlatformInfo", 1, 0, "PlatformInfo",
@@ -32,4 +34,7 @@ void registerQmlTypes() {
         "ButtonController objects come from their profile's ProfileController");
     qmlRegisterType<MacroGroupActionController>("WhirlenUI", 1, 0, "MacroGroupActionController");
     qmlRegisterType<SoftwareUpdateController>("WhirlenUI", 1, 0, "SoftwareUpdateController");
+    qmlRegisterType<AuthAccount>("WhirlenUI", 1, 0, "AuthAccount");
+    // Known to the type system for the desktops that hand the sign-in back themselves.
+    qRegisterMetaType<OAuth2MacOS*>("OAuth2MacOS*");
 }

@@ -6,7 +6,7 @@
 #include "ui/cloud/UpdatesManager.h"
 
 SoftwareUpdateController::SoftwareUpdateController(QObject* parent)
-    : SoftwareUpdateController(ApplicationManager::instance().updatesManager(),
+    : SoftwareUpdateController(*ApplicationManager::instance().updatesManager(),
                                ApplicationManager::instance().settings(), parent) {}
 
 SoftwareUpdateController::SoftwareUpdateController(UpdatesManager& updates,

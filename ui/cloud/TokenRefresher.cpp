@@ -1,0 +1,45 @@
+#include "ui/cloud/TokenRefresher.h"
+
+#include <nlohmann/json.hpp>
+
+#include "shared/prefs/LogManager.h"
+#include "ui/cloud/BaseHttpRequest.h"
+#include "ui/cloud/OidcEndpoints.h"
+
+namespace {
+
+std::string textMember(const nlohmann::json& answer, const char* name) {
+    const auto member = answer.find(name);
+    return member != answer.end() && member->is_string() ? member->get<std::string>()
+                                                         : std::string();
+}
+
+}  // namespace
+
+TokenRefresher::TokenRefresher(std::string identityBaseUrl, std::string caFile)
+    : identityBaseUrl_(std::move(identityBaseUrl)), caFile_(std::move(caFile)) {}
+
+std::optional<AccessTokenGuard::Tokens> TokenRefresher::refresh(
+    const std::string& refreshToken) const {
+    BaseHttpRequest request(identityBaseUrl_ + OidcEndpoints::kToken, HttpMethod::Post);
+    request.setCaFile(caFile_);
+    request.addHeader("Content-Type: application/x-www-form-urlencoded");
+    // Tokens are base64url text and dots: nothing in them needs escaping in a form.
+    const std::string body = std::string("grant_type=refresh_token&client_id=") +
+                             OidcEndpoints::kClientId + "&refresh_token=" + refreshToken;
+    request.setBody(body.data(), static_cast<int64_t>(body.size()), false);
+    request.perform();
+    if (request.result() != 0) {
+        LogManager::instance().log('E', "Token refresh refused: %d", request.result());
+        return std::nullopt;
+    }
+    const std::vector<char> text = request.responseBody();
+    const nlohmann::json answer = nlohmann::json::parse(text.begin(), text.end(), nullptr, false);
+    AccessTokenGuard::Tokens tokens{textMember(answer, "access_token"),
+                                    textMember(answer, "refresh_token")};
+    if (tokens.access.empty()) {
+        LogManager::instance().log('E', "Token refresh answer without an access token");
+        return std::nullopt;
+    }
+    return tokens;
+}
