@@ -47,6 +47,8 @@ ApplicationController::~ApplicationController() {
     manager_.preferencesStore().unsubscribe(this);
     deleteDeviceControllers();
     emit listDeviceControllersUpdated();
+    authController_.reset();
+    configSyncController_.reset();
 }
 
 void ApplicationController::connectSignals() {
@@ -713,6 +715,14 @@ void ApplicationController::setCurrentUiThemeIndex(int theme) {
     if (manager_.settings().setUiTheme(theme)) {
         emit currentThemeIndexChanged();
     }
+}
+
+AuthController* ApplicationController::authController() const {
+    return forQml(authController_.get());
+}
+
+ConfigSyncController* ApplicationController::configSyncController() const {
+    return forQml(configSyncController_.get());
 }
 
 AlertsController* ApplicationController::alertsController() const {

@@ -34,7 +34,9 @@ void registerQmlTypes() {
         "ButtonController objects come from their profile's ProfileController");
     qmlRegisterType<MacroGroupActionController>("WhirlenUI", 1, 0, "MacroGroupActionController");
     qmlRegisterType<SoftwareUpdateController>("WhirlenUI", 1, 0, "SoftwareUpdateController");
+    qmlRegisterType<AuthController>("WhirlenUI", 1, 0, "AuthController");
     qmlRegisterType<AuthAccount>("WhirlenUI", 1, 0, "AuthAccount");
+    qmlRegisterType<ConfigSyncController>("WhirlenUI", 1, 0, "ConfigSyncController");
     // Known to the type system for the desktops that hand the sign-in back themselves.
     qRegisterMetaType<OAuth2MacOS*>("OAuth2MacOS*");
 }
