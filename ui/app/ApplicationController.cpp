@@ -23,6 +23,12 @@ namespace {
 // How long after start a newly reported device may take the selection.
 constexpr int64_t kStartupSelectionSeconds = 6;
 
+// A tile of a model without a picture (model 0) is shown but never selected.
+bool isSelectable(const DeviceController* controller) {
+    return controller != nullptr && (controller->modelType() == DeviceController::MultimediaMax ||
+                                     controller->modelType() == DeviceController::MultimediaLite);
+}
+
 template <typename T>
 T* forQml(T* object) {
     if (object) {
@@ -126,7 +132,7 @@ DeviceController* ApplicationController::selectedDeviceController() const {
 }
 
 void ApplicationController::setSelectedDeviceController(DeviceController* controller) {
-    if (controller == selected_) {
+    if (controller == selected_ || (controller != nullptr && !isSelectable(controller))) {
         return;
     }
     selected_ = controller;
@@ -204,7 +210,7 @@ void ApplicationController::onConfigurationDevicesUpdated() {
     const std::string devId = manager_.commandLineManager()->devId();
     if (!devId.empty()) {
         for (DeviceController* controller : deviceControllers_) {
-            if (controller->realDeviceId() == devId) {
+            if (controller->realDeviceId() == devId && isSelectable(controller)) {
                 selected_ = controller;
                 emit selectedProductUpdated();
             }
@@ -240,7 +246,7 @@ void ApplicationController::onConnectedDevicesUpdated() {
         controller->setCurrentProgramContext(selectedAppContext_);
         controller->setOwner(this);
         next.push_back(controller);
-        if (!deviceFallback) {
+        if (!deviceFallback && isSelectable(controller)) {
             deviceFallback = controller;
         }
     }
@@ -260,7 +266,7 @@ void ApplicationController::onConnectedDevicesUpdated() {
     }
     if (!deviceFallback) {
         const auto firstDevice = std::find_if(next.begin(), next.end(), [this](auto* controller) {
-            return !isPlaceholder(controller);
+            return !isPlaceholder(controller) && isSelectable(controller);
         });
         deviceFallback = firstDevice == next.end() ? nullptr : *firstDevice;
     }
@@ -332,8 +338,9 @@ bool ApplicationController::selectDeviceById(const std::string& deviceId) {
         return false;
     }
     const auto found =
-        std::find_if(deviceControllers_.begin(), deviceControllers_.end(),
-                     [&](auto* controller) { return controller->realDeviceId() == deviceId; });
+        std::find_if(deviceControllers_.begin(), deviceControllers_.end(), [&](auto* controller) {
+            return controller->realDeviceId() == deviceId && isSelectable(controller);
+        });
     if (found == deviceControllers_.end()) {
         return false;
     }
