@@ -15,6 +15,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include "shared/prefs/ApplicationSettings.h"
 #include "tests/ui/app/AppSession.h"
 #include "tests/ui/app/QtTestMain.h"
@@ -62,6 +65,35 @@ std::optional<nlohmann::json> savedAction(const std::string& profileName,
 bool bindingsName(const QString& profileKey) {
     return readFileBytes(profileBindFilePath()).find(profileKey.toStdString()) != std::string::npos;
 }
+
+// Counts the times a file of the settings folder is replaced (files are written aside and
+// renamed over the old one).
+class FileReplacements {
+public:
+    explicit FileReplacements(std::string name)
+        : name_(std::move(name)), watch_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        ::inotify_add_watch(watch_, settingsDirectory().c_str(), IN_MOVED_TO);
+    }
+    ~FileReplacements() { ::close(watch_); }
+
+    int count() {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t got = 0;
+        while ((got = ::read(watch_, buffer, sizeof(buffer))) > 0) {
+            for (char* at = buffer; at < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                count_ += event->len > 0 && name_ == event->name ? 1 : 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count_;
+    }
+
+private:
+    std::string name_;
+    int watch_;
+    int count_ = 0;
+};
 
 // Keeps the alert controller's receivers honest: a button press closes its own alert.
 class ClosingReceiver : public AlertNotifyInterface {
@@ -196,8 +228,10 @@ private slots:
         const size_t before = 4;
         QTRY_COMPARE(session->agent().count(kPrefsUpdate), before);
         QSignalSpy toggled(work, &ProfileController::isDialToggledUpdated);
+        FileReplacements saves("pelvane_default.json");
 
         work->toggleDial();
+        QCOMPARE(saves.count(), 1);
 
         QVERIFY(work->isDialToggled());
         QCOMPARE(toggled.count(), 1);
@@ -218,8 +252,10 @@ private slots:
         ProfileController* work = activateMaxProfile("Work");
         const size_t before = 3;
         QTRY_COMPARE(session->agent().count(kPrefsUpdate), before);
+        FileReplacements saves("pelvane_default.json");
 
         work->toggleJogWheel();
+        QCOMPARE(saves.count(), 1);
 
         QVERIFY(work->isJogWheelToggled());
         expectOneUpdate(before);
@@ -228,10 +264,30 @@ private slots:
         QCOMPARE((*first)["ActionType"].get<std::string>(), std::string("disabled"));
         QCOMPARE((*first)["Toggle"].get<bool>(), true);
 
-        work->toggleJogWheel();
-        QVERIFY(!work->isJogWheelToggled());
+        // A second bound control: the batch flips both, with one save and one message.
+        QTRY_VERIFY(!work->button(ButtonController::Button_JogWheelZone0)->isDefault());
+        ButtonController* zone = work->button(ButtonController::Button_JogWheelZone3);
+        zone->prepareForButtonEdit();
+        zone->setEditActionType(ButtonController::Action_TypeText);
+        zone->setEditCommandAndCommandArgs("zone", "");
+        zone->applyEditSettings();
         expectOneUpdate(before + 1);
+        QCOMPARE(saves.count(), 2);
+
+        work->toggleJogWheel();
+        QCOMPARE(saves.count(), 3);
+        QVERIFY(!work->isJogWheelToggled());
+        expectOneUpdate(before + 2);
         QCOMPARE((*savedAction("Work", "DeviceJogWheelZone-7"))["Toggle"].get<bool>(), false);
+        QCOMPARE((*savedAction("Work", "DeviceJogWheelZone-4"))["Toggle"].get<bool>(), false);
+        QVERIFY(!savedAction("Work", "DeviceJogWheelZone-6"));
+
+        work->toggleJogWheel();
+        QCOMPARE(saves.count(), 4);
+        QVERIFY(work->isJogWheelToggled());
+        expectOneUpdate(before + 3);
+        QCOMPARE((*savedAction("Work", "DeviceJogWheelZone-7"))["Toggle"].get<bool>(), true);
+        QCOMPARE((*savedAction("Work", "DeviceJogWheelZone-4"))["Toggle"].get<bool>(), true);
     }
 
     void aToggleOnAProfileWithoutButtonsDoesNothing() {
