@@ -135,11 +135,12 @@ void ApplicationController::setSelectedDeviceController(DeviceController* contro
     if (controller == selected_ || (controller != nullptr && !isSelectable(controller))) {
         return;
     }
-    selected_ = controller;
-    if (selected_) {
-        selected_->setCurrentProgramContext(selectedAppContext_);
+    if (controller == nullptr) {
+        selected_ = nullptr;
+        emit selectedProductUpdated();
+        return;
     }
-    emit selectedProductUpdated();
+    select(controller);
 }
 
 void ApplicationController::select(DeviceController* controller) {
