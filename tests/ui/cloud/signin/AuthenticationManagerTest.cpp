@@ -259,6 +259,18 @@ private slots:
         QVERIFY(opened_.size() == 1);
     }
 
+    void deletionPageTextStaysForARegistration() {
+        auto auth = manager();
+        follow_ = true;
+        auth->deleteAccount();
+        QTRY_COMPARE(pages_.size(), size_t{1});
+        QVERIFY(pages_[0].contains("<span>Account deleted</span><br><span>Switch back to app."));
+        QTRY_VERIFY(auth->isAuthenticated());
+        auth->registerAccount("", "");
+        QTRY_COMPARE(pages_.size(), size_t{2});
+        QVERIFY(pages_[1].contains("<span>Account deleted</span>"));
+    }
+
     void silentSignInWithoutAUsableTokenDoesNothing_data() {
         QTest::addColumn<int>("stored");
         QTest::newRow("missing") << 0;
