@@ -1,20 +1,8 @@
 #include "ui/cloud/AccessTokenGuard.h"
 
-#include <chrono>
-
 #include "ui/cloud/JWTToken.h"
 
-namespace {
-
-int64_t secondsNow() {
-    return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
-}  // namespace
-
-AccessTokenGuard::AccessTokenGuard() : clock_(secondsNow) {}
+AccessTokenGuard::AccessTokenGuard() : clock_(&JWTToken::secondsSinceEpoch) {}
 
 void AccessTokenGuard::set(const std::string& accessToken, const std::string& refreshToken,
                            bool signedIn) {

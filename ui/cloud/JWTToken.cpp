@@ -32,13 +32,13 @@ std::string entropy() {
     return xorBytes(kEntropyFirst, kEntropySecond);
 }
 
-int64_t secondsNow() {
+}  // namespace
+
+int64_t JWTToken::secondsSinceEpoch() {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
-
-}  // namespace
 
 void JWTToken::setRawToken(const std::string& token) {
     rawToken_ = token;
@@ -80,7 +80,7 @@ bool JWTToken::hasNotExpired(int64_t now) const {
 }
 
 bool JWTToken::hasNotExpired() const {
-    return hasNotExpired(secondsNow());
+    return hasNotExpired(secondsSinceEpoch());
 }
 
 bool JWTToken::isValid() const {

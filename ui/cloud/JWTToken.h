@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 class SecretKeyStore;
@@ -31,6 +32,9 @@ public:
     void load(const std::string& path, SecretKeyStore& keys);
     // Protects the raw token into path (0600). False, logged, when it cannot.
     bool save(const std::string& path, SecretKeyStore& keys) const;
+
+    // The clock "exp" is read against.
+    static int64_t secondsSinceEpoch();
 
     // Files of this size or more are not read back.
     static constexpr size_t kMaxFileSize = 1024;

@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 
-#include "platform/FileSecretKeyStore.h"
+#include "platform/DesktopSecretKeyStore.h"
 #include "shared/prefs/ApplicationSettings.h"
 #include "shared/prefs/Paths.h"
 #include "ui/cloud/CloudEndpoints.h"
@@ -16,7 +16,7 @@ OAuthFlowSettings OAuthFlowSettings::fromEnvironment() {
                                    : endpoints.identityBaseUrl;
     settings.caFile = endpoints.caFile;
     settings.refreshTokenPath = refreshTokenFilePath();
-    settings.keys = std::make_shared<FileSecretKeyStore>(settingsDirectory() + "/authk");
+    settings.keys = std::make_shared<DesktopSecretKeyStore>(settingsDirectory() + "/authk");
     settings.openBrowser = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     return settings;
 }

@@ -8,6 +8,20 @@
 
 namespace {
 
+// The answer is only readable while the request reports its end.
+class AnswerReader : public HttpRequestStatusNotifyInterface {
+public:
+    void onStateChanged(BaseHttpRequest& request, uint32_t state) override {
+        if (state == BaseHttpRequest::kFinished) {
+            result = request.result();
+            body = request.responseBody();
+        }
+    }
+
+    int32_t result = BaseHttpRequest::kNoTransfer;
+    std::vector<char> body;
+};
+
 std::string textMember(const nlohmann::json& answer, const char* name) {
     const auto member = answer.find(name);
     return member != answer.end() && member->is_string() ? member->get<std::string>()
@@ -28,13 +42,16 @@ std::optional<AccessTokenGuard::Tokens> TokenRefresher::refresh(
     const std::string body = std::string("grant_type=refresh_token&client_id=") +
                              OidcEndpoints::kClientId + "&refresh_token=" + refreshToken;
     request.setBody(body.data(), static_cast<int64_t>(body.size()), false);
+    AnswerReader reader;
+    request.subscribe(&reader);
     request.perform();
-    if (request.result() != 0) {
-        LogManager::instance().log('E', "Token refresh refused: %d", request.result());
+    request.unsubscribe(&reader);
+    if (reader.result != 0) {
+        LogManager::instance().log('E', "Token refresh refused: %d", reader.result);
         return std::nullopt;
     }
-    const std::vector<char> text = request.responseBody();
-    const nlohmann::json answer = nlohmann::json::parse(text.begin(), text.end(), nullptr, false);
+    const nlohmann::json answer =
+        nlohmann::json::parse(reader.body.begin(), reader.body.end(), nullptr, false);
     AccessTokenGuard::Tokens tokens{textMember(answer, "access_token"),
                                     textMember(answer, "refresh_token")};
     if (tokens.access.empty()) {
