@@ -43,7 +43,12 @@ ApplicationController::ApplicationController(QObject* parent)
     : ApplicationController(ApplicationManager::instance(), parent) {}
 
 ApplicationController::ApplicationController(ApplicationManager& manager, QObject* parent)
-    : QObject(parent), manager_(manager), alertsController_(std::make_shared<AlertsController>()) {
+    : QObject(parent),
+      manager_(manager),
+      alertsController_(std::make_shared<AlertsController>()),
+      authController_(std::make_unique<AuthController>(manager.authenticationManager(),
+                                                       manager.configSyncManager())),
+      configSyncController_(std::make_unique<ConfigSyncController>(*manager.configSyncManager())) {
     connectSignals();
     onConfigurationDevicesUpdated();
     manager_.preferencesStore().subscribe(this);

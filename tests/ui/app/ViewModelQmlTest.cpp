@@ -54,6 +54,8 @@ QtObject {
     property int selectedModel: app.selectedProductModel
     property int selectedIndex: app.selectedProductIndex
     property string boundKey: selected ? selected.selectedProfileKey : "none"
+    property bool services: app.authController !== null && app.configSyncController !== null
+                            && app.alertsController !== null
     property int shown: app.listDeviceControllers.length
     property int firstModel: shown > 0 ? app.listDeviceControllers[0].modelType : -1
     property var profile: selected ? selected.selectedProfileController : null
@@ -105,6 +107,7 @@ private slots:
     }
 
     void listsAndEnumsAsQmlSeesThem() {
+        QVERIFY(bindings->property("services").toBool());
         QCOMPARE(bindings->property("shown").toInt(), 2);
         QCOMPARE(bindings->property("firstModel").toInt(), 1);
         QCOMPARE(bindings->property("selectedModel").toInt(), 1);

@@ -13,6 +13,34 @@ TestCase {
         LocalizationController {}
     }
 
+    Component { id: applicationComponent; ApplicationController {} }
+    Component { id: deviceComponent; DeviceController {} }
+    Component { id: alertsComponent; AlertsController {} }
+    Component { id: profileComponent; ProfileController {} }
+    Component { id: macroComponent; MacroController {} }
+    Component { id: macroGroupComponent; MacroGroupController {} }
+    Component { id: macroStepComponent; MacroGroupActionController {} }
+    Component { id: updateComponent; SoftwareUpdateController {} }
+    Component { id: authComponent; AuthController {} }
+    Component { id: syncComponent; ConfigSyncController {} }
+
+    function test_theWindowsControllersAreCreatable() {
+        var components = [applicationComponent, deviceComponent, alertsComponent,
+                          profileComponent, macroComponent, macroGroupComponent,
+                          macroStepComponent, updateComponent, authComponent, syncComponent]
+        for (var i = 0; i < components.length; ++i) {
+            verify(createTemporaryObject(components[i], testCase), "component " + i)
+        }
+        var app = createTemporaryObject(applicationComponent, testCase)
+        compare(app.listDeviceControllers.length, 0)
+        compare(app.selectedProductIndex, -1)
+        compare(app.checkUpdatesIntervals.length, 4)
+        verify(app.alertsController)
+        verify(app.authController)
+        verify(app.configSyncController)
+        compare(createTemporaryObject(profileComponent, testCase).listJogWheelButtons.length, 43)
+    }
+
     function test_singletonsOfTheThreeModules() {
         compare(PlatformInfo.platformType, PlatformInfo.Windows)
         verify(PlatformInfo.MacOS !== PlatformInfo.Windows)
