@@ -14,9 +14,7 @@ MacroController::MacroController(QObject* parent)
     : MacroController(ApplicationManager::instance(), parent) {}
 
 MacroController::MacroController(ApplicationManager& manager, QObject* parent)
-    : QObject(parent), manager_(manager) {
-    QQmlEngine::setObjectOwnership(this, QQmlEngine::CppOwnership);
-}
+    : QObject(parent), manager_(manager) {}
 
 QString MacroController::name() const {
     return macro_ ? QString::fromStdString(macro_->name()) : QString();

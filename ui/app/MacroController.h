@@ -15,7 +15,7 @@ class ApplicationController;
 class ApplicationManager;
 
 // One macro as the macro editor sees it: its name and its step groups in order. QML never
-// owns it: the application controller keeps it across rebuilds.
+// owns one it is handed: the application controller keeps it across rebuilds.
 class MacroController : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString name READ name NOTIFY macroChanged)

@@ -207,6 +207,9 @@ private slots:
         devices_->start(*ipc_);
         QVERIFY(ipc_->start());
         QTRY_VERIFY_WITH_TIMEOUT(device() != nullptr, kPatienceMs);
+        // The agent handles frames in order: its answer means the reload that the link's
+        // announcement asks for is behind it, and no press meets it half done.
+        QVERIFY(agentAnswers());
     }
 
     void cleanup() {
