@@ -514,11 +514,13 @@ void ApplicationController::renameMacro(const QString& oldMacroName, const QStri
 void ApplicationController::deleteMacro(const QString& macroName) {
     PreferencesStore& store = manager_.preferencesStore();
     const std::string key = store.macroKey(macroName.toStdString());
+    std::vector<std::shared_ptr<ProfileController>> profiles;
     {
         std::lock_guard guard(controllerLock_);
-        for (const auto& controller : profileControllers_) {
-            controller->clearMacroIfNamed(key);
-        }
+        profiles = profileControllers_;
+    }
+    for (const auto& controller : profiles) {
+        controller->clearMacroIfNamed(key);
     }
     if (store.deleteMacro(key, true)) {
         announceToAgent();
