@@ -7,5 +7,5 @@ ApplicationWindow {
     width: 1280
     height: 800
     visible: true
-    title: Strings.windowTitle
+    title: Strings.windowTitleName
 }
