@@ -72,6 +72,10 @@ void ApplicationManager::stop() {
     ipcManager_->stop();
 }
 
+bool ApplicationManager::armStartupRetry() {
+    return !std::exchange(startupRetryArmed_, true);
+}
+
 void ApplicationManager::onUiCompleted() {
     // The first update check and the silent sign-in belong here; this program has neither
     // service, so a completed window starts nothing.

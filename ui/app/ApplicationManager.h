@@ -45,6 +45,8 @@ public:
     bool start();
     // After the event loop: ends the agent link, whose thread hands frames to the managers.
     void stop();
+    // True the first time only: the start-up selection retries once per process.
+    bool armStartupRetry();
     // When the window has completed: the update check and the silent sign-in, once the
     // services that do them exist.
     void onUiCompleted();
@@ -59,4 +61,5 @@ private:
     std::shared_ptr<IPCManager> ipcManager_;
     std::shared_ptr<CommandLineManager> commandLineManager_;
     std::shared_ptr<LocalizationManager> localizationManager_;
+    bool startupRetryArmed_ = false;
 };

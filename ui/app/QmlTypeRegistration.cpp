@@ -3,6 +3,7 @@
 #include <QQmlEngine>
 #include <QUrl>
 
+#include "ui/app/ApplicationController.h"
 #include "ui/app/ButtonController.h"
 #include "ui/app/LocalizationController.h"
 #include "ui/app/PlatformInfo.h"
@@ -18,8 +19,15 @@ void registerQmlTypes() {
     // AlertsController, LocalizationController, ProfileController, MacroController,
     // MacroGroupController, ButtonController, MacroGroupActionController,
     // SoftwareUpdateController, AuthController, AuthAccount, ConfigSyncController.
+    qmlRegisterType<ApplicationController>("WhirlenUI", 1, 0, "ApplicationController");
+    qmlRegisterType<DeviceController>("WhirlenUI", 1, 0, "DeviceController");
+    qmlRegisterType<AlertsController>("WhirlenUI", 1, 0, "AlertsController");
     qmlRegisterType<LocalizationController>("WhirlenUI", 1, 0, "LocalizationController");
+    qmlRegisterType<ProfileController>("WhirlenUI", 1, 0, "ProfileController");
+    qmlRegisterType<MacroController>("WhirlenUI", 1, 0, "MacroController");
+    qmlRegisterType<MacroGroupController>("WhirlenUI", 1, 0, "MacroGroupController");
     qmlRegisterUncreatableType<ButtonController>(
         "WhirlenUI", 1, 0, "ButtonController",
         "ButtonController objects come from their profile's ProfileController");
+    qmlRegisterType<MacroGroupActionController>("WhirlenUI", 1, 0, "MacroGroupActionController");
 }

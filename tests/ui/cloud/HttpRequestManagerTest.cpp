@@ -1,0 +1,177 @@
+#include "ui/cloud/HttpRequestManager.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/WaitUntil.h"
+#include "tests/ui/cloud/FakeCloudServer.h"
+#include "tests/ui/cloud/RequestRecorder.h"
+#include "ui/cloud/CloudEndpoints.h"
+
+namespace {
+
+constexpr int32_t kAbortedByCallback = 42;
+
+class HttpRequestManagerTest : public ::testing::Test {
+protected:
+    HttpRequestManagerTest() {
+        manager_.setAccessTokenSource([this] { return token_; });
+    }
+
+    // Performs on this thread; the finish as the subscriber saw it.
+    RequestRecorder::Finish perform(BaseHttpRequest& request) {
+        RequestRecorder recorder;
+        request.subscribe(&recorder);
+        request.perform();
+        const auto finishes = recorder.finishes();
+        return finishes.empty() ? RequestRecorder::Finish{} : finishes.front();
+    }
+
+    FakeCloudServer server_;
+    std::string token_;
+    HttpRequestManager manager_{CloudEndpoints{server_.baseUrl(), server_.baseUrl() + "/id", ""}};
+};
+
+TEST_F(HttpRequestManagerTest, EachKindGoesToItsEndpointWithItsHeaders) {
+    token_ = "token-1";
+    struct Case {
+        HttpRequestKind kind;
+        std::string method;
+        std::string target;
+        std::string contentType;
+        std::string authorization;
+    };
+    const std::string bearer = "Bearer token-1";
+    const std::vector<Case> cases = {
+        {HttpRequestKind::SoftwareVersionCheck, "POST", "/api/software-version-whirlen",
+         "application/json", ""},
+        {HttpRequestKind::FileDownload, "GET", "/files/setup.bin", "", ""},
+        {HttpRequestKind::Logout, "POST", "/id/realms/pelservices/protocol/openid-connect/logout",
+         "application/x-www-form-urlencoded", ""},
+        {HttpRequestKind::UserConfigInfo, "POST", "/api/user/config-info-whirlen",
+         "application/json", bearer},
+        {HttpRequestKind::UserConfigDownload, "GET", "/files/config.json", "", bearer},
+        {HttpRequestKind::UserConfigUpload, "POST", "/api/user/sync-config-whirlen",
+         "multipart/form-data", bearer},
+    };
+    for (const Case& c : cases) {
+        const auto request = manager_.createRequest(c.kind);
+        if (c.method == "GET") {
+            request->setUrl(server_.baseUrl() + c.target);
+        }
+        if (c.kind == HttpRequestKind::UserConfigUpload) {
+            request->addMimeData("platform", "Linux", -1);
+        }
+        perform(*request);
+        const auto received = server_.received();
+        ASSERT_FALSE(received.empty());
+        const ReceivedRequest& last = received.back();
+        EXPECT_EQ(last.method, c.method) << c.target;
+        EXPECT_EQ(last.target, c.target);
+        if (c.contentType.empty()) {
+            EXPECT_FALSE(last.hasHeader("Content-Type")) << c.target;
+        } else {
+            EXPECT_EQ(last.header("Content-Type").substr(0, c.contentType.size()), c.contentType)
+                << c.target;
+        }
+        EXPECT_EQ(last.header("Authorization"), c.authorization) << c.target;
+    }
+    EXPECT_EQ(server_.received().size(), cases.size());
+}
+
+TEST_F(HttpRequestManagerTest, SignedInKindsAndUnknownKindsAreBareWhileSignedOut) {
+    const std::vector<int32_t> kinds = {0, 3, 4, 6, 7, 8, 9, 10, 11};
+    for (const int32_t kind : kinds) {
+        const auto request = manager_.createRequest(static_cast<HttpRequestKind>(kind));
+        EXPECT_EQ(perform(*request).result, BaseHttpRequest::kNoTransfer) << kind;
+    }
+    EXPECT_TRUE(server_.received().empty());
+}
+
+TEST_F(HttpRequestManagerTest, SixAtOnceAllFinishWithoutAnotherEnqueue) {
+    server_.setHeldText("/api/held", "{}");
+    RequestRecorder recorder;
+    for (int i = 0; i < 6; ++i) {
+        auto request =
+            std::make_shared<BaseHttpRequest>(server_.baseUrl() + "/api/held", HttpMethod::Get);
+        request->subscribe(&recorder);
+        manager_.enqueue(request);
+    }
+    ASSERT_TRUE(waitUntil([&] { return server_.waitingAtGate() == 5; }));
+    EXPECT_EQ(server_.count("/api/held"), 5);
+    EXPECT_EQ(manager_.pendingCount(), 6u);
+
+    server_.openGate();
+    ASSERT_TRUE(recorder.waitForFinishes(6));
+    for (const auto& finish : recorder.finishes()) {
+        EXPECT_EQ(finish.result, 0);
+    }
+    EXPECT_EQ(server_.count("/api/held"), 6);
+    EXPECT_TRUE(waitUntil([&] { return manager_.pendingCount() == 0; }));
+}
+
+TEST_F(HttpRequestManagerTest, ShutdownWithRepliesHeldOpenCancelsAndReturns) {
+    server_.setHeldText("/api/held", "{}");
+    RequestRecorder recorder;
+    for (int i = 0; i < 6; ++i) {
+        auto request =
+            std::make_shared<BaseHttpRequest>(server_.baseUrl() + "/api/held", HttpMethod::Get);
+        request->subscribe(&recorder);
+        manager_.enqueue(request);
+    }
+    ASSERT_TRUE(waitUntil([&] { return server_.waitingAtGate() == 5; }));
+
+    manager_.shutdown();
+    const auto finishes = recorder.finishes();
+    ASSERT_EQ(finishes.size(), 5u);
+    for (const auto& finish : finishes) {
+        EXPECT_EQ(finish.result, kAbortedByCallback);
+    }
+    EXPECT_EQ(manager_.pendingCount(), 0u);
+    // Refused from now on.
+    manager_.enqueue(
+        std::make_shared<BaseHttpRequest>(server_.baseUrl() + "/api/held", HttpMethod::Get));
+    EXPECT_EQ(manager_.pendingCount(), 0u);
+    EXPECT_EQ(server_.count("/api/held"), 5);
+}
+
+TEST(CloudEndpointsTest, BaseUrlsFollowTheCloudEnvironment) {
+    const std::string production = "https://" WHIRLEN_CLOUD_PRODUCTION_SERVICES_HOST ":9443";
+    const std::string test = "https://" WHIRLEN_CLOUD_TEST_HOST;
+    struct Case {
+        int32_t cloudEnv;
+        std::string services;
+        std::string identity;
+    };
+    const std::vector<Case> cases = {
+        {0, production, "https://" WHIRLEN_CLOUD_PRODUCTION_IDENTITY_HOST},
+        {1, test + ":9443", test + ":8443"},
+        {2, "http://localhost:8081", "http://localhost:8089"},
+        {7, production, "https://" WHIRLEN_CLOUD_PRODUCTION_IDENTITY_HOST},
+    };
+    ScopedEnvironment environment;
+    environment.unset("WHIRLEN_CLOUD_SERVICES_URL");
+    environment.unset("WHIRLEN_CLOUD_IDENTITY_URL");
+    for (const Case& c : cases) {
+        EXPECT_EQ(CloudEndpoints::servicesBaseUrlFor(c.cloudEnv), c.services) << c.cloudEnv;
+        EXPECT_EQ(CloudEndpoints::identityBaseUrlFor(c.cloudEnv), c.identity) << c.cloudEnv;
+        EXPECT_EQ(CloudEndpoints::fromEnvironment(c.cloudEnv).servicesBaseUrl, c.services);
+    }
+}
+
+TEST(CloudEndpointsTest, EnvironmentOverridesTheBuild) {
+    ScopedEnvironment environment;
+    environment.set("WHIRLEN_CLOUD_SERVICES_URL", "http://127.0.0.1:1234");
+    environment.set("WHIRLEN_CLOUD_IDENTITY_URL", "http://127.0.0.1:5678");
+    environment.set("WHIRLEN_CLOUD_CA_FILE", "/tmp/ca.pem");
+    const CloudEndpoints endpoints = CloudEndpoints::fromEnvironment(1);
+    EXPECT_EQ(endpoints.servicesBaseUrl, "http://127.0.0.1:1234");
+    EXPECT_EQ(endpoints.identityBaseUrl, "http://127.0.0.1:5678");
+    EXPECT_EQ(endpoints.caFile, "/tmp/ca.pem");
+}
+
+}  // namespace

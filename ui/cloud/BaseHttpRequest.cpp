@@ -1,0 +1,459 @@
+#include "ui/cloud/BaseHttpRequest.h"
+
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <memory>
+
+#include "shared/prefs/FileUtils.h"
+#include "shared/prefs/LogManager.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr long kMaxRedirects = 10;
+constexpr long kKeepAliveIdleSeconds = 20;
+constexpr long kKeepAliveIntervalSeconds = 10;
+constexpr long kDownloadTimeoutSeconds = 480;
+constexpr long kTimeoutSeconds = 20;
+// Neither a server's redirect nor a URL it names may lead anywhere else (file:, ftp:, ...).
+constexpr const char* kAllowedProtocols = "http,https";
+
+class CurlLibrary {
+public:
+    static void ensure() { static CurlLibrary library; }
+
+private:
+    CurlLibrary() {
+        // A peer that closes a TLS connection early must not end the program.
+        std::signal(SIGPIPE, SIG_IGN);
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+    }
+    ~CurlLibrary() { curl_global_cleanup(); }
+};
+
+struct EasyDeleter {
+    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+};
+struct HeaderListDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+struct MimeDeleter {
+    void operator()(curl_mime* mime) const { curl_mime_free(mime); }
+};
+
+}  // namespace
+
+// One run of libcurl over a copy of the request's settings. Owns the easy handle, the header
+// list, the form and the download file for exactly that run.
+class BaseHttpRequest::Transfer {
+public:
+    Transfer(BaseHttpRequest& request, Settings settings)
+        : request_(request), settings_(std::move(settings)) {}
+    ~Transfer() { closeDownloadFile(); }
+    Transfer(const Transfer&) = delete;
+    Transfer& operator=(const Transfer&) = delete;
+
+    Response run() {
+        if (!isValidUrl(settings_.url)) {
+            LogManager::instance().log('E', "Refused a request with an invalid URL");
+            return {};
+        }
+        if (!openDownloadFile()) {
+            LogManager::instance().log('E', "Unable to open file for download!");
+            return {};
+        }
+        easy_.reset(curl_easy_init());
+        if (!easy_) {
+            return {};
+        }
+        configure();
+        const auto now = Clock::now();
+        downloadGrew_ = now;
+        uploadGrew_ = now;
+        Response response;
+        response.curlCode = static_cast<int32_t>(curl_easy_perform(easy_.get()));
+        if (response.curlCode == CURLE_OK) {
+            long status = 0;
+            curl_easy_getinfo(easy_.get(), CURLINFO_RESPONSE_CODE, &status);
+            response.httpCode = static_cast<int32_t>(status);
+        }
+        finishDownloadFile(response);
+        response.body = std::move(body_);
+        if (response.curlCode != CURLE_OK) {
+            LogManager::instance().log(
+                'W', "HTTP request failed: %s",
+                curl_easy_strerror(static_cast<CURLcode>(response.curlCode)));
+        }
+        return response;
+    }
+
+private:
+    bool openDownloadFile() {
+        if (settings_.downloadFile.empty()) {
+            return true;
+        }
+        fd_ =
+            ::open(settings_.downloadFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        return fd_ >= 0;
+    }
+
+    bool closeDownloadFile() {
+        if (fd_ < 0) {
+            return true;
+        }
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        return closed;
+    }
+
+    // A file that could not be written to its end must not pass for a whole download.
+    void finishDownloadFile(Response& response) {
+        const bool download = !settings_.downloadFile.empty();
+        if (!closeDownloadFile() && response.curlCode == CURLE_OK) {
+            response.curlCode = kWriteError;
+            response.httpCode = 0;
+        }
+        if (download && request_.cancelled_.load()) {
+            removeIfExists(settings_.downloadFile);
+        }
+    }
+
+    template <typename Value>
+    void set(CURLoption option, Value value) {
+        curl_easy_setopt(easy_.get(), option, value);
+    }
+
+    void configure() {
+        configureMethod();
+        set(CURLOPT_URL, url_.c_str());
+        set(CURLOPT_NOSIGNAL, 1L);
+        set(CURLOPT_PROTOCOLS_STR, kAllowedProtocols);
+        set(CURLOPT_REDIR_PROTOCOLS_STR, kAllowedProtocols);
+        set(CURLOPT_FOLLOWLOCATION, 1L);
+        set(CURLOPT_MAXREDIRS, kMaxRedirects);
+        set(CURLOPT_TCP_KEEPALIVE, 1L);
+        set(CURLOPT_TCP_KEEPIDLE, kKeepAliveIdleSeconds);
+        set(CURLOPT_TCP_KEEPINTVL, kKeepAliveIntervalSeconds);
+        set(CURLOPT_SSL_VERIFYPEER, 1L);
+        set(CURLOPT_SSL_VERIFYHOST, 2L);
+        if (!settings_.caFile.empty()) {
+            set(CURLOPT_CAINFO, settings_.caFile.c_str());
+        }
+        configureHeaders();
+        set(CURLOPT_WRITEFUNCTION, &Transfer::onWrite);
+        set(CURLOPT_WRITEDATA, this);
+        set(CURLOPT_TIMEOUT, fd_ >= 0 ? kDownloadTimeoutSeconds : kTimeoutSeconds);
+        set(CURLOPT_XFERINFOFUNCTION, &Transfer::onProgress);
+        set(CURLOPT_XFERINFODATA, this);
+        set(CURLOPT_NOPROGRESS, 0L);
+    }
+
+    void configureMethod() {
+        url_ = settings_.url;
+        const std::vector<char>& body = settings_.body;
+        switch (settings_.method) {
+            case HttpMethod::Get:
+                // The body of a GET is its query string.
+                if (!body.empty()) {
+                    url_ += '?';
+                    url_.append(body.begin(), body.end());
+                }
+                break;
+            case HttpMethod::Post:
+                configurePost();
+                break;
+            case HttpMethod::Put:
+                set(CURLOPT_UPLOAD, 1L);
+                set(CURLOPT_READFUNCTION, &Transfer::onRead);
+                set(CURLOPT_READDATA, this);
+                set(CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(body.size()));
+                break;
+            case HttpMethod::Delete:
+                set(CURLOPT_CUSTOMREQUEST, "DELETE");
+                break;
+        }
+    }
+
+    void configurePost() {
+        set(CURLOPT_POST, 1L);
+        if (settings_.body.empty() && !settings_.mimeParts.empty()) {
+            buildForm();
+            set(CURLOPT_MIMEPOST, mime_.get());
+            return;
+        }
+        // Also for an empty body: without post fields libcurl would read the body from stdin.
+        set(CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(settings_.body.size()));
+        set(CURLOPT_POSTFIELDS, settings_.body.empty() ? "" : settings_.body.data());
+    }
+
+    void buildForm() {
+        mime_.reset(curl_mime_init(easy_.get()));
+        for (const MimePart& part : settings_.mimeParts) {
+            curl_mimepart* field = curl_mime_addpart(mime_.get());
+            curl_mime_name(field, part.name.c_str());
+            if (part.fromFile) {
+                curl_mime_filedata(field, part.data.c_str());
+            } else {
+                curl_mime_data(field, part.data.data(), part.data.size());
+            }
+        }
+    }
+
+    void configureHeaders() {
+        for (const std::string& line : settings_.headers) {
+            curl_slist* extended = curl_slist_append(headerList_.get(), line.c_str());
+            if (extended != nullptr) {
+                headerList_.release();
+                headerList_.reset(extended);
+            }
+        }
+        if (headerList_) {
+            set(CURLOPT_HTTPHEADER, headerList_.get());
+        }
+    }
+
+    // Reporting fewer bytes than were given fails the transfer with libcurl's write error.
+    static size_t onWrite(char* data, size_t size, size_t count, void* context) {
+        auto* self = static_cast<Transfer*>(context);
+        const size_t length = size * count;
+        return self->fd_ >= 0 ? self->writeToFile(data, length) : self->keepInMemory(data, length);
+    }
+
+    size_t writeToFile(const char* data, size_t length) {
+        size_t written = 0;
+        while (written < length) {
+            const ssize_t done = ::write(fd_, data + written, length - written);
+            if (done < 0 && errno == EINTR) {
+                continue;
+            }
+            if (done <= 0) {
+                LogManager::instance().log('E', "Cannot write the download: %s",
+                                           std::strerror(errno));
+                return 0;
+            }
+            written += static_cast<size_t>(done);
+        }
+        return written;
+    }
+
+    size_t keepInMemory(const char* data, size_t length) {
+        if (body_.size() + length > kMaxBodyInMemory) {
+            LogManager::instance().log('E', "Refused a response larger than %zu bytes",
+                                       kMaxBodyInMemory);
+            body_.clear();
+            body_.shrink_to_fit();
+            return 0;
+        }
+        body_.insert(body_.end(), data, data + length);
+        return length;
+    }
+
+    static size_t onRead(char* buffer, size_t size, size_t count, void* context) {
+        auto* self = static_cast<Transfer*>(context);
+        const std::vector<char>& body = self->settings_.body;
+        const size_t length = std::min(size * count, body.size() - self->readOffset_);
+        std::memcpy(buffer, body.data() + self->readOffset_, length);
+        self->readOffset_ += length;
+        return length;
+    }
+
+    static int onProgress(void* context, curl_off_t downloadTotal, curl_off_t downloaded,
+                          curl_off_t uploadTotal, curl_off_t uploaded) {
+        auto* self = static_cast<Transfer*>(context);
+        return self->progress(downloadTotal, downloaded, uploadTotal, uploaded) ? 1 : 0;
+    }
+
+    // True aborts the transfer: when it was cancelled, or when neither direction has moved a
+    // byte within the stall limit.
+    bool progress(curl_off_t downloadTotal, curl_off_t downloaded, curl_off_t uploadTotal,
+                  curl_off_t uploaded) {
+        const auto now = Clock::now();
+        if (downloadTotal > 0) {
+            downloadPermille_ = static_cast<int32_t>(downloaded * 1000 / downloadTotal);
+        }
+        if (uploadTotal > 0) {
+            uploadPermille_ = static_cast<int32_t>(uploaded * 1000 / uploadTotal);
+        }
+        if (downloaded > downloadHighest_) {
+            downloadHighest_ = downloaded;
+            downloadGrew_ = now;
+        }
+        if (uploaded > uploadHighest_) {
+            uploadHighest_ = uploaded;
+            uploadGrew_ = now;
+        }
+        const auto limit = settings_.stallLimit;
+        const bool stalled = now - downloadGrew_ >= limit && now - uploadGrew_ >= limit;
+        const bool abort = request_.cancelled_.load() || stalled;
+        request_.notifyProgress(downloadPermille_, uploadPermille_);
+        return abort;
+    }
+
+    BaseHttpRequest& request_;
+    const Settings settings_;
+    std::string url_;
+    std::unique_ptr<CURL, EasyDeleter> easy_;
+    std::unique_ptr<curl_slist, HeaderListDeleter> headerList_;
+    std::unique_ptr<curl_mime, MimeDeleter> mime_;
+    int fd_ = -1;
+    std::vector<char> body_;
+    size_t readOffset_ = 0;
+    int32_t downloadPermille_ = 0;
+    int32_t uploadPermille_ = 0;
+    curl_off_t downloadHighest_ = 0;
+    curl_off_t uploadHighest_ = 0;
+    Clock::time_point downloadGrew_;
+    Clock::time_point uploadGrew_;
+};
+
+void BaseHttpRequest::initializeLibrary() {
+    CurlLibrary::ensure();
+}
+
+BaseHttpRequest::BaseHttpRequest(std::string url, HttpMethod method) {
+    initializeLibrary();
+    settings_.url = std::move(url);
+    settings_.method = method;
+}
+
+BaseHttpRequest::~BaseHttpRequest() = default;
+
+void BaseHttpRequest::setUrl(const std::string& url) {
+    std::lock_guard guard(mutex_);
+    settings_.url = url;
+}
+
+void BaseHttpRequest::setMethod(HttpMethod method) {
+    std::lock_guard guard(mutex_);
+    settings_.method = method;
+}
+
+void BaseHttpRequest::setDownloadFile(const std::string& path) {
+    std::lock_guard guard(mutex_);
+    settings_.downloadFile = path;
+}
+
+void BaseHttpRequest::setBody(const char* data, int64_t size, bool addTerminator) {
+    std::lock_guard guard(mutex_);
+    settings_.body.clear();
+    if (data == nullptr || size < 1) {
+        return;
+    }
+    settings_.body.assign(data, data + size);
+    if (addTerminator) {
+        settings_.body.push_back('\0');
+    }
+}
+
+void BaseHttpRequest::addHeader(const std::string& line) {
+    if (line.empty()) {
+        return;
+    }
+    std::lock_guard guard(mutex_);
+    settings_.headers.push_back(line);
+}
+
+void BaseHttpRequest::addMimeData(const std::string& name, const char* data, int64_t size) {
+    std::string text;
+    if (data != nullptr) {
+        text = size < 0 ? std::string(data) : std::string(data, static_cast<size_t>(size));
+    }
+    std::lock_guard guard(mutex_);
+    settings_.mimeParts.push_back({name, std::move(text), false});
+}
+
+void BaseHttpRequest::addMimeFile(const std::string& name, const std::string& path) {
+    std::lock_guard guard(mutex_);
+    settings_.mimeParts.push_back({name, path, true});
+}
+
+void BaseHttpRequest::setCaFile(const std::string& path) {
+    std::lock_guard guard(mutex_);
+    settings_.caFile = path;
+}
+
+void BaseHttpRequest::setStallLimit(std::chrono::milliseconds limit) {
+    std::lock_guard guard(mutex_);
+    settings_.stallLimit = limit;
+}
+
+void BaseHttpRequest::subscribe(HttpRequestStatusNotifyInterface* observer) {
+    subscribers_.add(observer);
+}
+
+void BaseHttpRequest::unsubscribe(HttpRequestStatusNotifyInterface* observer) {
+    subscribers_.remove(observer);
+}
+
+void BaseHttpRequest::cancel(bool cancelled) {
+    cancelled_.store(cancelled);
+}
+
+std::vector<char> BaseHttpRequest::responseBody() const {
+    std::lock_guard guard(mutex_);
+    return response_.body;
+}
+
+int32_t BaseHttpRequest::result() const {
+    std::lock_guard guard(mutex_);
+    if (response_.curlCode != 0) {
+        return response_.curlCode;
+    }
+    return response_.httpCode != 200 ? response_.httpCode : 0;
+}
+
+void BaseHttpRequest::perform() {
+    uint32_t state = state_.load();
+    do {
+        if (state == kRunning) {
+            return;
+        }
+    } while (!state_.compare_exchange_weak(state, kRunning));
+    notifyState(kRunning);
+    cleanup();
+    Response response = Transfer(*this, settingsCopy()).run();
+    const int32_t httpCode = response.httpCode;
+    {
+        std::lock_guard guard(mutex_);
+        response_ = std::move(response);
+    }
+    if (httpCode != 0) {
+        notifyResponseCode(httpCode);
+    }
+    state_.store(kFinished);
+    notifyState(kFinished);
+    cleanup();
+}
+
+BaseHttpRequest::Settings BaseHttpRequest::settingsCopy() const {
+    std::lock_guard guard(mutex_);
+    return settings_;
+}
+
+void BaseHttpRequest::cleanup() {
+    std::lock_guard guard(mutex_);
+    response_ = Response{};
+}
+
+void BaseHttpRequest::notifyState(uint32_t state) {
+    subscribers_.notify(
+        [&](HttpRequestStatusNotifyInterface& observer) { observer.onStateChanged(*this, state); });
+}
+
+void BaseHttpRequest::notifyResponseCode(int32_t code) {
+    subscribers_.notify(
+        [&](HttpRequestStatusNotifyInterface& observer) { observer.onResponseCode(*this, code); });
+}
+
+void BaseHttpRequest::notifyProgress(int32_t downloadPermille, int32_t uploadPermille) {
+    subscribers_.notify([&](HttpRequestStatusNotifyInterface& observer) {
+        observer.onProgress(*this, downloadPermille, uploadPermille);
+    });
+}

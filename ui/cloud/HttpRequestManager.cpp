@@ -1,0 +1,193 @@
+#include "ui/cloud/HttpRequestManager.h"
+
+#include <cstdlib>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "shared/prefs/ApplicationSettings.h"
+#include "shared/prefs/LogManager.h"
+
+namespace {
+
+constexpr const char* kJsonContent = "Content-Type: application/json";
+constexpr const char* kFormContent = "Content-Type: application/x-www-form-urlencoded";
+
+}  // namespace
+
+struct HttpRequestManager::Worker {
+    std::shared_ptr<BaseHttpRequest> request;
+    std::thread thread;
+    // Under the manager's mutex: the request is done and the thread about to end.
+    bool finished = false;
+};
+
+HttpRequestManager& HttpRequestManager::instance() {
+    static HttpRequestManager manager(
+        CloudEndpoints::fromEnvironment(ApplicationSettings::instance().cloudEnv()));
+    return manager;
+}
+
+void HttpRequestManager::stopBeforeExit() {
+    // Built before the handler is registered, so it is still there when the handler runs.
+    instance();
+    std::atexit([] { instance().shutdown(); });
+}
+
+HttpRequestManager::HttpRequestManager(CloudEndpoints endpoints)
+    : endpoints_(std::move(endpoints)) {
+    // The workers log and use libcurl up to shutdown, so both must outlive this manager.
+    LogManager::instance();
+    BaseHttpRequest::initializeLibrary();
+}
+
+HttpRequestManager::~HttpRequestManager() {
+    shutdown();
+}
+
+std::shared_ptr<BaseHttpRequest> HttpRequestManager::createRequest(HttpRequestKind kind) const {
+    auto request = std::make_shared<BaseHttpRequest>("", HttpMethod::Get);
+    request->setCaFile(endpoints_.caFile);
+    const auto post = [&](const std::string& url) {
+        request->setUrl(url);
+        request->setMethod(HttpMethod::Post);
+    };
+    const std::string token =
+        kind >= HttpRequestKind::UserConfigInfo ? accessToken() : std::string();
+    const std::string bearer = "Authorization: Bearer " + token;
+    switch (kind) {
+        case HttpRequestKind::SoftwareVersionCheck:
+            post(endpoints_.servicesBaseUrl + "/api/software-version-whirlen");
+            request->addHeader(kJsonContent);
+            break;
+        case HttpRequestKind::FileDownload:
+            break;
+        case HttpRequestKind::Logout:
+            post(identityBaseUrl() + "/realms/pelservices/protocol/openid-connect/logout");
+            request->addHeader(kFormContent);
+            break;
+        case HttpRequestKind::UserConfigInfo:
+            if (!token.empty()) {
+                post(endpoints_.servicesBaseUrl + "/api/user/config-info-whirlen");
+                request->addHeader(bearer);
+                request->addHeader(kJsonContent);
+            }
+            break;
+        case HttpRequestKind::UserConfigDownload:
+            if (!token.empty()) {
+                request->addHeader(bearer);
+            }
+            break;
+        case HttpRequestKind::UserConfigUpload:
+            if (!token.empty()) {
+                post(endpoints_.servicesBaseUrl + "/api/user/sync-config-whirlen");
+                request->addHeader(bearer);
+            }
+            break;
+    }
+    return request;
+}
+
+void HttpRequestManager::enqueue(std::shared_ptr<BaseHttpRequest> request) {
+    std::vector<std::shared_ptr<Worker>> finished;
+    {
+        std::lock_guard guard(mutex_);
+        if (stopped_) {
+            LogManager::instance().log('W', "HTTP request refused: the requests are shut down");
+            return;
+        }
+        if (request) {
+            queue_.push_back(std::move(request));
+        }
+        std::erase_if(workers_, [&](const std::shared_ptr<Worker>& worker) {
+            if (worker->finished) {
+                finished.push_back(worker);
+            }
+            return worker->finished;
+        });
+        dispatch();
+    }
+    // A finished worker takes the mutex no more, so it ends without it.
+    for (const std::shared_ptr<Worker>& worker : finished) {
+        worker->thread.join();
+    }
+}
+
+void HttpRequestManager::setAccessTokenSource(std::function<std::string()> source) {
+    std::lock_guard guard(mutex_);
+    accessTokenSource_ = std::move(source);
+}
+
+void HttpRequestManager::shutdown() {
+    std::list<std::shared_ptr<Worker>> workers;
+    {
+        std::lock_guard guard(mutex_);
+        stopped_ = true;
+        queue_.clear();
+        workers.swap(workers_);
+        for (const std::shared_ptr<Worker>& worker : workers) {
+            if (!worker->finished) {
+                worker->request->cancel(true);
+            }
+        }
+    }
+    // Outside the mutex: a worker takes it once more when its request is done.
+    for (const std::shared_ptr<Worker>& worker : workers) {
+        worker->thread.join();
+    }
+}
+
+size_t HttpRequestManager::pendingCount() const {
+    std::lock_guard guard(mutex_);
+    return queue_.size() + running_;
+}
+
+std::string HttpRequestManager::accessToken() const {
+    std::function<std::string()> source;
+    {
+        std::lock_guard guard(mutex_);
+        source = accessTokenSource_;
+    }
+    return source ? source() : std::string();
+}
+
+std::string HttpRequestManager::identityBaseUrl() const {
+    if (!endpoints_.identityBaseUrl.empty()) {
+        return endpoints_.identityBaseUrl;
+    }
+    return CloudEndpoints::identityBaseUrlFor(ApplicationSettings::instance().cloudEnv());
+}
+
+void HttpRequestManager::dispatch() {
+    while (running_ < kMaxRunning && !queue_.empty()) {
+        try {
+            startWorker(queue_.front());
+        } catch (const std::system_error& error) {
+            // The request stays queued; the next enqueue or finished request tries again.
+            LogManager::instance().log('E', "Cannot start an HTTP request thread: %s",
+                                       error.what());
+            return;
+        }
+        queue_.pop_front();
+    }
+}
+
+void HttpRequestManager::startWorker(std::shared_ptr<BaseHttpRequest> request) {
+    auto worker = std::make_shared<Worker>();
+    worker->thread = std::thread([this, entry = worker.get(), request] {
+        request->perform();
+        onWorkerFinished(*entry);
+    });
+    worker->request = std::move(request);
+    workers_.push_back(std::move(worker));
+    ++running_;
+}
+
+void HttpRequestManager::onWorkerFinished(Worker& worker) {
+    std::lock_guard guard(mutex_);
+    worker.finished = true;
+    --running_;
+    if (!stopped_) {
+        dispatch();
+    }
+}

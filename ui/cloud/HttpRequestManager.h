@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "ui/cloud/BaseHttpRequest.h"
+#include "ui/cloud/CloudEndpoints.h"
+#include "ui/cloud/HttpRequestKind.h"
+
+// Builds the cloud requests and runs each on a thread of its own, at most five unfinished ones
+// at once; the rest wait in a queue, in order.
+class HttpRequestManager {
+public:
+    static constexpr size_t kMaxRunning = 5;
+
+    // The process's manager, on the endpoints of the settings' cloud environment.
+    static HttpRequestManager& instance();
+    // Registers a stop of the process's manager at exit, before any object constructed until
+    // now goes: called by the singletons that requests call back, right after they are built.
+    static void stopBeforeExit();
+
+    explicit HttpRequestManager(CloudEndpoints endpoints);
+    ~HttpRequestManager();
+    HttpRequestManager(const HttpRequestManager&) = delete;
+    HttpRequestManager& operator=(const HttpRequestManager&) = delete;
+
+    // A new request of that kind with method, URL and headers filled in. The signed-in kinds
+    // (8 to 10) are bare requests while no access token is known.
+    std::shared_ptr<BaseHttpRequest> createRequest(HttpRequestKind kind) const;
+    // Queues the request and starts what may run. Ignored (logged) after shutdown().
+    void enqueue(std::shared_ptr<BaseHttpRequest> request);
+    // The bearer token for the signed-in kinds: empty while signed out. Set by the sign-in.
+    void setAccessTokenSource(std::function<std::string()> source);
+
+    // Drops the queue, cancels running requests and waits for their threads. Later requests
+    // are refused. The destructor does the same.
+    void shutdown();
+
+    // Requests not yet finished, running or queued.
+    size_t pendingCount() const;
+
+private:
+    struct Worker;
+
+    std::string accessToken() const;
+    std::string identityBaseUrl() const;
+    // With the mutex held.
+    void dispatch();
+    void startWorker(std::shared_ptr<BaseHttpRequest> request);
+    void onWorkerFinished(Worker& worker);
+    void joinFinishedWorkers();
+
+    const CloudEndpoints endpoints_;
+    mutable std::mutex mutex_;
+    std::deque<std::shared_ptr<BaseHttpRequest>> queue_;
+    std::list<std::shared_ptr<Worker>> workers_;
+    size_t running_ = 0;
+    bool stopped_ = false;
+    std::function<std::string()> accessTokenSource_;
+};

@@ -1,0 +1,239 @@
+#include "ui/cloud/UpdateProcedure.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/InstallerLauncher.h"
+#include "shared/prefs/FileUtils.h"
+#include "shared/prefs/LogManager.h"
+#include "shared/prefs/Paths.h"
+#include "shared/prefs/TextUtils.h"
+#include "ui/cloud/HttpRequestManager.h"
+
+namespace {
+
+void logError(const char* message) {
+    LogManager::instance().log('E', "%s", message);
+}
+
+bool isSuccessAnswer(const nlohmann::json& answer) {
+    if (!answer.is_object()) {
+        return false;
+    }
+    const auto result = answer.find("result");
+    const auto versions = answer.find("softwareVersions");
+    return result != answer.end() && result->is_string() && *result == "success" &&
+           versions != answer.end() && versions->is_array();
+}
+
+// The first entry with a usable version; entries that are not objects are passed over.
+std::optional<SoftwareVersion> firstUsable(const nlohmann::json& versions) {
+    for (const nlohmann::json& entry : versions) {
+        SoftwareVersion record = SoftwareVersion::fromJson(entry);
+        if (record.isValidVersion()) {
+            return record;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+UpdateProcedure::UpdateProcedure(HttpRequestManager& requests, std::string currentVersion,
+                                 std::string platform, std::string currentBuildNo)
+    : RequestProcedure(kUpdateType, kStartingInstaller, kDeclined),
+      requests_(requests),
+      currentVersion_(std::move(currentVersion)),
+      platform_(std::move(platform)),
+      currentBuildNo_(std::move(currentBuildNo)) {}
+
+void UpdateProcedure::setDownloadPermission(bool allowed) {
+    Turn turn(*this);
+    downloadPermission_ = allowed;
+    if (state() == kAskDownload) {
+        setState(allowed ? kDownload : kDeclined);
+        runStep();
+    }
+}
+
+void UpdateProcedure::setInstallPermission(bool allowed) {
+    Turn turn(*this);
+    installPermission_ = allowed;
+    if (state() == kAskInstall) {
+        setState(allowed ? kInstall : kDeclined);
+        runStep();
+    }
+}
+
+void UpdateProcedure::setForce(bool force) {
+    Turn turn(*this);
+    force_ = force;
+}
+
+void UpdateProcedure::userResponse(bool answer) {
+    const uint32_t asked = state();
+    if (asked == kAskDownload) {
+        setDownloadPermission(answer);
+    } else if (asked == kAskInstall) {
+        setInstallPermission(answer);
+    }
+}
+
+void UpdateProcedure::runStep() {
+    while (stepOnce()) {
+    }
+}
+
+bool UpdateProcedure::stepOnce() {
+    switch (state()) {
+        case kSendCheck:
+            return sendCheck();
+        case kWaitForCheck:
+            return readCheckAnswer();
+        case kDownload:
+            return download();
+        case kWaitForDownload:
+            return checkDownload();
+        case kInstall:
+            return install();
+        default:
+            // Questions wait for their answer; terminal states do nothing.
+            return false;
+    }
+}
+
+bool UpdateProcedure::sendCheck() {
+    const nlohmann::json body = {{"currentBuildNo", currentBuildNo_},
+                                 {"currentPlatform", platform_},
+                                 {"currentVersion", currentVersion_},
+                                 {"platformFilter", nlohmann::json::array({platform_})}};
+    const std::string text = body.dump();
+    const auto request = requests_.createRequest(HttpRequestKind::SoftwareVersionCheck);
+    // The service expects the JSON text with its terminating zero byte.
+    request->setBody(text.data(), static_cast<int64_t>(text.size()), true);
+    adoptRequest(request);
+    setState(kWaitForCheck);
+    requests_.enqueue(request);
+    return false;
+}
+
+bool UpdateProcedure::readCheckAnswer() {
+    const std::shared_ptr<BaseHttpRequest> request = currentRequest();
+    if (!request) {
+        return false;
+    }
+    const uint32_t next = chooseVersion(request->result(), request->responseBody());
+    dropRequest();
+    setState(next);
+    return next == kDownload;
+}
+
+uint32_t UpdateProcedure::chooseVersion(int32_t result, const std::vector<char>& body) {
+    if (result != 0) {
+        return kCheckFailed;
+    }
+    if (body.empty()) {
+        logError("Response data - check version empty");
+        return kCheckFailed;
+    }
+    const nlohmann::json answer = nlohmann::json::parse(body.begin(), body.end(), nullptr, false);
+    if (answer.is_discarded()) {
+        logError("Error parsing response http request check version!");
+        return kCheckFailed;
+    }
+    if (!isSuccessAnswer(answer)) {
+        logError("Response data error!");
+        return kCheckFailed;
+    }
+    const nlohmann::json& versions = answer["softwareVersions"];
+    if (versions.empty()) {
+        LogManager::instance().log('W', "No updates found!");
+        return upToDateState();
+    }
+    std::optional<SoftwareVersion> record = firstUsable(versions);
+    if (!record || record->platform != platform_ || !record->hasValidChecksum()) {
+        logError("Unable to find a software version valid!");
+        return kCheckFailed;
+    }
+    if (!record->isNewerThan(currentVersion_, currentBuildNo_)) {
+        LogManager::instance().log('W', "Already to the latest version!");
+        return upToDateState();
+    }
+    chosen_ = std::move(record);
+    return downloadPermission_ ? kDownload : kAskDownload;
+}
+
+uint32_t UpdateProcedure::upToDateState() const {
+    return force_ ? kUpToDateForced : kUpToDate;
+}
+
+bool UpdateProcedure::download() {
+    if (!chosen_) {
+        return false;
+    }
+    ensureCacheDir();
+    const std::string target = installerPath();
+    if (fileExists(target)) {
+        if (installerMatches()) {
+            return goInstall();
+        }
+        removeIfExists(target);
+    }
+    const auto request = requests_.createRequest(HttpRequestKind::FileDownload);
+    request->setUrl(chosen_->fileName);
+    request->setDownloadFile(target);
+    adoptRequest(request);
+    setState(kWaitForDownload);
+    requests_.enqueue(request);
+    return false;
+}
+
+bool UpdateProcedure::checkDownload() {
+    dropRequest();
+    if (!chosen_ || !fileExists(installerPath())) {
+        logError("Downloaded installer does not exist");
+        setState(kDownloadFailed);
+        return false;
+    }
+    if (!installerMatches()) {
+        logError("Checksum check invalid downloaded installer");
+        removeIfExists(installerPath());
+        setState(kDownloadFailed);
+        return false;
+    }
+    return goInstall();
+}
+
+bool UpdateProcedure::install() {
+    if (!chosen_ || !fileExists(installerPath())) {
+        logError("Installer to start does not exist");
+        setState(kDownloadFailed);
+        return false;
+    }
+    if (!installerMatches()) {
+        logError("Checksum check invalid installer");
+        removeIfExists(installerPath());
+        setState(kDownloadFailed);
+        return false;
+    }
+    setState(kStartingInstaller);
+    if (!InstallerLauncher::launchInstaller(installerPath())) {
+        logError("Unable to start the installer!");
+        setState(kDownloadFailed);
+        return false;
+    }
+    setState(kInstallerStarted);
+    return false;
+}
+
+bool UpdateProcedure::goInstall() {
+    setState(installPermission_ ? kInstall : kAskInstall);
+    return installPermission_;
+}
+
+std::string UpdateProcedure::installerPath() const {
+    return cacheDirectory() + "/" + chosen_->checksum;
+}
+
+bool UpdateProcedure::installerMatches() const {
+    return equalsIgnoreCase(fileMd5Hex(installerPath()), chosen_->checksum);
+}
