@@ -335,6 +335,7 @@ Window {
 
     ConnectADeviceScreen {
         id: connectScreen
+        objectName: "connectScreen"
         anchors.fill: parent
     }
 
@@ -363,6 +364,7 @@ Window {
 
     AlertsContainer {
         id: alertsContainer
+        objectName: "alertsContainer"
         alertsController: mainWindow.alertsController
         radius: mainWindow.radius
     }

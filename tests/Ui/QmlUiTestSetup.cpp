@@ -24,10 +24,15 @@ void QmlUiTestSetup::applicationAvailable() {
 void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     engine->rootContext()->setContextProperty("keyList", &keyList_);
     ApplicationManager::instance().localizationManager()->setEngine(engine);
+    ApplicationManager::instance().start();
     connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {
         for (const QQmlError& warning : warnings) {
             std::fprintf(stderr, "QML warning: %s\n", qPrintable(warning.toString()));
         }
         warned_ = true;
     });
+}
+
+void QmlUiTestSetup::cleanupTestCase() {
+    ApplicationManager::instance().stop();
 }

@@ -7,7 +7,8 @@ class KeyListFixture;
 
 // What the documents under test find in their engine: the program's QML types and fonts,
 // the language manager retranslating that engine, and a button on temporary preference
-// files. Any QML warning marks the run failed.
+// files; the application manager runs as in the program, with its configuration
+// placeholders (no agent answers its link). Any QML warning marks the run failed.
 class QmlUiTestSetup : public QObject {
     Q_OBJECT
 
@@ -19,6 +20,7 @@ public:
 public slots:
     void applicationAvailable();
     void qmlEngineAvailable(QQmlEngine* engine);
+    void cleanupTestCase();
 
 private:
     KeyListFixture& keyList_;

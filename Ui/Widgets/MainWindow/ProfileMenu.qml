@@ -128,6 +128,7 @@ Rectangle {
                  })
     }
 
+    objectName: "profileMenu"
     color: PelvaneThemesManager.secondaryBackgroundColor
 
     Text {
