@@ -70,7 +70,7 @@ Rectangle {
         source: PelvaneThemesManager.closeIcon
         opacity: closeArea.containsMouse ? 0.6 : 1
         Accessible.role: Accessible.Button
-        Accessible.name: Strings.cancelBtnLabel
+        Accessible.name: Strings.closeLabel
         MouseArea {
             id: closeArea
             anchors.fill: parent

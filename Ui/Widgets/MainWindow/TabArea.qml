@@ -30,7 +30,7 @@ Item {
         height: width
         normalSource: PelvaneThemesManager.closeIcon
         hoverSource: PelvaneThemesManager.closeIconBlack
-        accessibleName: Strings.cancelBtnLabel
+        accessibleName: Strings.closeLabel
         onClicked: mainWindow.close()
     }
 
@@ -49,7 +49,7 @@ Item {
             fillMode: Image.Stretch
             normalSource: PelvaneThemesManager.minimizeIcon
             hoverSource: PelvaneThemesManager.minimizeIconBlack
-            accessibleName: Strings.goBackText
+            accessibleName: Strings.minimizeLabel
         }
         MouseArea {
             anchors.fill: parent
@@ -80,7 +80,7 @@ Item {
         height: width
         normalSource: PelvaneThemesManager.settingsIcon
         hoverSource: PelvaneThemesManager.settingsPressedIcon
-        accessibleName: Strings.generalPropertiesText
+        accessibleName: Strings.settingsLabel
         onClicked: mainWindow.openSettingsWindow()
     }
 
@@ -93,7 +93,7 @@ Item {
         height: width
         normalSource: PelvaneThemesManager.themeChangeIcon
         hoverSource: PelvaneThemesManager.themeChangePressedIcon
-        accessibleName: Strings.availableThemesNames.join(", ")
+        accessibleName: Strings.themeLabel
         onClicked: mainWindow.showThemeSwitcher()
     }
 
