@@ -159,6 +159,16 @@ TestCase {
         tryCompare(window, "x", 360)
     }
 
+    function test_dragMarksTheWindowWhilePressed() {
+        var bar = findNamed(window.contentItem, "blueBarProducts")
+        mousePress(bar, bar.width / 2, bar.height - 5)
+        verify(window.inDrag)
+        mouseMove(bar, bar.width / 2, bar.height - 20, -1, Qt.LeftButton)
+        mouseRelease(bar, bar.width / 2, bar.height - 20)
+        verify(!window.inDrag)
+        window.resizeWindow()
+    }
+
     function clickTab(index) {
         var bar = findNamed(window.contentItem, "whiteBarTabs")
         mouseClick(bar, bar.width / 2, 100 + index * 65 + 30)
