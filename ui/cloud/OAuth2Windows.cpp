@@ -142,7 +142,8 @@ void OAuth2Windows::resetPassword() {
 }
 
 void OAuth2Windows::logout() {
-    HttpRequestManager& requests = HttpRequestManager::instance();
+    HttpRequestManager& requests =
+        settings_.requests != nullptr ? *settings_.requests : HttpRequestManager::instance();
     const auto request = requests.createRequest(HttpRequestKind::Logout);
     const std::string body = std::string("client_id=") + OidcEndpoints::kClientId +
                              "&refresh_token=" + refreshToken_.rawToken();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+class HttpRequestManager;
 class SecretKeyStore;
 
 // Where and how the sign-in flow talks to the identity service and the user's browser.
@@ -23,6 +24,8 @@ struct OAuthFlowSettings {
     std::shared_ptr<SecretKeyStore> keys;
     // Shows a URL to the user.
     std::function<void(const QUrl&)> openBrowser;
+    // Where the sign-out request goes; null: the program's request manager.
+    HttpRequestManager* requests = nullptr;
     // Raises the program's window once the browser has handed the sign-in back.
     std::function<void()> bringToFront;
 

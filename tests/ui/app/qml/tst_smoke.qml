@@ -44,8 +44,8 @@ TestCase {
     function test_singletonsOfTheThreeModules() {
         compare(PlatformInfo.platformType, PlatformInfo.Windows)
         verify(PlatformInfo.MacOS !== PlatformInfo.Windows)
-        compare(Strings.windowTitle, "Pelvane Multimedia Controller Device Configuration")
-        verify(Qt.colorEqual(PelvaneThemesManager.textColor, PelvaneThemesManager.textColor))
+        compare(Strings.windowTitleName, "Pelvane Multimedia Controller Device Configuration")
+        verify(Qt.colorEqual(PelvaneThemesManager.mainBackgroundColor, PelvaneThemesManager.theme.mainBackgroundColor))
     }
 
     function test_creatableControllersAndTheirInvokables() {

@@ -22,6 +22,7 @@
 #include "tests/ui/cloud/FakeCloudServer.h"
 #include "tests/ui/cloud/TestCertificates.h"
 #include "tests/ui/cloud/TestJwt.h"
+#include "ui/cloud/HttpRequestManager.h"
 #include "ui/cloud/OAuth2Windows.h"
 
 namespace {
@@ -326,6 +327,28 @@ private slots:
         QCOMPARE(identity_->tokenRequests(), tokens);
         QCOMPARE(changes.count(), 2);
         // The stored sign-in is gone too.
+        JWTToken stored;
+        stored.load(tokenFile_, *keys_);
+        QCOMPARE(stored.rawToken(), std::string());
+    }
+
+    void logoutWithTheServiceDownStillSignsOut() {
+        // A port that nothing listens on any more.
+        QTcpServer gone;
+        QVERIFY(gone.listen(QHostAddress::LocalHost, 0));
+        const std::string url = "https://127.0.0.1:" + std::to_string(gone.serverPort());
+        gone.close();
+        HttpRequestManager requests(CloudEndpoints{url, url, certificates_->caFile});
+        OAuthFlowSettings down = settings();
+        down.requests = &requests;
+        AuthenticationManager auth;
+        auth.init(down);
+        QSignalSpy changes(&auth, &AuthenticationManager::isAuthenticatedChanged);
+        signIn(auth);
+        auth.logout();
+        QTRY_COMPARE(changes.count(), 2);
+        QVERIFY(!auth.isAuthenticated());
+        QTRY_COMPARE(requests.pendingCount(), size_t{0});
         JWTToken stored;
         stored.load(tokenFile_, *keys_);
         QCOMPARE(stored.rawToken(), std::string());

@@ -1,0 +1,95 @@
+import QtQuick
+import QuickFlux 1.1
+import PelvaneApp 1.0
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
+
+// What every alert box shares: the veil over the window (by which the window can still be
+// dragged), the centred panel sized to its content, the title and the close cross. The
+// box's own parts go below the title.
+FocusScope {
+    id: box
+
+    property string msgTitleText: ""
+    property var buttons: []
+    property bool closeBtnVisible: true
+    property real radius: 20
+    property real contentWidth: 0
+    property real contentHeight: 0
+    readonly property real titleWidth: title.implicitWidth
+    readonly property alias titleItem: title
+    readonly property real crossHeight: closeBtnVisible ? cross.height + 10 : 0
+    default property alias content: body.data
+
+    // A "close" button closes the alert; any other runs its callback with the box's value.
+    function pressButton(record, argument) {
+        if (record.predefinedAction === "close")
+            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        else if (typeof record.callbackFunc === "function")
+            record.callbackFunc(argument)
+    }
+
+    anchors.fill: parent
+
+    Rectangle {
+        anchors.fill: parent
+        radius: box.radius
+        color: PelvaneThemesManager.buttonsWindowActionsSelectionOverlay
+        opacity: 0.75
+
+        WindowMouseControl {
+            preventStealing: true
+        }
+    }
+
+    Rectangle {
+        id: panel
+        anchors.centerIn: parent
+        width: box.contentWidth + 2 * box.radius
+        height: box.contentHeight + 2 * box.radius
+        radius: box.radius
+        color: PelvaneThemesManager.buttonsWindowActionsSelection
+
+        Image {
+            id: cross
+            visible: box.closeBtnVisible
+            anchors.top: parent.top
+            anchors.right: parent.right
+            anchors.margins: 10
+            width: 20
+            height: 20
+            source: crossArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
+            Accessible.role: Accessible.Button
+            Accessible.name: Strings.closeLabel
+
+            MouseArea {
+                id: crossArea
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            }
+        }
+
+        Text {
+            id: title
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: box.radius + box.crossHeight
+            width: Math.min(implicitWidth, box.contentWidth)
+            text: box.msgTitleText
+            textFormat: Text.StyledText
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: 14
+            font.family: PelvaneThemesManager.defaultNormalFontFamily
+            color: PelvaneThemesManager.buttonTextColor
+        }
+
+        Item {
+            id: body
+            x: box.radius
+            anchors.top: title.bottom
+            width: box.contentWidth
+            height: panel.height - y - box.radius
+        }
+    }
+}

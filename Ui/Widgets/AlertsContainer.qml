@@ -1,0 +1,220 @@
+import QtQuick
+import QuickFlux 1.1
+import "qrc:/Ui/Actions"
+
+// Shows the window's alerts one at a time, highest priority (z) first. Alerts come as Flux
+// actions from the documents and as signals of the native alerts controller; an alert of
+// higher priority pre-empts the one in show, which returns, with its typed text, once the
+// higher ones are closed.
+Item {
+    id: container
+
+    property QtObject alertsController: null
+    property real radius: 20
+    property var alertBoxQueue: []
+    property var currentAlertInShow: null
+    property var escapeButton: null
+    property Item focusBeforeAlert: null
+    readonly property alias boxLoader: boxLoader
+    readonly property var boxDocuments: ["", "qrc:/Ui/Widgets/Alerts/AlertBoxGeneric.qml", "qrc:/Ui/Widgets/Alerts/AlertBoxInputText.qml", "qrc:/Ui/Widgets/Alerts/AlertBoxButtonList.qml", "qrc:/Ui/Widgets/Alerts/AlertBoxProgress.qml"]
+
+    function generateAlertBoxHash() {
+        return "qmlalert_" + Date.now()
+    }
+
+    function isValid(record) {
+        var buttons = record.alertButtons || []
+        var closeVisible = record.closeBtnVisible === undefined || record.closeBtnVisible
+        return record.alertType > 0 && !!record.alertTitle && (buttons.length > 0 || closeVisible)
+    }
+
+    // Before the first queued record of no smaller z: among equal z the older one is shown
+    // first.
+    function insertSortedByZ(record) {
+        var at = alertBoxQueue.findIndex(function (queued) {
+            return queued.z >= record.z
+        })
+        alertBoxQueue.splice(at < 0 ? alertBoxQueue.length : at, 0, record)
+    }
+
+    // A pre-empted record goes back ahead of every other of its z.
+    function requeueFirstOfItsZ(record) {
+        var at = alertBoxQueue.findIndex(function (queued) {
+            return queued.z > record.z
+        })
+        alertBoxQueue.splice(at < 0 ? alertBoxQueue.length : at, 0, record)
+    }
+
+    function unloadBox() {
+        boxLoader.source = ""
+    }
+
+    function addAlertBoxToQueue(record, hash) {
+        if (!isValid(record)) {
+            console.log("Invalid alert box to show")
+            updateCurrentAlert()
+            return
+        }
+        record.alertHash = hash
+        if (record.z === undefined)
+            record.z = 0
+        if (currentAlertInShow !== null && record.z > currentAlertInShow.z) {
+            if (boxLoader.item && boxLoader.item.msgInputText !== undefined)
+                currentAlertInShow.alertInputText = boxLoader.item.msgInputText
+            requeueFirstOfItsZ(currentAlertInShow)
+            currentAlertInShow = null
+            unloadBox()
+        }
+        insertSortedByZ(record)
+        updateCurrentAlert()
+    }
+
+    function boxProperties(record) {
+        var properties = {
+            "msgTitleText": record.alertTitle,
+            "buttons": record.alertButtons || [],
+            "closeBtnVisible": record.closeBtnVisible,
+            "radius": radius
+        }
+        if (record.alertType === UiActionsTypes.alertBoxTypeNormal
+                || record.alertType === UiActionsTypes.alertBoxTypeTextInput)
+            properties.msgDescriptionText = record.alertDescription
+        if (record.alertType === UiActionsTypes.alertBoxTypeTextInput)
+            properties.msgInputText = record.alertInputText
+        if (record.alertType === UiActionsTypes.alertBoxTypeProgress) {
+            properties.closeBtnVisible = false
+            properties.alertProgress = 0
+        }
+        return properties
+    }
+
+    function updateCurrentAlert() {
+        escapeButton = null
+        focusBeforeAlert = null
+        if (currentAlertInShow !== null || alertBoxQueue.length === 0)
+            return
+        var record = alertBoxQueue.pop()
+        var buttons = record.alertButtons || []
+        for (var i = 0; i < buttons.length; ++i) {
+            if (buttons[i].onCancel)
+                escapeButton = buttons[i]
+        }
+        focusBeforeAlert = Window.activeFocusItem
+        if (record.alertDescription === undefined)
+            record.alertDescription = ""
+        if (record.alertInputText === undefined)
+            record.alertInputText = ""
+        if (record.closeBtnVisible === undefined)
+            record.closeBtnVisible = true
+        currentAlertInShow = record
+        var document = boxDocuments[record.alertType] || ""
+        if (document === "") {
+            console.log("Invalid alert box type to show")
+            return
+        }
+        boxLoader.setSource(document, boxProperties(record))
+    }
+
+    function closeCurrentAlert() {
+        var record = currentAlertInShow
+        if (record !== null) {
+            currentAlertInShow = null
+            unloadBox()
+            if (typeof record.alertCloseCallback === "function")
+                record.alertCloseCallback()
+        }
+        updateCurrentAlert()
+    }
+
+    // Escape presses the alert's cancel button, if it has one, and gives the keyboard back.
+    function pressEscape() {
+        if (escapeButton === null)
+            return
+        var button = escapeButton
+        var focusItem = focusBeforeAlert
+        if (typeof button.callbackFunc === "function")
+            button.callbackFunc()
+        else
+            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        if (focusItem)
+            focusItem.forceActiveFocus()
+    }
+
+    function showNativeAlert(hash, type, title, description, showClose, buttons) {
+        var controller = alertsController
+        var records = buttons.map(function (button) {
+            return {
+                "txt": button.txt,
+                "txtColor": button.txtColor,
+                "bckColor": button.bckColor,
+                "clkColor": button.clkColor,
+                "onCancel": button.onCancel,
+                "predefinedAction": button.predefinedAction,
+                "callbackFunc": function () {
+                    controller.callbackAlertButton(hash, button.txt)
+                }
+            }
+        })
+        addAlertBoxToQueue({
+                               "alertType": type,
+                               "alertTitle": title,
+                               "alertDescription": description,
+                               "closeBtnVisible": showClose,
+                               "alertButtons": records,
+                               "z": 0,
+                               "alertCloseCallback": function () {
+                                   controller.callbackAlertClose(hash)
+                               }
+                           }, hash)
+    }
+
+    anchors.fill: parent
+    visible: boxLoader.item !== null
+
+    AppListener {
+        Filter {
+            type: UiActionsTypes.showAlertBox
+            onDispatched: function (type, message) {
+                var record = message ? message.alertBoxDetails : undefined
+                if (!record) {
+                    console.log("Invalid alert box to show")
+                    return
+                }
+                if (record.alertType !== UiActionsTypes.alertBoxTypeProgress
+                        || container.currentAlertInShow === null) {
+                    container.addAlertBoxToQueue(record, container.generateAlertBoxHash())
+                    return
+                }
+                // An update of the progress in show; anything else in show drops it.
+                if (container.currentAlertInShow.alertType === UiActionsTypes.alertBoxTypeProgress
+                        && container.boxLoader.item)
+                    container.boxLoader.item.alertProgress = record.alertProgress
+            }
+        }
+        Filter {
+            type: UiActionsTypes.closeCurrentAlertBox
+            onDispatched: container.closeCurrentAlert()
+        }
+    }
+
+    Connections {
+        target: container.alertsController
+        ignoreUnknownSignals: true
+        function onShowAlertToUi(hash, type, title, description, showClose, buttons) {
+            container.showNativeAlert(hash, type, title, description, showClose, buttons)
+        }
+    }
+
+    Loader {
+        id: boxLoader
+        anchors.fill: parent
+        focus: item !== null
+        onLoaded: item.forceActiveFocus()
+        Keys.onReleased: function (event) {
+            if (event.key === Qt.Key_Escape) {
+                container.pressEscape()
+                event.accepted = true
+            }
+        }
+    }
+}

@@ -1,0 +1,89 @@
+import QtQuick
+import Qt5Compat.GraphicalEffects
+import PelvaneApp 1.0
+
+// An on/off switch: a click flips isToggled and reports it.
+Item {
+    id: toggle
+
+    property bool isToggled: false
+    property bool showOnOff: false
+    property int innerSpace: 5
+    property int textOnOffWidth: 23
+    property var textOnOff: ["ON", "OFF"]
+
+    signal pressed
+
+    implicitWidth: 40 + (showOnOff ? innerSpace + textOnOffWidth : 0)
+    implicitHeight: 20
+
+    Item {
+        id: trackBox
+        width: toggle.width - (toggle.showOnOff ? toggle.innerSpace + toggle.textOnOffWidth : 0)
+        height: toggle.height
+
+        DropShadow {
+            anchors.fill: track
+            source: track
+            verticalOffset: 5
+            samples: 10
+            color: PelvaneThemesManager.btnDropShadowColor
+        }
+
+        Rectangle {
+            id: track
+            anchors.fill: parent
+            radius: width / 4
+            color: toggle.isToggled ? PelvaneThemesManager.titleRedColor : PelvaneThemesManager.pelvanePurpleColor
+            Behavior on color {
+                ColorAnimation {
+                    duration: 25
+                }
+            }
+        }
+
+        DropShadow {
+            anchors.fill: knob
+            source: knob
+            verticalOffset: 3
+            radius: 8
+            samples: 17
+            color: "#80000000"
+        }
+
+        Rectangle {
+            id: knob
+            y: 1
+            height: parent.height - 2
+            width: height
+            radius: track.radius
+            color: "white"
+            x: toggle.isToggled ? parent.width - width - 1 : 1
+            Behavior on x {
+                NumberAnimation {
+                    duration: 25
+                }
+            }
+        }
+    }
+
+    Text {
+        visible: toggle.showOnOff
+        anchors.left: trackBox.right
+        anchors.leftMargin: toggle.innerSpace
+        anchors.verticalCenter: trackBox.verticalCenter
+        text: toggle.isToggled ? toggle.textOnOff[0] : toggle.textOnOff[1]
+        font.pixelSize: 12
+        font.family: PelvaneThemesManager.defaultNormalFontFamily
+        color: PelvaneThemesManager.buttonTextColor
+    }
+
+    MouseArea {
+        anchors.fill: trackBox
+        cursorShape: Qt.PointingHandCursor
+        onClicked: {
+            toggle.isToggled = !toggle.isToggled
+            toggle.pressed()
+        }
+    }
+}

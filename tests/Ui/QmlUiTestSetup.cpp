@@ -1,0 +1,38 @@
+#include "tests/Ui/QmlUiTestSetup.h"
+
+#include <QList>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlError>
+
+#include <cstdio>
+
+#include "tests/Ui/KeyListFixture.h"
+#include "ui/app/ApplicationFont.h"
+#include "ui/app/ApplicationManager.h"
+#include "ui/app/LocalizationManager.h"
+#include "ui/app/QmlTypeRegistration.h"
+
+QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList) : keyList_(keyList) {}
+
+void QmlUiTestSetup::applicationAvailable() {
+    applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
+                         ":/Ui/Assets/Fonts/Poppins-Regular.ttf");
+    registerQmlTypes();
+}
+
+void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
+    engine->rootContext()->setContextProperty("keyList", &keyList_);
+    ApplicationManager::instance().localizationManager()->setEngine(engine);
+    ApplicationManager::instance().start();
+    connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {
+        for (const QQmlError& warning : warnings) {
+            std::fprintf(stderr, "QML warning: %s\n", qPrintable(warning.toString()));
+        }
+        warned_ = true;
+    });
+}
+
+void QmlUiTestSetup::cleanupTestCase() {
+    ApplicationManager::instance().stop();
+}

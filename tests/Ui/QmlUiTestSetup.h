@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+class QQmlEngine;
+class KeyListFixture;
+
+// What the documents under test find in their engine: the program's QML types and fonts,
+// the language manager retranslating that engine, and a button on temporary preference
+// files; the application manager runs as in the program, with its configuration
+// placeholders (no agent answers its link). Any QML warning marks the run failed.
+class QmlUiTestSetup : public QObject {
+    Q_OBJECT
+
+public:
+    explicit QmlUiTestSetup(KeyListFixture& keyList);
+
+    bool warned() const { return warned_; }
+
+public slots:
+    void applicationAvailable();
+    void qmlEngineAvailable(QQmlEngine* engine);
+    void cleanupTestCase();
+
+private:
+    KeyListFixture& keyList_;
+    bool warned_ = false;
+};

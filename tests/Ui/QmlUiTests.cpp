@@ -1,0 +1,30 @@
+// The window's documents under Qt Quick Test, on a private X server with OpenGL (Mesa), as
+// a user's desktop would show them; the TestCase documents are in qml/.
+
+#include <QtQuickTest>
+
+#include <cstdio>
+
+#include "tests/Ui/KeyListFixture.h"
+#include "tests/Ui/QmlUiTestSetup.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/XvfbServer.h"
+#include "tests/ui/app/QtTestMain.h"
+
+int main(int argc, char** argv) {
+    QtTestSession session;
+    XvfbServer xvfb("1920x1080x24");
+    if (!xvfb.running()) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        return 1;
+    }
+    ScopedEnvironment display;
+    display.set("DISPLAY", xvfb.display());
+    display.set("QT_QPA_PLATFORM", "xcb");
+    display.unset("QT_QUICK_BACKEND");
+    KeyListFixture keyList;
+    QmlUiTestSetup setup(keyList);
+    const int failures =
+        quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
+    return failures != 0 || setup.warned() ? 1 : 0;
+}

@@ -1,0 +1,259 @@
+import QtQuick
+import QtTest
+import QuickFlux 1.1
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
+
+Item {
+    id: mainWindow
+    width: 1200
+    height: 700
+
+    property bool inDrag: false
+
+    Item {
+        id: focusHolder
+        focus: true
+    }
+
+    // The native side as the container sees it: the signal and the two ways back.
+    QtObject {
+        id: nativeAlerts
+        property var calls: []
+        signal showAlertToUi(string hash, int type, string title, string description, bool showClose, var buttons)
+        function callbackAlertButton(hash, txt) {
+            calls.push("button " + hash + " " + txt)
+        }
+        function callbackAlertClose(hash) {
+            calls.push("close " + hash)
+        }
+    }
+
+    AlertsContainer {
+        id: container
+        alertsController: nativeAlerts
+    }
+
+    TestCase {
+        id: testCase
+        name: "Alerts"
+        when: windowShown
+
+        property var pressed: []
+
+        function show(record) {
+            AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                       "alertBoxDetails": record
+                                   })
+        }
+
+        function closeShown() {
+            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        }
+
+        function alert(title, z, type) {
+            return {
+                "alertType": type || UiActionsTypes.alertBoxTypeNormal,
+                "alertTitle": title,
+                "z": z,
+                "alertButtons": [{
+                        "txt": "Ok " + title,
+                        "callbackFunc": function (value) {
+                            pressed.push(title + ":" + value)
+                        }
+                    }, {
+                        "txt": "Close",
+                        "predefinedAction": "close"
+                    }]
+            }
+        }
+
+        function shownTitle() {
+            return container.currentAlertInShow ? container.currentAlertInShow.alertTitle : ""
+        }
+
+        function findButton(item, text) {
+            if (item.btnText === text)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = findButton(item.children[i], text)
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        function pressButton(text) {
+            waitForRendering(container.boxLoader.item)
+            var button = findButton(container.boxLoader.item, text)
+            verify(button, "no button " + text)
+            // A button acts on press; a closing one is gone before the release.
+            var point = button.mapToItem(mainWindow, button.width / 2, button.height / 2)
+            mousePress(mainWindow, point.x, point.y)
+            mouseRelease(mainWindow, point.x, point.y)
+        }
+
+        function init() {
+            failOnWarning(/.?/)
+            focusHolder.forceActiveFocus()
+            pressed = []
+            nativeAlerts.calls = []
+        }
+
+        function cleanup() {
+            while (container.currentAlertInShow !== null || container.alertBoxQueue.length > 0)
+                closeShown()
+        }
+
+        function test_priorityAndOrderOfArrival() {
+            show(alert("first", 0))
+            show(alert("second", 0))
+            compare(shownTitle(), "first")
+            show(alert("urgent", 9999))
+            compare(shownTitle(), "urgent")
+            closeShown()
+            compare(shownTitle(), "first")
+            closeShown()
+            compare(shownTitle(), "second")
+            closeShown()
+            compare(container.currentAlertInShow, null)
+            verify(!container.visible)
+        }
+
+        function test_preemptedInputKeepsItsText() {
+            show(alert("name", 0, UiActionsTypes.alertBoxTypeTextInput))
+            verify(container.boxLoader.item.activeFocus || container.boxLoader.item.focus)
+            keyClick(Qt.Key_A)
+            keyClick(Qt.Key_B)
+            compare(container.boxLoader.item.msgInputText, "ab")
+            show(alert("error", 9999))
+            compare(shownTitle(), "error")
+            closeShown()
+            compare(shownTitle(), "name")
+            compare(container.boxLoader.item.msgInputText, "ab")
+            pressButton("Ok name")
+            compare(pressed, ["name:ab"])
+        }
+
+        function test_buttonsDoNotCloseByThemselves() {
+            show(alert("question", 0))
+            pressButton("Ok question")
+            compare(pressed, ["question:undefined"])
+            compare(shownTitle(), "question")
+            pressButton("Close")
+            compare(container.currentAlertInShow, null)
+        }
+
+        function test_escape_data() {
+            return [{
+                    "tag": "with a cancel button",
+                    "cancel": true,
+                    "stays": false
+                }, {
+                    "tag": "without one",
+                    "cancel": false,
+                    "stays": true
+                }]
+        }
+
+        function test_escape(data) {
+            var record = alert("escape", 0)
+            record.alertButtons[1].onCancel = data.cancel
+            show(record)
+            keyClick(Qt.Key_Escape)
+            compare(shownTitle() === "escape", data.stays)
+            if (!data.stays)
+                verify(focusHolder.activeFocus)
+        }
+
+        function test_progress() {
+            var progress = alert("download", 0, UiActionsTypes.alertBoxTypeProgress)
+            progress.alertProgress = 50
+            show(progress)
+            compare(container.boxLoader.item.alertProgress, 0)
+            show({
+                     "alertType": UiActionsTypes.alertBoxTypeProgress,
+                     "alertTitle": "download",
+                     "alertProgress": 42.5
+                 })
+            compare(container.boxLoader.item.alertProgress, 42.5)
+            compare(container.alertBoxQueue.length, 0)
+            closeShown()
+            // An update while a question is shown is dropped.
+            show(alert("question", 0))
+            show({
+                     "alertType": UiActionsTypes.alertBoxTypeProgress,
+                     "alertTitle": "download",
+                     "alertProgress": 60
+                 })
+            compare(shownTitle(), "question")
+            compare(container.alertBoxQueue.length, 0)
+            verify(container.boxLoader.item.alertProgress === undefined)
+        }
+
+        function test_invalidRecords_data() {
+            return [{
+                    "tag": "no title",
+                    "record": {
+                        "alertType": 1,
+                        "alertTitle": "",
+                        "closeBtnVisible": true
+                    },
+                    "accepted": false
+                }, {
+                    "tag": "no type",
+                    "record": {
+                        "alertType": 0,
+                        "alertTitle": "t",
+                        "closeBtnVisible": true
+                    },
+                    "accepted": false
+                }, {
+                    "tag": "no button and no cross",
+                    "record": {
+                        "alertType": 1,
+                        "alertTitle": "t",
+                        "closeBtnVisible": false,
+                        "alertButtons": []
+                    },
+                    "accepted": false
+                }, {
+                    "tag": "no button but the cross",
+                    "record": {
+                        "alertType": 1,
+                        "alertTitle": "t",
+                        "alertButtons": []
+                    },
+                    "accepted": true
+                }, {
+                    "tag": "an unknown type shows no box",
+                    "record": {
+                        "alertType": 7,
+                        "alertTitle": "t"
+                    },
+                    "accepted": true
+                }]
+        }
+
+        function test_invalidRecords(data) {
+            show(data.record)
+            compare(container.currentAlertInShow !== null, data.accepted)
+            AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {})
+            compare(container.alertBoxQueue.length, 0)
+        }
+
+        function test_nativeAlerts() {
+            nativeAlerts.showAlertToUi("hash1", 1, "native", "", true, [{
+                                                                          "txt": "Retry",
+                                                                          "onCancel": false,
+                                                                          "predefinedAction": ""
+                                                                      }])
+            compare(shownTitle(), "native")
+            compare(container.currentAlertInShow.alertHash, "hash1")
+            pressButton("Retry")
+            compare(nativeAlerts.calls, ["button hash1 Retry"])
+            closeShown()
+            compare(nativeAlerts.calls, ["button hash1 Retry", "close hash1"])
+        }
+    }
+}
