@@ -127,6 +127,7 @@ protected:
 
     void check(const std::string& version = "3.1.0", const std::string& build = "31",
                bool force = false) {
+        terminalsAtCheck_ = recorder_.count(kTerminal);
         updates_.checkForUpdates(version, "Linux", build, force);
     }
 
@@ -139,10 +140,8 @@ protected:
         return recorder_.last();
     }
 
-    uint32_t runToEnd() {
-        const size_t before = recorder_.count(kTerminal);
-        return settle({}, before);
-    }
+    // Counted from the last check, which may have ended before this is called.
+    uint32_t runToEnd() { return settle({}, terminalsAtCheck_); }
 
     std::vector<std::string> installerArguments() const {
         if (!waitUntil([&] { return fileExists(argumentsFile_); })) {
@@ -165,6 +164,7 @@ protected:
     std::string payload_;
     std::string checksum_;
     StateRecorder recorder_;
+    size_t terminalsAtCheck_ = 0;
     HttpRequestManager requests_{CloudEndpoints{server_.baseUrl(), "", ""}};
     UpdatesManager updates_{requests_};
 };
