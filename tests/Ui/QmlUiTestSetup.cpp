@@ -8,21 +8,29 @@
 #include <cstdio>
 
 #include "tests/Ui/KeyListFixture.h"
+#include "tests/Ui/WindowFixture.h"
 #include "ui/app/ApplicationFont.h"
 #include "ui/app/ApplicationManager.h"
 #include "ui/app/LocalizationManager.h"
 #include "ui/app/QmlTypeRegistration.h"
 
-QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList) : keyList_(keyList) {}
+QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window)
+    : keyList_(keyList), window_(window) {}
 
 void QmlUiTestSetup::applicationAvailable() {
     applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
                          ":/Ui/Assets/Fonts/Poppins-Regular.ttf");
     registerQmlTypes();
+    WindowFixture::startProgram();
+}
+
+void QmlUiTestSetup::cleanupTestCase() {
+    WindowFixture::stopProgram();
 }
 
 void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     engine->rootContext()->setContextProperty("keyList", &keyList_);
+    engine->rootContext()->setContextProperty("windowFixture", &window_);
     ApplicationManager::instance().localizationManager()->setEngine(engine);
     connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {
         for (const QQmlError& warning : warnings) {

@@ -4,23 +4,27 @@
 
 class QQmlEngine;
 class KeyListFixture;
+class WindowFixture;
 
 // What the documents under test find in their engine: the program's QML types and fonts,
 // the language manager retranslating that engine, and a button on temporary preference
-// files. Any QML warning marks the run failed.
+// files, and the program's managers on preference files of the run's own folder (see
+// WindowFixture). Any QML warning marks the run failed.
 class QmlUiTestSetup : public QObject {
     Q_OBJECT
 
 public:
-    explicit QmlUiTestSetup(KeyListFixture& keyList);
+    QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window);
 
     bool warned() const { return warned_; }
 
 public slots:
     void applicationAvailable();
     void qmlEngineAvailable(QQmlEngine* engine);
+    void cleanupTestCase();
 
 private:
     KeyListFixture& keyList_;
+    WindowFixture& window_;
     bool warned_ = false;
 };

@@ -1,0 +1,45 @@
+#include "tests/Ui/WindowFixture.h"
+
+#include <filesystem>
+
+#include "shared/prefs/Paths.h"
+#include "shared/prefs/PreferencesStore.h"
+#include "tests/support/TestFiles.h"
+#include "ui/app/ApplicationManager.h"
+
+namespace {
+
+void writePreferenceFiles(const std::string& document) {
+    std::filesystem::create_directories(settingsDirectory());
+    writeFileBytes(defaultPreferencesFilePath(), document);
+    writeFileBytes(profileBindFilePath(), R"({"ProfileBind":[]})");
+}
+
+}  // namespace
+
+void WindowFixture::startProgram() {
+    // The manager names the folders.
+    ApplicationManager& manager = ApplicationManager::instance();
+    writePreferenceFiles(readFileBytes(WHIRLEN_BACKUP_PREFERENCES_FILE));
+    manager.preferencesStore().reload(false);
+    manager.start();
+}
+
+void WindowFixture::stopProgram() {
+    ApplicationManager::instance().stop();
+}
+
+void WindowFixture::usePreferences(const QString& document) {
+    writePreferenceFiles(document.toStdString());
+    PreferencesStore& store = ApplicationManager::instance().preferencesStore();
+    store.reload(false);
+    store.load();
+}
+
+void WindowFixture::useFactoryPreferences() {
+    usePreferences(QString::fromStdString(readFileBytes(WHIRLEN_BACKUP_PREFERENCES_FILE)));
+}
+
+QString WindowFixture::savedPreferences() const {
+    return QString::fromStdString(readFileBytes(defaultPreferencesFilePath()));
+}
