@@ -22,6 +22,10 @@ Item {
     //: Title of the main window
     readonly property string windowTitleName: qsTr("Pelvane Multimedia Controller Device Configuration")
     readonly property string contactButtonLabel: qsTr("Contact")
+    readonly property string closeLabel: qsTr("Close")
+    readonly property string minimizeLabel: qsTr("Minimise")
+    readonly property string themeLabel: qsTr("Theme")
+    readonly property string settingsLabel: qsTr("Settings")
     readonly property string supportButtonLabel: qsTr("Support")
     readonly property string importWarningMessage: qsTr("Importing a configuration replaces your current settings.")
     readonly property string operationSuccess: qsTr("The operation completed successfully.")

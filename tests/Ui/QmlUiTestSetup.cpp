@@ -21,21 +21,22 @@ void QmlUiTestSetup::applicationAvailable() {
     applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
                          ":/Ui/Assets/Fonts/Poppins-Regular.ttf");
     registerQmlTypes();
-    WindowFixture::startProgram();
-}
-
-void QmlUiTestSetup::cleanupTestCase() {
-    WindowFixture::stopProgram();
+    WindowFixture::writeFactoryPreferences();
 }
 
 void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     engine->rootContext()->setContextProperty("keyList", &keyList_);
     engine->rootContext()->setContextProperty("windowFixture", &window_);
     ApplicationManager::instance().localizationManager()->setEngine(engine);
+    ApplicationManager::instance().start();
     connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {
         for (const QQmlError& warning : warnings) {
             std::fprintf(stderr, "QML warning: %s\n", qPrintable(warning.toString()));
         }
         warned_ = true;
     });
+}
+
+void QmlUiTestSetup::cleanupTestCase() {
+    ApplicationManager::instance().stop();
 }

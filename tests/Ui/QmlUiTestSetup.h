@@ -8,8 +8,9 @@ class WindowFixture;
 
 // What the documents under test find in their engine: the program's QML types and fonts,
 // the language manager retranslating that engine, and a button on temporary preference
-// files, and the program's managers on preference files of the run's own folder (see
-// WindowFixture). Any QML warning marks the run failed.
+// files; the application manager runs as in the program, with its configuration
+// placeholders (no agent answers its link), on preference files that documents choose
+// through WindowFixture. Any QML warning marks the run failed.
 class QmlUiTestSetup : public QObject {
     Q_OBJECT
 

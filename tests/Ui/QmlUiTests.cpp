@@ -14,7 +14,7 @@
 
 int main(int argc, char** argv) {
     QtTestSession session;
-    XvfbServer xvfb;
+    XvfbServer xvfb("1920x1080x24");
     if (!xvfb.running()) {
         std::fprintf(stderr, "Xvfb did not start\n");
         return 1;

@@ -17,16 +17,10 @@ void writePreferenceFiles(const std::string& document) {
 
 }  // namespace
 
-void WindowFixture::startProgram() {
+void WindowFixture::writeFactoryPreferences() {
     // The manager names the folders.
-    ApplicationManager& manager = ApplicationManager::instance();
+    ApplicationManager::instance();
     writePreferenceFiles(readFileBytes(WHIRLEN_BACKUP_PREFERENCES_FILE));
-    manager.preferencesStore().reload(false);
-    manager.start();
-}
-
-void WindowFixture::stopProgram() {
-    ApplicationManager::instance().stop();
 }
 
 void WindowFixture::usePreferences(const QString& document) {

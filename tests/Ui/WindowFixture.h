@@ -9,10 +9,9 @@ class WindowFixture : public QObject {
     Q_OBJECT
 
 public:
-    // Writes the factory preferences and starts the program's managers on them. Controllers
-    // that documents create later learn of the preferences from the next load.
-    static void startProgram();
-    static void stopProgram();
+    // Writes the factory preferences for the program's start. Controllers that documents
+    // create after the start learn of the preferences from the next load.
+    static void writeFactoryPreferences();
 
     // Replaces the preference files with document (JSON text) and no device bindings, and
     // has the program load them.

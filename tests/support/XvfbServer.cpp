@@ -10,12 +10,12 @@ constexpr std::chrono::seconds kStartTimeout{30};
 
 }  // namespace
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(const std::string& screen) {
     // -displayfd: the display number comes on standard output once the server accepts
     // connections. Without -noreset the server resets whenever its last client leaves and
     // refuses the connections that come meanwhile.
-    if (!process_.start({"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0",
-                         "640x480x24"})) {
+    if (!process_.start(
+            {"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-noreset", "-screen", "0", screen})) {
         return;
     }
     const std::optional<std::string> number = process_.readLine(kStartTimeout);

@@ -9,7 +9,8 @@
 // object goes away.
 class XvfbServer {
 public:
-    XvfbServer();
+    // screen: width x height x depth of its one screen.
+    explicit XvfbServer(const std::string& screen = "640x480x24");
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 

@@ -60,7 +60,7 @@ FocusScope {
             height: 20
             source: crossArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
             Accessible.role: Accessible.Button
-            Accessible.name: Strings.cancelBtnLabel
+            Accessible.name: Strings.closeLabel
 
             MouseArea {
                 id: crossArea

@@ -11,10 +11,12 @@ Rectangle {
     property string placeHolderText: ""
     property string helpText: ""
     property int currentKey: 0
+    // Names the keys that the key lists do not (getKeyStrFromQtKeyCode); set by the owner.
+    property QtObject appController: null
     property color textColor: PelvaneThemesManager.buttonTextColor
     property color focusColor: PelvaneThemesManager.pelvaneG1Color
     property color normalColor: PelvaneThemesManager.pelvaneG4Color
-    readonly property string keyText: currentKey === 0 ? "" : Strings.getKeyStrFromKeyCode(currentKey)
+    readonly property string keyText: currentKey === 0 ? "" : Strings.getKeyStrFromKeyCode(currentKey) || (appController ? appController.getKeyStrFromQtKeyCode(currentKey) : "")
     readonly property int keypadOffset: 86
     // The key code that macOS reports for the keypad's Clear (Num Lock) key.
     readonly property int macNumLockKey: 63289

@@ -17,7 +17,7 @@ TestCase {
         compare(PlatformInfo.platformType, PlatformInfo.Windows)
         verify(PlatformInfo.MacOS !== PlatformInfo.Windows)
         compare(Strings.windowTitleName, "Pelvane Multimedia Controller Device Configuration")
-        verify(Qt.colorEqual(PelvaneThemesManager.mainBackgroundColor, "#ffffff"))
+        verify(Qt.colorEqual(PelvaneThemesManager.mainBackgroundColor, PelvaneThemesManager.theme.mainBackgroundColor))
     }
 
     function test_creatableControllersAndTheirInvokables() {

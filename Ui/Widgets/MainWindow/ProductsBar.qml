@@ -1,0 +1,131 @@
+import QtQuick
+import PelvaneApp 1.0
+import "qrc:/Ui/Widgets"
+
+// The bar of controllers at the window's left: one tile a device or configuration, the
+// selected one highlighted; a tile of a model without a layout cannot be selected.
+Rectangle {
+    id: bar
+
+    readonly property QtObject appController: mainWindow.appController
+
+    // Brings the selected tile wholly into view.
+    function scrollToSelection() {
+        if (appController && appController.selectedProductIndex >= 0)
+            productList.positionViewAtIndex(appController.selectedProductIndex, ListView.Contain)
+    }
+
+    objectName: "blueBarProducts"
+    color: PelvaneThemesManager.productsBarBackgroundColor
+    radius: mainWindow.radius
+
+    // Squares off the right half of the rounded corners.
+    Rectangle {
+        anchors.right: parent.right
+        width: parent.width / 2
+        height: parent.height
+        color: parent.color
+    }
+
+    WindowMouseControl {}
+
+    Rectangle {
+        id: environmentLabel
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 10
+        z: 1
+        visible: bar.appController !== null && bar.appController.cloudEnvironment !== "PROD"
+        width: environmentText.implicitWidth + 4
+        height: environmentText.implicitHeight + 2
+        color: "red"
+
+        Text {
+            id: environmentText
+            anchors.centerIn: parent
+            text: bar.appController ? bar.appController.cloudEnvironment : ""
+            textFormat: Text.PlainText
+            color: "white"
+            font.pixelSize: 10
+            font.family: PelvaneThemesManager.defaultNormalFontFamily
+        }
+    }
+
+    Image {
+        id: logo
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 30
+        width: parent.width * 0.85
+        fillMode: Image.PreserveAspectFit
+        source: PelvaneThemesManager.pelvaneLogoWhite
+        Accessible.role: Accessible.Graphic
+        Accessible.name: Strings.windowTitleName
+    }
+
+    ListView {
+        id: productList
+        anchors.top: logo.bottom
+        anchors.topMargin: 40
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 10
+        width: parent.width
+        clip: true
+        model: bar.appController ? bar.appController.listDeviceControllers : []
+        onModelChanged: bar.scrollToSelection()
+
+        delegate: Rectangle {
+            id: tile
+
+            required property QtObject modelData
+            readonly property QtObject deviceController: modelData
+            readonly property bool selectable: PelvaneThemesManager.productsWidgets[deviceController.modelType] !== ""
+
+            width: productList.width
+            height: width + 10
+            color: bar.appController && bar.appController.selectedDeviceController === deviceController ? PelvaneThemesManager.productsSelectedBarBackgroundColor : bar.color
+
+            Image {
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.verticalCenter: parent.verticalCenter
+                anchors.verticalCenterOffset: -4
+                width: parent.width * 0.75
+                height: width
+                fillMode: Image.PreserveAspectFit
+                source: PelvaneThemesManager.productsImages[tile.deviceController.modelType] ?? ""
+                Accessible.role: Accessible.Graphic
+                Accessible.name: Strings.deviceModelNames[tile.deviceController.modelType] ?? ""
+            }
+
+            Text {
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 2
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: parent.width - 4
+                horizontalAlignment: Text.AlignHCenter
+                // Written, not translated, under every configuration tile.
+                text: tile.deviceController.isConfiguration ? "Configuration" : tile.deviceController.serial
+                textFormat: Text.PlainText
+                fontSizeMode: Text.HorizontalFit
+                font.pixelSize: 12
+                minimumPixelSize: 10
+                elide: Text.ElideRight
+                color: "white"
+                font.family: PelvaneThemesManager.defaultNormalFontFamily
+            }
+
+            Rectangle {
+                anchors.fill: parent
+                visible: tile.deviceController.countRealDevicesConnected <= 0
+                color: PelvaneThemesManager.pelvaneG4Color
+                opacity: 0.5
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                cursorShape: tile.selectable ? Qt.PointingHandCursor : Qt.ArrowCursor
+                onClicked: if (tile.selectable)
+                               bar.appController.selectedDeviceController = tile.deviceController
+            }
+        }
+    }
+}

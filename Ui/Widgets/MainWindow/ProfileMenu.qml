@@ -1,0 +1,265 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Qt5Compat.GraphicalEffects
+import QuickFlux 1.1
+import PelvaneApp 1.0
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets/BaseWidgets"
+
+// The profiles of the selected controller: apply one, edit (rename, delete) one, or create
+// a new one. Names are asked for in alerts and checked before they reach the controller.
+Rectangle {
+    id: menu
+
+    readonly property QtObject appController: mainWindow.appController
+    readonly property QtObject deviceController: mainWindow.selectedDeviceController
+    property int expandedIndex: -1
+
+    function collapse() {
+        expandedIndex = -1
+    }
+
+    function dispatch(type, details) {
+        AppDispatcher.dispatch(type, details === undefined ? undefined : {
+                                                                 "alertBoxDetails": details
+                                                             })
+    }
+
+    function closeAlert() {
+        dispatch(UiActionsTypes.closeCurrentAlertBox)
+    }
+
+    function showRefusal(title, z) {
+        dispatch(UiActionsTypes.showAlertBox, {
+                     "alertType": UiActionsTypes.alertBoxTypeNormal,
+                     "alertTitle": title,
+                     "z": z || 0,
+                     "alertButtons": [{
+                             "txt": Strings.confirmAlertTxt,
+                             "predefinedAction": "close"
+                         }]
+                 })
+    }
+
+    // Whether a name may be given to a profile. An empty or blank name is answered over
+    // the open question, which keeps what was typed; a reserved or taken name closes it.
+    function acceptedProfileName(name) {
+        if (!deviceController)
+            return false
+        if (name.trim() === "") {
+            showRefusal(Strings.fieldIsEmptyText, 9999)
+            return false
+        }
+        var refusal = name === "default" ? Strings.defaultProfileIsReserved : deviceController.profilesNames.indexOf(name) >= 0 ? Strings.profileNameAlreadyExists : ""
+        if (refusal !== "") {
+            closeAlert()
+            showRefusal(refusal)
+            return false
+        }
+        return true
+    }
+
+    function askProfileName(initialName, use) {
+        dispatch(UiActionsTypes.showAlertBox, {
+                     "alertType": UiActionsTypes.alertBoxTypeTextInput,
+                     "alertTitle": Strings.addProfileText,
+                     "alertInputText": initialName,
+                     "alertButtons": [{
+                             "txt": Strings.yesLabel,
+                             "callbackFunc": function (name) {
+                                 if (menu.acceptedProfileName(name)) {
+                                     menu.closeAlert()
+                                     use(name)
+                                 }
+                             }
+                         }, {
+                             "txt": Strings.noLabel,
+                             "predefinedAction": "close",
+                             "onCancel": true
+                         }]
+                 })
+    }
+
+    function createProfile() {
+        askProfileName("", function (name) {
+            menu.appController.addProfile(name)
+        })
+    }
+
+    function editProfile(profile) {
+        var key = profile.profileKey
+        var name = profile.name
+        dispatch(UiActionsTypes.showAlertBox, {
+                     "alertType": UiActionsTypes.alertBoxTypeButtonList,
+                     "alertTitle": Strings.chooseAnActionText,
+                     "alertButtons": [{
+                             "txt": Strings.renameText,
+                             "callbackFunc": function () {
+                                 menu.closeAlert()
+                                 menu.askProfileName(name, function (newName) {
+                                     menu.appController.renameProfile(key, newName)
+                                 })
+                             }
+                         }, {
+                             "txt": Strings.deleteText,
+                             "callbackFunc": function () {
+                                 menu.closeAlert()
+                                 menu.confirmDelete(key)
+                             }
+                         }]
+                 })
+    }
+
+    function confirmDelete(key) {
+        dispatch(UiActionsTypes.showAlertBox, {
+                     "alertType": UiActionsTypes.alertBoxTypeNormal,
+                     "alertTitle": Strings.deleteProfileText,
+                     "alertButtons": [{
+                             "txt": Strings.yesLabel,
+                             "callbackFunc": function () {
+                                 menu.closeAlert()
+                                 menu.appController.deleteProfile(key)
+                             }
+                         }, {
+                             "txt": Strings.noLabel,
+                             "predefinedAction": "close",
+                             "onCancel": true
+                         }]
+                 })
+    }
+
+    objectName: "profileMenu"
+    color: PelvaneThemesManager.secondaryBackgroundColor
+
+    Text {
+        id: description
+        x: 5
+        y: parent.height * 0.1
+        width: parent.width - 10
+        height: 50
+        text: Strings.profileMenuDescription
+        wrapMode: Text.WordWrap
+        font.italic: true
+        font.pixelSize: mainWindow.calculateFontPixelSize(12)
+        font.family: PelvaneThemesManager.defaultNormalFontFamily
+        color: PelvaneThemesManager.pelvaneG1Color
+    }
+
+    ListView {
+        id: profileList
+        anchors.top: description.bottom
+        width: parent.width
+        height: count * 30 + (menu.expandedIndex >= 0 ? 30 : 0)
+        interactive: false
+        model: menu.deviceController ? menu.deviceController.availableProfiles : []
+
+        delegate: Item {
+            id: row
+
+            required property int index
+            required property QtObject modelData
+            readonly property QtObject profile: modelData
+            readonly property bool selected: menu.deviceController !== null && profile.profileKey === menu.deviceController.selectedProfileKey
+            readonly property bool expanded: menu.expandedIndex === index
+
+            width: profileList.width
+            height: expanded ? 60 : 30
+
+            DropShadow {
+                anchors.fill: rowBackground
+                source: rowBackground
+                visible: row.expanded
+                verticalOffset: 3
+                radius: 10
+                samples: 11
+                color: "black"
+            }
+
+            Rectangle {
+                id: rowBackground
+                anchors.fill: parent
+                color: row.expanded ? PelvaneThemesManager.mainBackgroundColor : rowArea.containsMouse ? PelvaneThemesManager.pelvanePurpleColor : "transparent"
+            }
+
+            Image {
+                x: 25
+                y: 3
+                width: 24
+                height: 24
+                visible: row.selected
+                source: PelvaneThemesManager.checkMarkNoBorderIcon
+                Accessible.role: Accessible.Graphic
+                Accessible.name: Strings.selectProfilesLabel
+            }
+
+            Text {
+                x: 55
+                height: 30
+                width: parent.width - x - 5
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+                text: row.profile.name
+                textFormat: Text.PlainText
+                font.pixelSize: mainWindow.calculateFontPixelSize(12)
+                font.family: PelvaneThemesManager.defaultNormalFontFamily
+                color: rowArea.containsMouse && !row.expanded ? "white" : PelvaneThemesManager.buttonTextColor
+            }
+
+            MouseArea {
+                id: rowArea
+                width: parent.width
+                height: 30
+                hoverEnabled: true
+                onClicked: if (!row.selected)
+                               menu.expandedIndex = row.index
+            }
+
+            Rectangle {
+                visible: row.expanded
+                y: 30
+                width: parent.width
+                height: 1
+                color: PelvaneThemesManager.actionButtonsBorder
+            }
+
+            Row {
+                visible: row.expanded
+                y: 31
+                x: 10
+                width: parent.width - 20
+                height: 29
+                spacing: 5
+
+                ProfileAction {
+                    visible: !row.profile.isDefault
+                    width: parent.width * 0.4
+                    text: Strings.editProfile
+                    onClicked: menu.editProfile(row.profile)
+                }
+                ProfileAction {
+                    visible: !row.selected
+                    width: parent.width * 0.55
+                    text: Strings.applyToController
+                    onClicked: {
+                        var isDefault = row.profile.isDefault
+                        menu.appController.setActiveProfile(row.profile.profileKey)
+                        if (isDefault)
+                            menu.collapse()
+                    }
+                }
+            }
+        }
+    }
+
+    PelvaneButton {
+        x: 25
+        anchors.top: profileList.bottom
+        anchors.topMargin: 5
+        autoResize: false
+        width: parent.width * 0.7
+        height: 24
+        btnText: Strings.createNewProfile
+        disabled: menu.deviceController === null
+        onPressed: menu.createProfile()
+    }
+}

@@ -1,0 +1,252 @@
+import QtQuick
+import QtTest
+import QuickFlux 1.1
+import WhirlenUI 1.0
+import PelvaneApp 1.0
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/WindowGeometry.js" as WindowGeometry
+
+TestCase {
+    id: testCase
+    name: "MainWindow"
+
+    property var window: null
+
+    function findNamed(item, name) {
+        if (item.objectName === name)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = findNamed(item.children[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function initTestCase() {
+        var component = Qt.createComponent("qrc:/Ui/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window)
+        window.requestActivate()
+        waitForRendering(window.contentItem)
+    }
+
+    function cleanupTestCase() {
+        window.destroy()
+    }
+
+    function init() {
+        failOnWarning(/.?/)
+    }
+
+    function test_geometry_data() {
+        var fullHd = {
+            "width": 1920,
+            "height": 1080,
+            "virtualX": 0,
+            "virtualY": 0
+        }
+        return [{
+                "tag": "1920 x 1080 gives the design size",
+                "screen": fullHd,
+                "place": Qt.point(0, 0),
+                "scale": 1,
+                "mac": false,
+                "expected": Qt.rect(0, 0, 1200, 700)
+            }, {
+                "tag": "a smaller screen keeps the design size",
+                "screen": {
+                    "width": 1366,
+                    "height": 768,
+                    "virtualX": 0,
+                    "virtualY": 0
+                },
+                "place": Qt.point(0, 0),
+                "scale": 1,
+                "mac": false,
+                "expected": Qt.rect(0, 0, 1200, 700)
+            }, {
+                "tag": "a screen smaller than the design size clips it",
+                "screen": {
+                    "width": 1024,
+                    "height": 600,
+                    "virtualX": 0,
+                    "virtualY": 0
+                },
+                "place": Qt.point(0, 0),
+                "scale": 1,
+                "mac": false,
+                "expected": Qt.rect(0, 0, 1024, 600)
+            }, {
+                "tag": "macOS clips to 85 % of the height",
+                "screen": {
+                    "width": 1024,
+                    "height": 768,
+                    "virtualX": 0,
+                    "virtualY": 0
+                },
+                "place": Qt.point(0, 0),
+                "scale": 1,
+                "mac": true,
+                "expected": Qt.rect(0, 0, 1024, 0.85 * 768)
+            }, {
+                "tag": "scale 1.1 on 2560 x 1440",
+                "screen": {
+                    "width": 2560,
+                    "height": 1440,
+                    "virtualX": 0,
+                    "virtualY": 0
+                },
+                "place": Qt.point(0, 0),
+                "scale": 1.1,
+                "mac": false,
+                "expected": Qt.rect(0, 0, 1.1 * (1.1 * 1440 * 700 / 1080) * 1200 / 700, 1.1 * 1440 * 700 / 1080)
+            }, {
+                "tag": "portrait screen",
+                "screen": {
+                    "width": 1080,
+                    "height": 1920,
+                    "virtualX": 0,
+                    "virtualY": 0
+                },
+                "place": Qt.point(0, 0),
+                "scale": 1,
+                "mac": false,
+                "expected": Qt.rect(0, 0, 1080, 700)
+            }, {
+                "tag": "partly off the right edge is centred",
+                "screen": fullHd,
+                "place": Qt.point(1000, 100),
+                "scale": 1,
+                "mac": false,
+                "expected": Qt.rect(360, 100, 1200, 700)
+            }, {
+                "tag": "left of a second screen's origin moves to it",
+                "screen": {
+                    "width": 1920,
+                    "height": 1080,
+                    "virtualX": 1920,
+                    "virtualY": 0
+                },
+                "place": Qt.point(1800, 0),
+                "scale": 1,
+                "mac": false,
+                "expected": Qt.rect(1920, 0, 1200, 700)
+            }]
+    }
+
+    function test_geometry(data) {
+        var geometry = WindowGeometry.windowGeometry(data.screen, data.place, data.scale, {
+                                                         "width": 1920,
+                                                         "height": 1080
+                                                     }, data.mac)
+        fuzzyCompare(geometry.x, data.expected.x, 0.001)
+        fuzzyCompare(geometry.y, data.expected.y, 0.001)
+        fuzzyCompare(geometry.width, data.expected.width, 0.001)
+        fuzzyCompare(geometry.height, data.expected.height, 0.001)
+    }
+
+    function test_windowSizesItselfOnItsScreen() {
+        compare(window.screen.width, 1920)
+        compare(window.width, 1200)
+        compare(window.height, 700)
+        window.inDrag = true
+        window.x = 1000
+        window.resizeWindow()
+        compare(window.x, 1000)
+        window.inDrag = false
+        tryCompare(window, "x", 360)
+    }
+
+    function test_dragMarksTheWindowWhilePressed() {
+        var bar = findNamed(window.contentItem, "blueBarProducts")
+        mousePress(bar, bar.width / 2, bar.height - 5)
+        verify(window.inDrag)
+        mouseMove(bar, bar.width / 2, bar.height - 20, -1, Qt.LeftButton)
+        mouseRelease(bar, bar.width / 2, bar.height - 20)
+        verify(!window.inDrag)
+        window.resizeWindow()
+    }
+
+    function clickTab(index) {
+        var bar = findNamed(window.contentItem, "whiteBarTabs")
+        mouseClick(bar, bar.width / 2, 100 + index * 65 + 30)
+    }
+
+    function test_applicationTabKeepsItsContext() {
+        var controller = window.appController
+        findNamed(window.contentItem, "connectScreen").visible = false
+        clickTab(1)
+        compare(controller.selectedTab, 1)
+        controller.selectedAppContext = "Editor"
+        clickTab(2)
+        compare(controller.selectedTab, 2)
+        compare(controller.selectedAppContext, "")
+        clickTab(0)
+        compare(controller.selectedAppContext, "")
+        clickTab(1)
+        compare(controller.selectedAppContext, "Editor")
+        clickTab(0)
+    }
+
+    function showAlert() {
+        return findNamed(window.contentItem, "alertsContainer")
+    }
+
+    function shownTitle() {
+        var record = showAlert().currentAlertInShow
+        return record ? record.alertTitle : ""
+    }
+
+    function typeProfileName(name) {
+        findNamed(window.contentItem, "profileMenu").createProfile()
+        compare(shownTitle(), Strings.addProfileText)
+        showAlert().boxLoader.item.msgInputText = name
+        showAlert().currentAlertInShow.alertButtons[0].callbackFunc(name)
+    }
+
+    function test_profileNames() {
+        window.createConfigurationAction(DeviceController.MultimediaMax)
+        var device = window.selectedDeviceController
+        verify(device)
+        window.openProfileMenu()
+        typeProfileName("default")
+        compare(shownTitle(), Strings.defaultProfileIsReserved)
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        compare(shownTitle(), "")
+        typeProfileName("   ")
+        compare(shownTitle(), Strings.fieldIsEmptyText)
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        compare(shownTitle(), Strings.addProfileText)
+        compare(showAlert().boxLoader.item.msgInputText, "   ")
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        typeProfileName("Default")
+        compare(shownTitle(), "")
+        // The profile list follows the store's notice, on the next turn of the event loop.
+        tryVerify(function () {
+            return window.selectedDeviceController.profilesNames.indexOf("Default") >= 0
+        })
+        typeProfileName("Default")
+        compare(shownTitle(), Strings.profileNameAlreadyExists)
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        window.hideProfileMenu()
+    }
+
+    function test_restartNowClosesItsAlert() {
+        window.appController.softwareUpdateCompleted()
+        compare(shownTitle(), Strings.softwareUpdateCompleteLabel)
+        showAlert().currentAlertInShow.alertButtons[0].callbackFunc()
+        compare(shownTitle(), "")
+    }
+
+    function test_themeFollowsTheController() {
+        var bar = findNamed(window.contentItem, "blueBarProducts")
+        window.appController.currentUiThemeIndex = 0
+        compare(PelvaneThemesManager.currentThemeIndex, 0)
+        verify(Qt.colorEqual(bar.color, "#131C25"))
+        window.appController.currentUiThemeIndex = 1
+        compare(PelvaneThemesManager.currentThemeIndex, 1)
+        verify(Qt.colorEqual(bar.color, "#232b45"))
+    }
+}
