@@ -89,6 +89,46 @@ Item {
             PelvaneThemesManager.currentThemeIndex = 1
         }
 
+        // Every base control is created, in either theme, without a warning.
+        function test_everyBaseControlLoads_data() {
+            var names = ["PelvaneButton", "PelvaneActionButton", "PelvaneToggle", "PelvaneCheckBox", "PelvaneRadioButton", "PelvaneInputField", "PelvaneInputFieldKeyInput", "PelvaneComboBox", "PelvaneComboBoxSearch", "PelvaneActionComboBox", "PelvaneActionMenu", "PelvaneActionMenuItem", "PelvaneDropAreaItem"]
+            var rows = []
+            for (var theme = 0; theme < 2; ++theme) {
+                for (var i = 0; i < names.length; ++i)
+                    rows.push({
+                                  "tag": names[i] + " " + theme,
+                                  "name": names[i],
+                                  "theme": theme
+                              })
+            }
+            return rows
+        }
+
+        function test_everyBaseControlLoads(data) {
+            PelvaneThemesManager.currentThemeIndex = data.theme
+            var component = Qt.createComponent("qrc:/Ui/Widgets/BaseWidgets/" + data.name + ".qml")
+            compare(component.status, Component.Ready, component.errorString())
+            var control = createTemporaryObject(component, root, {
+                                                    "y": 550
+                                                })
+            verify(control)
+            waitForRendering(root)
+        }
+
+        function test_actionMenuReportsTheChosenEntry() {
+            var component = Qt.createComponent("qrc:/Ui/Widgets/BaseWidgets/PelvaneActionMenu.qml")
+            var menu = createTemporaryObject(component, root, {
+                                                 "model": ["one", "two", "three"]
+                                             })
+            var chosen = []
+            menu.finishSelection.connect(function () {
+                chosen.push(menu.currentIndex)
+            })
+            compare(menu.count, 3)
+            menu.itemAt(1).triggered()
+            compare(chosen, [1])
+        }
+
         function test_searchComboSortsFiltersAndReselects() {
             compare(search.textAt(0), "A")
             compare(search.textAt(1), "b")
