@@ -192,12 +192,21 @@ FocusScope {
             mainWindow.hideButtonsActionsWindow()
     }
     onVisibleChanged: {
+        escapePressed = false
         if (visible)
             reactivate()
     }
+    // Escape closes the editor once released in it: the release that closed the step
+    // editor above reaches this one after its press went to the other.
+    property bool escapePressed: false
+    Keys.onPressed: function (event) {
+        if (event.key === Qt.Key_Escape)
+            escapePressed = true
+    }
     Keys.onReleased: function (event) {
-        if (event.key === Qt.Key_Escape) {
+        if (event.key === Qt.Key_Escape && escapePressed) {
             event.accepted = true
+            escapePressed = false
             cancelEdit()
         }
     }

@@ -139,9 +139,10 @@ Item {
         Rectangle {
             id: divider
             x: actionList.x + actionList.width + 20
-            anchors.verticalCenter: parent.verticalCenter
+            y: parent.height * 0.05
             width: 1
-            height: parent.height * 0.9
+            // Down to the buttons, which stand under the list.
+            height: applyButton.y - 10 - y
             color: PelvaneThemesManager.sliderBackgroundColor
         }
 

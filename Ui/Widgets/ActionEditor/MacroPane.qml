@@ -14,7 +14,9 @@ Column {
     id: pane
 
     property bool shown: false
-    readonly property QtObject currentMacro: shown && picker.currentIndex >= 0 ? appController.getMacroController(picker.textAt(picker.currentIndex)) : null
+    // Every change of the macros rebuilds their controllers: the pane asks again then.
+    property int macrosRevision: 0
+    readonly property QtObject currentMacro: macrosRevision >= 0 && shown && picker.currentIndex >= 0 ? appController.getMacroController(picker.textAt(picker.currentIndex)) : null
     property int selectedGroupIndex: -1
     property QtObject selectedStep: null
     readonly property QtObject selectedGroup: currentMacro && selectedGroupIndex >= 0 ? currentMacro.listMacroGroupControllers[selectedGroupIndex] ?? null : null
@@ -128,8 +130,13 @@ Column {
         return ActionDescription.describeStep(Strings, step, MacroGroupActionController, PlatformInfo.platformType === PlatformInfo.MacOS)
     }
 
+    // A rebuild of the same macro keeps the selected group; its steps are new objects.
+    property string shownMacroName: ""
     onCurrentMacroChanged: {
-        selectedGroupIndex = -1
+        var name = currentMacro ? currentMacro.name : ""
+        if (name !== shownMacroName)
+            selectedGroupIndex = -1
+        shownMacroName = name
         selectedStep = null
     }
 
@@ -160,6 +167,9 @@ Column {
                 target: appController
                 function onListMacroNameIndexUpdated() {
                     picker.currentIndex = appController.listMacroNameIndex
+                }
+                function onListMacroControllersUpdated() {
+                    pane.macrosRevision += 1
                 }
             }
         }

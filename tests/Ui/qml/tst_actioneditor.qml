@@ -16,7 +16,6 @@ Item {
     height: 800
 
     property bool inDrag: false
-    property var stepEditorOpened: null
 
     function startSystemMove() {
         return false
@@ -34,7 +33,16 @@ Item {
     }
 
     function showMacroActionWindow(step, group) {
-        stepEditorOpened = [step, group]
+        stepEditor.macroActionController = step
+        stepEditor.macroGroupController = group
+        stepEditor.reinitWindow()
+        stepEditor.visible = true
+    }
+
+    function hideMacroActionWindow() {
+        stepEditor.macroActionController = null
+        stepEditor.visible = false
+        editor.reactivate()
     }
 
     ApplicationController {
@@ -43,6 +51,12 @@ Item {
 
     ButtonActionSelectionWindow {
         id: editor
+        anchors.fill: parent
+        visible: false
+    }
+
+    MacroActionSelectionWindow {
+        id: stepEditor
         anchors.fill: parent
         visible: false
     }
@@ -103,8 +117,13 @@ Item {
         }
 
         // "Work" in use: button 1 types "hello", button 2 switches to a profile that is
-        // gone, button 3 runs "Beta"; "Home" is the other profile.
+        // gone, button 3 runs "Beta"; "Home" is the other profile. The macro "Zeta" gets a
+        // new number each time, so that a test can wait until the macro controllers hold
+        // this document's macros (an edit of the previous ones would be lost).
+        property int documentNumber: 0
+
         function document() {
+            documentNumber += 1
             return JSON.stringify({
                                       "MajorVersion": 1,
                                       "MinorVersion": 1,
@@ -116,6 +135,10 @@ Item {
                                               "Groups": []
                                           }, {
                                               "Name": "Beta",
+                                              "Comment": "",
+                                              "Groups": []
+                                          }, {
+                                              "Name": "Zeta" + documentNumber,
                                               "Comment": "",
                                               "Groups": []
                                           }],
@@ -139,12 +162,14 @@ Item {
                 var device = appController.selectedDeviceController
                 return device && device.selectedProfileController && device.selectedProfileController.profileKey === work
                         && device.selectedProfileController.listMainButtons.length === 15
+                        && appController.listMacroNames.indexOf("Zeta" + documentNumber) >= 0
             })
         }
 
         function cleanup() {
             while (alerts.currentAlertInShow)
                 AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            mainWindow.hideMacroActionWindow()
             mainWindow.hideButtonsActionsWindow()
         }
 
@@ -428,6 +453,8 @@ Item {
             }
             var names = JSON.parse(windowFixture.savedPreferences()).Macros.map(function (m) {
                 return m.Name
+            }).filter(function (name) {
+                return name.indexOf("Zeta") !== 0
             }).sort()
             compare(names, data.names)
         }
@@ -455,6 +482,8 @@ Item {
             })
             var names = JSON.parse(windowFixture.savedPreferences()).Macros.map(function (m) {
                 return m.Name
+            }).filter(function (name) {
+                return name.indexOf("Zeta") !== 0
             })
             compare(names, ["Alpha"])
         }
@@ -464,6 +493,62 @@ Item {
             editor.reactivate()
             keyClick(Qt.Key_Escape)
             verify(!editor.visible)
+        }
+
+        // The macro "Beta" with one group, selected, and the step editor open on a new step.
+        function openStepEditor() {
+            open(2)
+            mouseClick(findChild(editor, "addGroupButton"))
+            var row = null
+            tryVerify(function () {
+                row = findChild(editor, "macroGroup0")
+                return row !== null && row.height > 0
+            })
+            mouseClick(row)
+            tryVerify(function () {
+                return !findChild(editor, "addStepButton").disabled
+            })
+            mouseClick(findChild(editor, "addStepButton"))
+            verify(stepEditor.visible)
+            verify(editor.visible)
+        }
+
+        function savedSteps() {
+            var beta = JSON.parse(windowFixture.savedPreferences()).Macros.filter(function (m) {
+                return m.Name === "Beta"
+            })[0]
+            return beta.MacroGroups[0].Actions
+        }
+
+        // Escape, an empty key and the fields of a new step, in one walk over a new group.
+        function test_stepEditor() {
+            openStepEditor()
+            // Escape closes only the step editor.
+            verify(stepEditor.activeFocus)
+            keyClick(Qt.Key_Escape)
+            verify(!stepEditor.visible)
+            verify(editor.visible)
+            // A keystroke step without a key is stored with none.
+            mouseClick(findChild(editor, "addStepButton"))
+            verify(stepEditor.visible)
+            mouseClick(findChild(stepEditor, "actionRow0"))
+            mouseClick(findChild(stepEditor, "applyButton"))
+            verify(!stepEditor.visible)
+            verify(editor.visible)
+            var steps = savedSteps()
+            compare(steps.length, 1)
+            compare(steps[0].ActionType, "keypress")
+            compare(steps[0].KeyCode, "")
+            // The text typed for one step is gone when the next one opens.
+            mouseClick(findChild(editor, "addStepButton"))
+            mouseClick(findChild(stepEditor, "actionRow2"))
+            findChild(stepEditor, "stepTextField").inputText = "typed once"
+            mouseClick(findChild(stepEditor, "applyButton"))
+            compare(savedSteps().length, 2)
+            compare(savedSteps()[1].TextToWrite, "typed once")
+            mouseClick(findChild(editor, "addStepButton"))
+            verify(stepEditor.visible)
+            compare(findChild(stepEditor, "stepTextField").inputText, "")
         }
     }
 }
