@@ -171,6 +171,7 @@ Item {
                 AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
             mainWindow.hideMacroActionWindow()
             mainWindow.hideButtonsActionsWindow()
+            appController.selectedAppContext = ""
         }
 
         function button(index) {
@@ -254,6 +255,22 @@ Item {
             compare(picker.path, "/usr/bin/true")
             picker.acceptUrl("file:///opt/My%20App/run")
             compare(picker.path, "/opt/My App/run")
+        }
+
+        // On the Application specific tab the binding goes to the chosen program's
+        // configuration; the profile's general binding stays.
+        function test_contextBinding() {
+            appController.addApplicationContextConfiguration("Writer", "/usr/bin/writer")
+            appController.selectedTab = 1
+            appController.selectedAppContext = "Writer"
+            tryCompare(appController, "selectedAppContext", "Writer")
+            open(0)
+            chooseRow(ButtonController.Action_TypeText)
+            findChild(editor, "typeTextField").inputText = "in writer"
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_1", "Writer").TextToWrite, "in writer")
+            compare(saved("DeviceButton_1").TextToWrite, "hello")
         }
 
         function test_typeTextShownAndKept() {
