@@ -312,17 +312,6 @@ Window {
         onClicked: mainWindow.hideThemeSwitcher()
     }
 
-    PelvaneThemeSwitcherBar {
-        id: themeSwitcher
-        visible: false
-        anchors.top: parent.top
-        anchors.right: parent.right
-        anchors.topMargin: tabArea.topRowHeight + tabArea.topMargin + 4
-        anchors.rightMargin: tabArea.themeButtonRightDistance - width / 2 + tabArea.themeButtonWidth / 2
-        width: Math.min(200, 2 * tabArea.themeButtonRightDistance - 10)
-        height: 60
-    }
-
     DropShadow {
         anchors.fill: themeSwitcher
         source: themeSwitcher
@@ -331,6 +320,18 @@ Window {
         radius: 10
         samples: 17
         color: PelvaneThemesManager.dropshadowColorPopupCloudTopWindow
+    }
+
+    PelvaneThemeSwitcherBar {
+        id: themeSwitcher
+        visible: false
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.topMargin: tabArea.topRowHeight + tabArea.topMargin + 4
+        // Centred under the theme button.
+        anchors.rightMargin: tabArea.lateralMargin + tabArea.themeButtonRightDistance - width / 2 + tabArea.themeButtonWidth / 2
+        width: Math.min(200, 2 * tabArea.themeButtonRightDistance - 10)
+        height: 60
     }
 
     ConnectADeviceScreen {

@@ -49,7 +49,7 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-bool writeFileAtomically(const std::string& path, std::string_view contents) {
+bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode) {
     if (path.empty()) {
         LogManager::instance().log('E', "Unable to write a file with an empty path");
         return false;
@@ -60,8 +60,9 @@ bool writeFileAtomically(const std::string& path, std::string_view contents) {
         logFailure("create", temporary);
         return false;
     }
-    // mkostemp creates 0600; preference and settings files are ordinary user files.
-    ::fchmod(fd, 0644);
+    // mkostemp creates 0600; preference and settings files are ordinary user files, secrets
+    // stay the user's own.
+    ::fchmod(fd, mode);
     const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
     if (!written) {
         logFailure("write", temporary);

@@ -23,6 +23,12 @@ namespace {
 // How long after start a newly reported device may take the selection.
 constexpr int64_t kStartupSelectionSeconds = 6;
 
+// A tile of a model without a picture (model 0) is shown but never selected.
+bool isSelectable(const DeviceController* controller) {
+    return controller != nullptr && (controller->modelType() == DeviceController::MultimediaMax ||
+                                     controller->modelType() == DeviceController::MultimediaLite);
+}
+
 template <typename T>
 T* forQml(T* object) {
     if (object) {
@@ -47,6 +53,8 @@ ApplicationController::~ApplicationController() {
     manager_.preferencesStore().unsubscribe(this);
     deleteDeviceControllers();
     emit listDeviceControllersUpdated();
+    authController_.reset();
+    configSyncController_.reset();
 }
 
 void ApplicationController::connectSignals() {
@@ -124,14 +132,15 @@ DeviceController* ApplicationController::selectedDeviceController() const {
 }
 
 void ApplicationController::setSelectedDeviceController(DeviceController* controller) {
-    if (controller == selected_) {
+    if (controller == selected_ || (controller != nullptr && !isSelectable(controller))) {
         return;
     }
-    selected_ = controller;
-    if (selected_) {
-        selected_->setCurrentProgramContext(selectedAppContext_);
+    if (controller == nullptr) {
+        selected_ = nullptr;
+        emit selectedProductUpdated();
+        return;
     }
-    emit selectedProductUpdated();
+    select(controller);
 }
 
 void ApplicationController::select(DeviceController* controller) {
@@ -202,7 +211,7 @@ void ApplicationController::onConfigurationDevicesUpdated() {
     const std::string devId = manager_.commandLineManager()->devId();
     if (!devId.empty()) {
         for (DeviceController* controller : deviceControllers_) {
-            if (controller->realDeviceId() == devId) {
+            if (controller->realDeviceId() == devId && isSelectable(controller)) {
                 selected_ = controller;
                 emit selectedProductUpdated();
             }
@@ -238,7 +247,7 @@ void ApplicationController::onConnectedDevicesUpdated() {
         controller->setCurrentProgramContext(selectedAppContext_);
         controller->setOwner(this);
         next.push_back(controller);
-        if (!deviceFallback) {
+        if (!deviceFallback && isSelectable(controller)) {
             deviceFallback = controller;
         }
     }
@@ -258,7 +267,7 @@ void ApplicationController::onConnectedDevicesUpdated() {
     }
     if (!deviceFallback) {
         const auto firstDevice = std::find_if(next.begin(), next.end(), [this](auto* controller) {
-            return !isPlaceholder(controller);
+            return !isPlaceholder(controller) && isSelectable(controller);
         });
         deviceFallback = firstDevice == next.end() ? nullptr : *firstDevice;
     }
@@ -330,8 +339,9 @@ bool ApplicationController::selectDeviceById(const std::string& deviceId) {
         return false;
     }
     const auto found =
-        std::find_if(deviceControllers_.begin(), deviceControllers_.end(),
-                     [&](auto* controller) { return controller->realDeviceId() == deviceId; });
+        std::find_if(deviceControllers_.begin(), deviceControllers_.end(), [&](auto* controller) {
+            return controller->realDeviceId() == deviceId && isSelectable(controller);
+        });
     if (found == deviceControllers_.end()) {
         return false;
     }
@@ -713,6 +723,14 @@ void ApplicationController::setCurrentUiThemeIndex(int theme) {
     if (manager_.settings().setUiTheme(theme)) {
         emit currentThemeIndexChanged();
     }
+}
+
+AuthController* ApplicationController::authController() const {
+    return forQml(authController_.get());
+}
+
+ConfigSyncController* ApplicationController::configSyncController() const {
+    return forQml(configSyncController_.get());
 }
 
 AlertsController* ApplicationController::alertsController() const {

@@ -13,6 +13,8 @@
 
 #include "shared/prefs/PreferencesUpdateSubscriber.h"
 #include "ui/app/AlertsController.h"
+#include "ui/app/AuthController.h"
+#include "ui/app/ConfigSyncController.h"
 #include "ui/app/DeviceController.h"
 #include "ui/app/MacroController.h"
 #include "ui/app/ProfileController.h"
@@ -62,6 +64,9 @@ class ApplicationController : public QObject, public PreferencesUpdateSubscriber
         int checkForNotificationsIntervalIndex READ checkForNotificationsIntervalIndex WRITE
             setCheckForNotificationsIntervalIndex NOTIFY checkNotificationsIntervalIndexUpdated)
     Q_PROPERTY(QString cloudEnvironment READ cloudEnvironment NOTIFY cloudEnvironmentUpdated)
+    Q_PROPERTY(AuthController* authController READ authController NOTIFY authControllerChanged)
+    Q_PROPERTY(ConfigSyncController* configSyncController READ configSyncController NOTIFY
+                   configSyncControllerChanged)
     Q_PROPERTY(int currentUiThemeIndex READ currentUiThemeIndex WRITE setCurrentUiThemeIndex NOTIFY
                    currentThemeIndexChanged)
 
@@ -112,6 +117,8 @@ public:
     int checkForNotificationsIntervalIndex() const { return 0; }
     void setCheckForNotificationsIntervalIndex(int /*index*/) {}
     QString cloudEnvironment() const;
+    AuthController* authController() const;
+    ConfigSyncController* configSyncController() const;
     int currentUiThemeIndex() const;
     void setCurrentUiThemeIndex(int theme);
 
@@ -201,6 +208,8 @@ private:
     std::vector<DeviceController*> deviceControllers_;
     std::vector<DeviceController*> placeholderControllers_;
     DeviceController* selected_ = nullptr;
+    std::unique_ptr<AuthController> authController_;
+    std::unique_ptr<ConfigSyncController> configSyncController_;
     std::vector<std::shared_ptr<ProfileController>> profileControllers_;
     std::vector<std::shared_ptr<MacroController>> macroControllers_;
     QStringList macroNames_;

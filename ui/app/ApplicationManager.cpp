@@ -1,5 +1,7 @@
 #include "ui/app/ApplicationManager.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
 #include <utility>
 
 #include "platform/SyslogEventLog.h"
@@ -11,6 +13,11 @@
 #include "ui/app/DevicesManager.h"
 #include "ui/app/IPCManager.h"
 #include "ui/app/LocalizationManager.h"
+#include "ui/app/PlatformInfo.h"
+#include "ui/cloud/AuthenticationManager.h"
+#include "ui/cloud/ConfigSyncManager.h"
+#include "ui/cloud/HttpRequestManager.h"
+#include "ui/cloud/UpdatesManager.h"
 
 namespace {
 
@@ -20,6 +27,12 @@ namespace {
 PreferencesStore& storeAfterLog() {
     LogManager::instance();
     return PreferencesStore::instance();
+}
+
+void tellAgent(const std::weak_ptr<IPCManager>& link) {
+    if (const std::shared_ptr<IPCManager> ipc = link.lock()) {
+        ipc->sendPreferencesUpdate();
+    }
 }
 
 }  // namespace
@@ -37,7 +50,10 @@ ApplicationManager::ApplicationManager(SteadyClock clock)
       devicesManager_(std::make_shared<DevicesManager>(store_)),
       ipcManager_(std::make_shared<IPCManager>(devicesManager_, store_)),
       commandLineManager_(std::make_shared<CommandLineManager>(std::make_shared<SyslogEventLog>())),
-      localizationManager_(std::make_shared<LocalizationManager>(settings_)) {
+      localizationManager_(std::make_shared<LocalizationManager>(settings_)),
+      authenticationManager_(&AuthenticationManager::instance(), [](AuthenticationManager*) {}),
+      updatesManager_(&UpdatesManager::instance()),
+      configSyncManager_(&ConfigSyncManager::instance()) {
     initializeGlobals();
     settings_.load();
     LogManager::instance().setLogDirectory(settings_.logDir());
@@ -65,7 +81,43 @@ bool ApplicationManager::start() {
     const bool linked = ipcManager_->start();
     devicesManager_->start(*ipcManager_);
     localizationManager_->init(commandLineManager_->language());
+    OAuthFlowSettings signIn = OAuthFlowSettings::fromEnvironment();
+    signIn.bringToFront = [] { PlatformInfo::instance().bringToFront(); };
+    authenticationManager_->init(std::move(signIn));
+    connectSync();
+    updatesManager_->setDownloadPermission(settings_.downloadPermission());
+    updatesManager_->setInstallPermission(settings_.installPermission());
     return linked;
+}
+
+void ApplicationManager::connectSync() {
+    AuthenticationManager* auth = authenticationManager_.get();
+    HttpRequestManager::instance().setAccessTokenSource([auth] { return auth->tokenForRequest(); });
+    configSyncManager_->setPermission([auth] { return auth->isAuthenticated(); });
+    // The sync manager outlives this one: what it posts must find the agent link gone.
+    std::weak_ptr<IPCManager> link = ipcManager_;
+    PreferencesStore* store = &store_;
+    const auto onMainThread = [](std::function<void()> work) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work),
+                                  Qt::QueuedConnection);
+    };
+    configSyncManager_->setEnvironment({PlatformInfo::platformName(), settings_.versionString(),
+                                        [store] { return store->configVersion(); },
+                                        [onMainThread, store, link] {
+                                            // The store takes a whole new document only after this
+                                            // reload.
+                                            onMainThread([store, link] {
+                                                store->reload(false);
+                                                store->load();
+                                                tellAgent(link);
+                                            });
+                                        },
+                                        [onMainThread, store, link] {
+                                            onMainThread([store, link] {
+                                                store->reload(true);
+                                                tellAgent(link);
+                                            });
+                                        }});
 }
 
 void ApplicationManager::stop() {
@@ -77,6 +129,12 @@ bool ApplicationManager::armStartupRetry() {
 }
 
 void ApplicationManager::onUiCompleted() {
-    // The first update check and the silent sign-in belong here; this program has neither
-    // service, so a completed window starts nothing.
+    if (updatesManager_ != nullptr && !commandLineManager_->updateComplete() &&
+        settings_.softwareCheckForUpdatesPermission()) {
+        updatesManager_->checkForUpdates(settings_.versionString(), PlatformInfo::platformName(),
+                                         settings_.buildString(), false);
+    }
+    if (authenticationManager_) {
+        authenticationManager_->login();
+    }
 }

@@ -6,11 +6,14 @@
 #include <memory>
 
 class ApplicationSettings;
+class AuthenticationManager;
 class CommandLineManager;
+class ConfigSyncManager;
 class DevicesManager;
 class IPCManager;
 class LocalizationManager;
 class PreferencesStore;
+class UpdatesManager;
 
 // The configuration program's process-wide owner of its managers. Controllers reach every
 // manager through it. Everything here runs on the main thread.
@@ -36,22 +39,32 @@ public:
     std::shared_ptr<LocalizationManager> localizationManager() const {
         return localizationManager_;
     }
+    // Process-wide and not owned: the pointer deletes nothing.
+    std::shared_ptr<AuthenticationManager> authenticationManager() const {
+        return authenticationManager_;
+    }
+    UpdatesManager* updatesManager() const { return updatesManager_; }
+    ConfigSyncManager* configSyncManager() const { return configSyncManager_; }
 
     // Whole seconds since the manager was created, on a clock that never steps.
     int64_t uptime() const;
 
     // After the main document is loaded: loads the preferences, starts the agent link,
-    // publishes the placeholders and applies the language. Whether the link started.
+    // publishes the placeholders, applies the language, sets up the sign-in (which loads the
+    // stored one) and passes the update permissions on. Whether the link started.
     bool start();
     // After the event loop: ends the agent link, whose thread hands frames to the managers.
     void stop();
     // True the first time only: the start-up selection retries once per process.
     bool armStartupRetry();
-    // When the window has completed: the update check and the silent sign-in, once the
-    // services that do them exist.
+    // When the window has completed: the update check (when allowed) and the silent sign-in.
     void onUiCompleted();
 
 private:
+    // The sync's view of the program: who may sync, and how a new configuration reaches the
+    // store and the agent (on the main thread).
+    void connectSync();
+
     SteadyClock clock_;
     std::chrono::steady_clock::time_point startTime_;
     // Taken first, so that they outlive everything below.
@@ -62,4 +75,7 @@ private:
     std::shared_ptr<CommandLineManager> commandLineManager_;
     std::shared_ptr<LocalizationManager> localizationManager_;
     bool startupRetryArmed_ = false;
+    std::shared_ptr<AuthenticationManager> authenticationManager_;
+    UpdatesManager* updatesManager_;
+    ConfigSyncManager* configSyncManager_;
 };

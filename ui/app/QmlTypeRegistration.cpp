@@ -7,6 +7,9 @@
 #include "ui/app/ButtonController.h"
 #include "ui/app/LocalizationController.h"
 #include "ui/app/PlatformInfo.h"
+#include "ui/app/SoftwareUpdateController.h"
+#include "ui/cloud/AuthAccount.h"
+#include "ui/cloud/OAuth2MacOS.h"
 
 void registerQmlTypes() {
     qmlRegisterSingletonType<PlatformInfo>("PlatformInfo", 1, 0, "PlatformInfo",
@@ -30,4 +33,10 @@ void registerQmlTypes() {
         "WhirlenUI", 1, 0, "ButtonController",
         "ButtonController objects come from their profile's ProfileController");
     qmlRegisterType<MacroGroupActionController>("WhirlenUI", 1, 0, "MacroGroupActionController");
+    qmlRegisterType<SoftwareUpdateController>("WhirlenUI", 1, 0, "SoftwareUpdateController");
+    qmlRegisterType<AuthController>("WhirlenUI", 1, 0, "AuthController");
+    qmlRegisterType<AuthAccount>("WhirlenUI", 1, 0, "AuthAccount");
+    qmlRegisterType<ConfigSyncController>("WhirlenUI", 1, 0, "ConfigSyncController");
+    // Known to the type system for the desktops that hand the sign-in back themselves.
+    qRegisterMetaType<OAuth2MacOS*>("OAuth2MacOS*");
 }

@@ -67,6 +67,24 @@ protected:
         startAndRelease(next);
     }
 
+    // Calls call on the current procedure, if any, outside the manager's mutex and under a
+    // guard that keeps it alive meanwhile.
+    template <typename Call>
+    void withCurrent(Call call) {
+        Procedure* procedure = nullptr;
+        {
+            std::lock_guard guard(mutex_);
+            procedure = current_.get();
+            if (procedure != nullptr) {
+                procedure->addGuard();
+            }
+        }
+        if (procedure != nullptr) {
+            call(*procedure);
+            procedure->releaseGuard();
+        }
+    }
+
 private:
     // With the mutex held: makes the head of the queue current when the current procedure has
     // ended, and returns it guarded, to be started after the mutex is released.
@@ -89,22 +107,6 @@ private:
     static void startAndRelease(Procedure* procedure) {
         if (procedure != nullptr) {
             procedure->start();
-            procedure->releaseGuard();
-        }
-    }
-
-    template <typename Call>
-    void withCurrent(Call call) {
-        Procedure* procedure = nullptr;
-        {
-            std::lock_guard guard(mutex_);
-            procedure = current_.get();
-            if (procedure != nullptr) {
-                procedure->addGuard();
-            }
-        }
-        if (procedure != nullptr) {
-            call(*procedure);
             procedure->releaseGuard();
         }
     }

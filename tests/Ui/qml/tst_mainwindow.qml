@@ -240,6 +240,35 @@ TestCase {
         compare(shownTitle(), "")
     }
 
+    function findButton(item, name) {
+        if (item.accessibleName === name)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = findButton(item.children[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function test_themeSwitcherHangsUnderItsButton() {
+        var button = findButton(window.contentItem, Strings.themeLabel)
+        verify(button)
+        mouseClick(button)
+        var switcher = null
+        for (var i = 0; i < window.contentItem.children.length; ++i) {
+            if (window.contentItem.children[i].toString().indexOf("PelvaneThemeSwitcherBar") === 0)
+                switcher = window.contentItem.children[i]
+        }
+        verify(switcher.visible)
+        var buttonCentre = button.mapToItem(window.contentItem, button.width / 2, button.height)
+        fuzzyCompare(switcher.x + switcher.width / 2, buttonCentre.x, 1)
+        compare(switcher.y, buttonCentre.y + 4)
+        // Any click elsewhere closes it.
+        mouseClick(window.contentItem, 20, 20)
+        verify(!switcher.visible)
+    }
+
     function test_themeFollowsTheController() {
         var bar = findNamed(window.contentItem, "blueBarProducts")
         window.appController.currentUiThemeIndex = 0

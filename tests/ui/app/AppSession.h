@@ -69,6 +69,7 @@ public:
         return ipctest::sendRaw(connection_, list.serialize());
     }
 
+    int connection() const { return connection_; }
     std::vector<Received> received() const {
         std::lock_guard guard(lock_);
         return received_;
@@ -140,6 +141,10 @@ public:
     bool start() {
         manager_.start();
         if (!agent_.accept()) {
+            return false;
+        }
+        // The link's announcement ends with a preferences update: counts start after it.
+        if (!QTest::qWaitFor([this] { return agent_.count(3) == 1; }, 20000)) {
             return false;
         }
         settle();

@@ -95,6 +95,9 @@ private slots:
             << "l1" << 0;
         QTest::newRow("a device reported at 10 s takes the selection")
             << Arguments{} << Reports{{10, {{2, "l1"}}}} << QStringList{"l1", "max"} << "l1" << 1;
+        QTest::newRow("a model-0 device is a tile that is never selected")
+            << Arguments{"-devId", "z0"} << Reports{{2, {{0, "z0"}}}, {3, {{0, "z0"}, {2, "l1"}}}}
+            << QStringList{"l1", "z0", "max"} << "max" << 0;
         QTest::newRow("-devModel 2 and a Max at 2 s")
             << Arguments{"-devModel", "2"} << Reports{{2, {{1, "m1"}}}} << QStringList{"m1", "lite"}
             << "m1" << 1;

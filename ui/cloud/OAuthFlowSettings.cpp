@@ -1,0 +1,22 @@
+#include "ui/cloud/OAuthFlowSettings.h"
+
+#include <QDesktopServices>
+
+#include "platform/DesktopSecretKeyStore.h"
+#include "shared/prefs/ApplicationSettings.h"
+#include "shared/prefs/Paths.h"
+#include "ui/cloud/CloudEndpoints.h"
+
+OAuthFlowSettings OAuthFlowSettings::fromEnvironment() {
+    const int32_t cloudEnv = ApplicationSettings::instance().cloudEnv();
+    const CloudEndpoints endpoints = CloudEndpoints::fromEnvironment(cloudEnv);
+    OAuthFlowSettings settings;
+    settings.identityBaseUrl = endpoints.identityBaseUrl.empty()
+                                   ? CloudEndpoints::identityBaseUrlFor(cloudEnv)
+                                   : endpoints.identityBaseUrl;
+    settings.caFile = endpoints.caFile;
+    settings.refreshTokenPath = refreshTokenFilePath();
+    settings.keys = std::make_shared<DesktopSecretKeyStore>(settingsDirectory() + "/authk");
+    settings.openBrowser = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    return settings;
+}
