@@ -331,7 +331,6 @@ Window {
         // Centred under the theme button.
         anchors.rightMargin: tabArea.lateralMargin + tabArea.themeButtonRightDistance - width / 2 + tabArea.themeButtonWidth / 2
         width: Math.min(200, 2 * tabArea.themeButtonRightDistance - 10)
-        height: 60
     }
 
     ConnectADeviceScreen {
