@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "shared/prefs/ApplicationSettings.h"
 #include "shared/prefs/Paths.h"
 #include "shared/prefs/PreferencesStore.h"
 #include "tests/support/TestFiles.h"
@@ -19,8 +20,11 @@ void writePreferenceFiles(const std::string& document) {
 
 void WindowFixture::writeFactoryPreferences() {
     // The manager names the folders.
-    ApplicationManager::instance();
+    ApplicationManager& manager = ApplicationManager::instance();
     writePreferenceFiles(readFileBytes(WHIRLEN_BACKUP_PREFERENCES_FILE));
+    // No update check at the window's start: without a cloud service it would fail, and its
+    // alert would stand over what the documents test. Update dialogues are driven by hand.
+    manager.settings().setSoftwareCheckForUpdatesPermission(false);
 }
 
 void WindowFixture::usePreferences(const QString& document) {

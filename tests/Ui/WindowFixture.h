@@ -9,8 +9,9 @@ class WindowFixture : public QObject {
     Q_OBJECT
 
 public:
-    // Writes the factory preferences for the program's start. Controllers that documents
-    // create after the start learn of the preferences from the next load.
+    // Writes the factory preferences for the program's start, and turns the start's update
+    // check off. Controllers that documents create after the start learn of the preferences
+    // from the next load.
     static void writeFactoryPreferences();
 
     // Replaces the preference files with document (JSON text) and no device bindings, and
