@@ -298,9 +298,9 @@ Window {
 
     Settings {
         id: settings
-        anchors.centerIn: parent
-        width: parent.width * 0.3
-        height: parent.height * 0.3
+        anchors.fill: parent
+        containerWidth: parent.width * 0.3
+        containerHeight: parent.height * 0.3
         visible: false
         appController: mainWindow.appController
     }

@@ -5,8 +5,11 @@ import PelvaneApp 1.0
 // The strip over the control lists: BUTTONS, DIAL, JOG WHEEL.
 Item {
     id: tabs
+    objectName: "listTabs"
 
     property int currentIndex: 0
+    // A light grey (#959EAB) at 30 % alpha, in the #AARRGGBB form colours take here.
+    readonly property color shadowColor: "#4D959EAB"
 
     signal selected(int index)
 
@@ -21,7 +24,7 @@ Item {
             verticalOffset: 1
             radius: 4
             samples: 10
-            color: "#4D959EAB"
+            color: tabs.shadowColor
         }
     }
 

@@ -249,6 +249,15 @@ Item {
             compare(keybindList("dialList").isToggled, false)
         }
 
+        // The strip's shadow is grey and faint, not an opaque olive.
+        function test_stripShadowColour() {
+            var colour = findChild(layout(), "listTabs").shadowColor
+            fuzzyCompare(colour.r, 0x95 / 255, 0.01)
+            fuzzyCompare(colour.g, 0x9E / 255, 0.01)
+            fuzzyCompare(colour.b, 0xAB / 255, 0.01)
+            fuzzyCompare(colour.a, 0x4D / 255, 0.01)
+        }
+
         function test_rowOpensEditor() {
             var item = rowItem("buttonsList", 0)
             mouseClick(item)
