@@ -45,12 +45,32 @@ Item {
         visible: false
     }
 
+    MacSecurityPopup {
+        id: securityNotice
+        anchors.fill: parent
+        visible: false
+    }
+
+    SignalSpy {
+        id: securitySpy
+        target: securityNotice
+        signalName: "openSecurityPrivacy"
+    }
+
+    MacMoveApplicationPopup {
+        id: moveNotice
+        anchors.fill: parent
+        visible: false
+    }
+
     TestCase {
         name: "Overlays"
         when: windowShown
 
         function cleanup() {
             localization.selectLanguage(LocalizationController.English)
+            securityNotice.visible = false
+            moveNotice.visible = false
         }
 
         function test_headerRowsInert() {
@@ -72,6 +92,21 @@ Item {
             languages.visible = true
             keyClick(Qt.Key_Escape)
             verify(!languages.visible)
+        }
+
+        // The macOS notices: built and shown here though nothing on this system opens them.
+        function test_macNotices() {
+            securityNotice.visible = true
+            var steps = findChild(securityNotice, "macSecuritySteps")
+            steps.contentY = steps.contentHeight - steps.height
+            waitForRendering(securityNotice)
+            mouseClick(findChild(securityNotice, "openSecurityButton"))
+            compare(securitySpy.count, 1)
+            mouseClick(findChild(securityNotice, "macSecurityCloseIcon"))
+            verify(!securityNotice.visible)
+            moveNotice.visible = true
+            mouseClick(findChild(moveNotice, "moveAppOkButton"))
+            verify(!moveNotice.visible)
         }
 
         function test_themeChosen_data() {
