@@ -1,5 +1,6 @@
 #include "tests/Ui/QmlUiTestSetup.h"
 
+#include <QDir>
 #include <QList>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -18,6 +19,7 @@ QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window)
     : keyList_(keyList), window_(window) {}
 
 void QmlUiTestSetup::applicationAvailable() {
+    QDir().mkpath(QStringLiteral(WHIRLEN_SCREENSHOTS_DIR));
     applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
                          ":/Ui/Assets/Fonts/Poppins-Regular.ttf");
     registerQmlTypes();
@@ -27,6 +29,9 @@ void QmlUiTestSetup::applicationAvailable() {
 void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     engine->rootContext()->setContextProperty("keyList", &keyList_);
     engine->rootContext()->setContextProperty("windowFixture", &window_);
+    // Where the screens test saves its pictures.
+    engine->rootContext()->setContextProperty("screenshotsFolder",
+                                              QStringLiteral(WHIRLEN_SCREENSHOTS_DIR));
     ApplicationManager::instance().localizationManager()->setEngine(engine);
     ApplicationManager::instance().start();
     connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {

@@ -11,9 +11,9 @@ import "qrc:/Ui/Widgets/About/Dialogues.js" as Dialogues
 NoticeFrame {
     id: popup
 
-    property QtObject authController: typeof mainWindow !== "undefined" ? mainWindow.authController : null
+    property QtObject authController: typeof mainWindow !== "undefined" ? mainWindow.authController ?? null : null
     property QtObject authAccount: authController ? authController.authAccount : null
-    property QtObject configSyncController: typeof mainWindow !== "undefined" ? mainWindow.configSyncController : null
+    property QtObject configSyncController: typeof mainWindow !== "undefined" ? mainWindow.configSyncController ?? null : null
     readonly property bool signedIn: authAccount ? authAccount.valid : false
 
     function login(provider) {
