@@ -37,7 +37,7 @@ Item {
         AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
                                    "alertBoxDetails": {
                                        "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": Strings.deleteConfQ.arg(RichText.escaped(name)),
+                                       "alertTitle": RichText.withName(Strings.deleteConfQ, name),
                                        "alertButtons": [{
                                                "txt": Strings.yesLabel,
                                                "callbackFunc": function () {

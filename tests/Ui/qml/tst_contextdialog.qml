@@ -3,6 +3,7 @@ import QtTest
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Widgets/Overlays"
+import "qrc:/Ui/Widgets/RichText.js" as RichText
 
 // The new program configuration dialog over the real application controller: each result
 // of the store shows its reason and keeps the dialog open; an accepted one is chosen.
@@ -95,6 +96,14 @@ Item {
             compare(appController.selectedAppContext, data.result === 0 ? data.name : "")
             var expected = data.result === 0 ? ["Painter", "Writer"] : ["Writer"]
             compare(appController.appContextList.slice().sort(), expected)
+        }
+
+        // A configuration's name goes into the rich-text title of the question that deletes
+        // it: it shows as typed.
+        function test_nameInRichTitle() {
+            var shown = "&lt;b&gt;A &amp; B&lt;/b&gt; &quot;x&quot;"
+            compare(RichText.withName("Delete %1?", "<b>A & B</b> \"x\""), "Delete " + shown + "?")
+            compare(RichText.withName("Delete it?", "<i>x</i>"), "Delete it? &lt;i&gt;x&lt;/i&gt;")
         }
 
         function test_resetClearsFieldsAndErrors() {
