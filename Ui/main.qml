@@ -298,9 +298,9 @@ Window {
 
     Settings {
         id: settings
-        anchors.centerIn: parent
-        width: parent.width * 0.3
-        height: parent.height * 0.3
+        anchors.fill: parent
+        containerWidth: parent.width * 0.3
+        containerHeight: parent.height * 0.3
         visible: false
         appController: mainWindow.appController
     }
@@ -331,7 +331,6 @@ Window {
         // Centred under the theme button.
         anchors.rightMargin: tabArea.lateralMargin + tabArea.themeButtonRightDistance - width / 2 + tabArea.themeButtonWidth / 2
         width: Math.min(200, 2 * tabArea.themeButtonRightDistance - 10)
-        height: 60
     }
 
     ConnectADeviceScreen {

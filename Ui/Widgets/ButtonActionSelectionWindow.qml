@@ -1,10 +1,480 @@
 import QtQuick
+import QtQuick.Controls
+import QuickFlux 1.1
+import PelvaneApp 1.0
+import WhirlenUI 1.0
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets/BaseWidgets"
+import "qrc:/Ui/Widgets/ActionEditor"
 
-// Stands in for the button action editor until it is built: the window hands it a button and refreshes it.
-Item {
+// Edits what one control of the selected profile does: the kind of action on the left, its
+// settings on the right. Apply checks the pane, writes it into the button's edit copy and
+// stores it for the program context in use; a refusal leaves the editor open.
+FocusScope {
+    id: editor
+
     property QtObject buttonController: null
+    readonly property QtObject _deviceController: appController.selectedDeviceController
+    readonly property var availableProfiles: _deviceController ? _deviceController.availableProfiles : []
+    readonly property var availableProfilesNames: _deviceController ? _deviceController.profilesNamesWithoutSelected : []
+    property bool isSaveScreen: false
+    // The edit copy's kind; read again whenever the controller reports a change of it or a
+    // reset of the whole edit copy.
+    property int currentRow: 0
+    readonly property int unsetActionType: 29
 
-    function reinitWindow() {}
+    function reactivate() {
+        frame.actionList.forceActiveFocus()
+    }
 
-    function reactivate() {}
+    function cancelEdit() {
+        mainWindow.hideButtonsActionsWindow()
+        reinitWindow()
+    }
+
+    // Reads every pane from the button's edit copy.
+    function syncRow() {
+        currentRow = buttonController ? buttonController.editActionType : 0
+    }
+
+    function reinitWindow() {
+        syncRow()
+        mouseSystem.clear()
+        textField.inputText = ""
+        program.path = ""
+        program.arguments = ""
+        profilePicker.currentIndex = -1
+        if (!buttonController)
+            return
+        var button = buttonController
+        keystrokeModifiers.setFrom(button.getEditModifierStatus)
+        pressModifiers.setFrom(button.getEditModifierStatus)
+        keystrokeRepetition.showPreset(button.getEditRepeatType())
+        mouseRepetition.showPreset(button.getEditRepeatType())
+        keyCapture.currentKey = button.editPressKey
+        comments().forEach(function (field) {
+            field.text = button.editComment
+        })
+        switch (button.editActionType) {
+        case ButtonController.Action_MouseAndSystemControls:
+            mouseSystem.showAction(button.realEditActionType !== unsetActionType ? button.realEditActionType : button.realActionType)
+            break
+        case ButtonController.Action_OpenFile:
+            program.path = button.getEditCommandName()
+            program.arguments = button.getEditCommandArgs()
+            break
+        case ButtonController.Action_TypeText:
+            textField.inputText = button.getEditTypeText()
+            break
+        case ButtonController.Action_RunMacro:
+            appController.listMacroNameIndex = Math.max(appController.listMacroNames.indexOf(button.getEditMacroToRun()), 0)
+            break
+        case ButtonController.Action_SwitchToProfile:
+            showSwitchTarget()
+            break
+        }
+    }
+
+    // Selects the profile the binding switches to; a profile that is gone clears the binding.
+    function showSwitchTarget() {
+        var key = buttonController.editSwitchToProfileKey
+        for (var i = 0; i < availableProfiles.length; ++i) {
+            var profile = availableProfiles[i]
+            var index = availableProfilesNames.indexOf(profile.name)
+            if (profile.profileKey === key && index >= 0) {
+                profilePicker.currentIndex = index
+                return
+            }
+        }
+        buttonController.editSwitchToProfileKey = ""
+        profilePicker.currentIndex = -1
+    }
+
+    function profileKeyNamed(name) {
+        for (var i = 0; i < availableProfiles.length; ++i) {
+            if (availableProfiles[i].name === name)
+                return availableProfiles[i].profileKey
+        }
+        return ""
+    }
+
+    function comments() {
+        return [simpleComment, keystrokeComment, modifiersComment, programComment, macroComment, mouseComment, textComment, switchComment]
+    }
+
+    function commentOfRow(row) {
+        var byRow = {}
+        byRow[ButtonController.Action_TypeKeystroke] = keystrokeComment
+        byRow[ButtonController.Action_PressModifier] = modifiersComment
+        byRow[ButtonController.Action_OpenFile] = programComment
+        byRow[ButtonController.Action_RunMacro] = macroComment
+        byRow[ButtonController.Action_MouseAndSystemControls] = mouseComment
+        byRow[ButtonController.Action_TypeText] = textComment
+        byRow[ButtonController.Action_SwitchToProfile] = switchComment
+        return byRow[row] ?? simpleComment
+    }
+
+    // Writes the pane of row into the edit copy; returns the reason of a refusal, "" when it
+    // is accepted, or null when there is nothing to store.
+    function writePane(row) {
+        var button = buttonController
+        var writeModifier = function (modifier, on) {
+            button.setEditModifierStatus(modifier, on)
+        }
+        switch (row) {
+        case ButtonController.Action_Disabled:
+        case ButtonController.Action_UseDefaultSetting:
+        case ButtonController.Action_SameAsLowerValue:
+            return ""
+        case ButtonController.Action_TypeKeystroke:
+            keystrokeModifiers.writeTo(writeModifier)
+            button.editPressKey = keyCapture.currentKey
+            button.setRepeatType(keystrokeRepetition.preset)
+            return button.editPressKey !== 0 ? "" : Strings.fieldIsEmptyText
+        case ButtonController.Action_PressModifier:
+            pressModifiers.writeTo(writeModifier)
+            return pressModifiers.anyOn() ? "" : Strings.noActionChosenText
+        case ButtonController.Action_OpenFile:
+            button.setEditCommandAndCommandArgs(program.path, program.arguments)
+            return program.path !== "" ? "" : Strings.fieldIsEmptyText
+        case ButtonController.Action_TypeText:
+            button.setEditCommandAndCommandArgs(textField.inputText, "")
+            return textField.inputText !== "" ? "" : Strings.fieldIsEmptyText
+        case ButtonController.Action_RunMacro:
+            if (!macroPane.currentMacro)
+                return null
+            button.setMacroToRun(macroPane.currentMacro.name)
+            // A fixed text: the macro list never offers an empty name.
+            return macroPane.currentMacro.name !== "" ? "" : "Please select a macro"
+        case ButtonController.Action_SwitchToProfile:
+            return button.editSwitchToProfileKey !== "" ? "" : Strings.fieldIsEmptyText
+        case ButtonController.Action_MouseAndSystemControls:
+            button.setRepeatType(mouseRepetition.preset)
+            if (mouseSystem.chosenAction === 0)
+                return Strings.noActionChosenText
+            button.realEditActionType = mouseSystem.chosenAction
+            return ""
+        }
+        return null
+    }
+
+    function applyAllChanges() {
+        var row = currentRow
+        buttonController.editActionType = row
+        buttonController.editComment = commentOfRow(row).text
+        var refusal = writePane(row)
+        if (refusal === null)
+            return cancelEdit()
+        if (refusal !== "")
+            return refuse(refusal)
+        buttonController.applyEditSettings(appController.selectedAppContext)
+        cancelEdit()
+    }
+
+    function refuse(reason) {
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": {
+                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
+                                       "alertTitle": reason,
+                                       "z": 9999,
+                                       "alertButtons": [{
+                                               "txt": Strings.confirmationButtonText,
+                                               "predefinedAction": "close"
+                                           }]
+                                   }
+                               })
+    }
+
+    // The control went away (its profile was rebuilt or deleted): nothing is left to apply.
+    onButtonControllerChanged: {
+        syncRow()
+        if (!buttonController && visible)
+            mainWindow.hideButtonsActionsWindow()
+    }
+    onVisibleChanged: {
+        escapePressed = false
+        if (visible)
+            reactivate()
+    }
+    // Escape closes the editor once released in it: the release that closed the step
+    // editor above reaches this one after its press went to the other.
+    property bool escapePressed: false
+    Keys.onPressed: function (event) {
+        if (event.key === Qt.Key_Escape)
+            escapePressed = true
+    }
+    Keys.onReleased: function (event) {
+        if (event.key === Qt.Key_Escape && escapePressed) {
+            event.accepted = true
+            escapePressed = false
+            cancelEdit()
+        }
+    }
+
+    Connections {
+        target: editor.buttonController
+        function onReinitWindow() {
+            editor.reinitWindow()
+        }
+        function onEditActionTypeChanged() {
+            editor.syncRow()
+        }
+    }
+
+    EditorFrame {
+        id: frame
+        rows: Strings.mainActionsText
+        currentRow: editor.currentRow
+        showReset: true
+        rowEnabled: function (row) {
+            return !(row === ButtonController.Action_UseDefaultSetting && appController.selectedTab === 0)
+        }
+        onRowChosen: row => {
+                         if (editor.buttonController)
+                             editor.buttonController.editActionType = row
+                     }
+        onApplyClicked: editor.applyAllChanges()
+        onDiscardClicked: mainWindow.hideButtonsActionsWindow()
+        onCloseClicked: mainWindow.hideButtonsActionsWindow()
+        onResetClicked: {
+            if (editor.buttonController)
+                editor.buttonController.resetToDefault()
+        }
+
+        Pane {
+            objectName: "simplePane"
+            rows: [ButtonController.Action_Disabled, ButtonController.Action_UseDefaultSetting, ButtonController.Action_SameAsLowerValue]
+            CommentField {
+                id: simpleComment
+            }
+        }
+
+        Pane {
+            objectName: "keystrokePane"
+            rows: [ButtonController.Action_TypeKeystroke]
+            PaneText {
+                isTitle: true
+                text: Strings.typeKeyTitleText
+            }
+            PaneText {
+                text: Strings.selectModifText
+            }
+            PaneText {
+                isDescription: true
+                text: Strings.selectModifDescText
+            }
+            ModifierToggles {
+                id: keystrokeModifiers
+                width: parent.width
+            }
+            PaneText {
+                text: Strings.addKeyText
+            }
+            PaneText {
+                isDescription: true
+                text: Strings.addKeyDescText
+            }
+            KeyCapture {
+                id: keyCapture
+                width: parent.width
+                modifiers: keystrokeModifiers
+            }
+            PaneText {
+                text: Strings.repetitionsText
+            }
+            RepetitionCombo {
+                id: keystrokeRepetition
+                objectName: "keystrokeRepetition"
+                width: parent.width
+            }
+            CommentField {
+                id: keystrokeComment
+            }
+        }
+
+        Pane {
+            objectName: "modifiersPane"
+            rows: [ButtonController.Action_PressModifier]
+            PaneText {
+                isTitle: true
+                text: Strings.pressModifKeysTitleText
+            }
+            PaneText {
+                text: Strings.selectModifText
+            }
+            PaneText {
+                isDescription: true
+                text: Strings.selectModifDescText
+            }
+            ModifierToggles {
+                id: pressModifiers
+                objectName: "pressModifiers"
+                width: parent.width
+            }
+            CommentField {
+                id: modifiersComment
+            }
+        }
+
+        Pane {
+            objectName: "programPane"
+            rows: [ButtonController.Action_OpenFile]
+            PaneText {
+                isTitle: true
+                text: Strings.openFileOrFolderTitleText
+            }
+            PaneText {
+                text: Strings.selectItemText
+            }
+            PaneText {
+                isDescription: true
+                text: Strings.selectItemDescText
+            }
+            ProgramPicker {
+                id: program
+            }
+            CommentField {
+                id: programComment
+            }
+        }
+
+        Pane {
+            objectName: "macroPane"
+            rows: [ButtonController.Action_RunMacro]
+            MacroPane {
+                id: macroPane
+                width: parent.width
+                shown: parent.visible && editor.visible
+            }
+            CommentField {
+                id: macroComment
+            }
+        }
+
+        Pane {
+            objectName: "mousePane"
+            rows: [ButtonController.Action_MouseAndSystemControls]
+            PaneText {
+                isTitle: true
+                text: Strings.mouseAndSystemTitleText
+            }
+            PaneText {
+                isDescription: true
+                text: Strings.mouseAndSystemDescText
+            }
+            MouseSystemChooser {
+                id: mouseSystem
+                width: parent.width
+            }
+            PaneText {
+                text: Strings.repetitionsText
+            }
+            RepetitionCombo {
+                id: mouseRepetition
+                objectName: "mouseRepetition"
+                width: parent.width
+            }
+            CommentField {
+                id: mouseComment
+            }
+        }
+
+        Pane {
+            objectName: "textPane"
+            rows: [ButtonController.Action_TypeText]
+            PaneText {
+                isTitle: true
+                text: Strings.typeTextTitleText
+            }
+            PaneText {
+                text: Strings.addTypeTextLabel
+            }
+            PelvaneInputField {
+                id: textField
+                objectName: "typeTextField"
+                width: parent.width
+                height: 24
+                placeHolderText: Strings.noneText
+                maxSize: 100
+            }
+            CommentField {
+                id: textComment
+            }
+        }
+
+        Pane {
+            objectName: "switchPane"
+            rows: [ButtonController.Action_SwitchToProfile]
+            PaneText {
+                isTitle: true
+                text: Strings.switchToProfileTitleText
+            }
+            PaneText {
+                text: Strings.addSwitchToProfileLabel
+            }
+            PelvaneComboBox {
+                id: profilePicker
+                objectName: "profilePicker"
+                width: parent.width
+                height: 30
+                model: editor.availableProfilesNames
+                maxPopupHeight: frame.height / 2
+                backgroundColor: PelvaneThemesManager.dropDownBackColorAlt
+                scrollBarAlwaysVisible: true
+                onCurrentIndexChanged: {
+                    if (editor.buttonController && editor.currentRow === ButtonController.Action_SwitchToProfile)
+                        editor.buttonController.editSwitchToProfileKey = currentIndex < 0 ? "" : editor.profileKeyNamed(textAt(currentIndex))
+                }
+            }
+            CommentField {
+                id: switchComment
+            }
+        }
+    }
+
+    // Asks whether to keep unsaved changes; nothing opens it yet, Discard closes it.
+    Rectangle {
+        objectName: "saveScreen"
+        anchors.centerIn: parent
+        width: 360
+        height: 160
+        radius: 20
+        visible: editor.isSaveScreen
+        color: PelvaneThemesManager.buttonsWindowActionsSelection
+        border.color: PelvaneThemesManager.btnDropShadowColor
+        Column {
+            anchors.centerIn: parent
+            spacing: 10
+            PaneText {
+                width: 300
+                isTitle: true
+                text: Strings.saveLatestChangesText
+            }
+            PaneText {
+                width: 300
+                text: Strings.wouldYouLikeToText
+            }
+            Row {
+                spacing: 10
+                PelvaneButton {
+                    btnText: Strings.saveText
+                }
+                PelvaneButton {
+                    btnText: Strings.discardText
+                    onPressed: editor.isSaveScreen = false
+                }
+                PelvaneButton {
+                    btnText: Strings.goBackText
+                }
+            }
+        }
+    }
+
+    // A pane of the editor, shown while the current row is one of its rows.
+    component Pane: Column {
+        property var rows: []
+        width: parent ? parent.width : 0
+        spacing: 8
+        visible: rows.indexOf(editor.currentRow) >= 0
+    }
 }

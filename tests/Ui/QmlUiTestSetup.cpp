@@ -1,5 +1,6 @@
 #include "tests/Ui/QmlUiTestSetup.h"
 
+#include <QDir>
 #include <QList>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -8,21 +9,29 @@
 #include <cstdio>
 
 #include "tests/Ui/KeyListFixture.h"
+#include "tests/Ui/WindowFixture.h"
 #include "ui/app/ApplicationFont.h"
 #include "ui/app/ApplicationManager.h"
 #include "ui/app/LocalizationManager.h"
 #include "ui/app/QmlTypeRegistration.h"
 
-QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList) : keyList_(keyList) {}
+QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window)
+    : keyList_(keyList), window_(window) {}
 
 void QmlUiTestSetup::applicationAvailable() {
+    QDir().mkpath(QStringLiteral(WHIRLEN_SCREENSHOTS_DIR));
     applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
                          ":/Ui/Assets/Fonts/Poppins-Regular.ttf");
     registerQmlTypes();
+    WindowFixture::writeFactoryPreferences();
 }
 
 void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     engine->rootContext()->setContextProperty("keyList", &keyList_);
+    engine->rootContext()->setContextProperty("windowFixture", &window_);
+    // Where the screens test saves its pictures.
+    engine->rootContext()->setContextProperty("screenshotsFolder",
+                                              QStringLiteral(WHIRLEN_SCREENSHOTS_DIR));
     ApplicationManager::instance().localizationManager()->setEngine(engine);
     ApplicationManager::instance().start();
     connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {

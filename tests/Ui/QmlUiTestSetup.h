@@ -4,16 +4,18 @@
 
 class QQmlEngine;
 class KeyListFixture;
+class WindowFixture;
 
 // What the documents under test find in their engine: the program's QML types and fonts,
 // the language manager retranslating that engine, and a button on temporary preference
 // files; the application manager runs as in the program, with its configuration
-// placeholders (no agent answers its link). Any QML warning marks the run failed.
+// placeholders (no agent answers its link), on preference files that documents choose
+// through WindowFixture. Any QML warning marks the run failed.
 class QmlUiTestSetup : public QObject {
     Q_OBJECT
 
 public:
-    explicit QmlUiTestSetup(KeyListFixture& keyList);
+    QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window);
 
     bool warned() const { return warned_; }
 
@@ -24,5 +26,6 @@ public slots:
 
 private:
     KeyListFixture& keyList_;
+    WindowFixture& window_;
     bool warned_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "tests/Ui/KeyListFixture.h"
 #include "tests/Ui/QmlUiTestSetup.h"
+#include "tests/Ui/WindowFixture.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/XvfbServer.h"
 #include "tests/ui/app/QtTestMain.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
     display.set("QT_QPA_PLATFORM", "xcb");
     display.unset("QT_QUICK_BACKEND");
     KeyListFixture keyList;
-    QmlUiTestSetup setup(keyList);
+    WindowFixture window;
+    QmlUiTestSetup setup(keyList, window);
     const int failures =
         quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
     return failures != 0 || setup.warned() ? 1 : 0;

@@ -20,7 +20,8 @@ Menu {
             required property int index
             required property string modelData
             text: modelData
-            menuItemHeight: menu.contentItemHeight
+            // An entry of a list that a new language replaced outlives its menu briefly.
+            menuItemHeight: menu ? menu.contentItemHeight : 20
             onTriggered: {
                 menu.currentIndex = index
                 menu.finishSelection()

@@ -1,5 +1,243 @@
 import QtQuick
+import QuickFlux 1.1
+import PelvaneApp 1.0
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
+import "qrc:/Ui/Widgets/About/Dialogues.js" as Dialogues
 
-// Stands in for the account popup until it is built: the window shows and hides it.
-Item {
+// The maker's account: sign-in (by e-mail, Microsoft or Google) while signed out, the
+// account's details and its actions while signed in. Account fields are shown as typed.
+NoticeFrame {
+    id: popup
+
+    property QtObject authController: typeof mainWindow !== "undefined" ? mainWindow.authController ?? null : null
+    property QtObject authAccount: authController ? authController.authAccount : null
+    property QtObject configSyncController: typeof mainWindow !== "undefined" ? mainWindow.configSyncController ?? null : null
+    readonly property bool signedIn: authAccount ? authAccount.valid : false
+
+    function login(provider) {
+        authController.login(emailField.inputText, provider)
+    }
+
+    function askDeleteAccount() {
+        var close = function () {
+            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        }
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, Strings.deleteAccountConfirmQuestion, [Dialogues.button(Strings.yesLabel, function () {
+                                       close()
+                                       popup.authController.deleteAccount()
+                                       popup.authController.logout()
+                                   }), Dialogues.button(Strings.noLabel, close)])
+                               })
+    }
+
+    contentWidth: 375 + 50
+    contentHeight: (signedIn ? details.height : signIn.height) + 50
+
+    Image {
+        objectName: "accountCloseIcon"
+        anchors.right: parent.right
+        width: 15
+        height: 15
+        source: PelvaneThemesManager.closeIcon
+        MouseArea {
+            anchors.fill: parent
+            onClicked: mainWindow.closeLoginWindow()
+        }
+    }
+
+    Column {
+        id: signIn
+        objectName: "signInView"
+        x: 25
+        y: 25
+        width: 375
+        spacing: 10
+        visible: !popup.signedIn
+
+        Item {
+            width: parent.width * 0.7
+            height: logo.height
+            anchors.horizontalCenter: parent.horizontalCenter
+            Image {
+                id: logo
+                width: parent.width
+                fillMode: Image.PreserveAspectFit
+                source: PelvaneThemesManager.imagesFolder + "pelvane_logo_black.png"
+            }
+            Rectangle {
+                id: onlineBadge
+                anchors.right: parent.right
+                anchors.top: parent.top
+                width: onlineText.implicitWidth + 10
+                height: onlineText.implicitHeight + 4
+                radius: 4
+                color: "#8016dd"
+                Text {
+                    id: onlineText
+                    anchors.centerIn: parent
+                    // A mark, not a sentence: the same in every language.
+                    text: "Online"
+                    color: "white"
+                    font.pixelSize: 9
+                    font.family: PelvaneThemesManager.defaultNormalFontFamily
+                }
+                SequentialAnimation on rotation {
+                    running: popup.visible && !popup.signedIn
+                    loops: Animation.Infinite
+                    NumberAnimation {
+                        to: 15
+                        duration: 100
+                    }
+                    NumberAnimation {
+                        to: -15
+                        duration: 200
+                    }
+                    NumberAnimation {
+                        to: 15
+                        duration: 200
+                    }
+                    NumberAnimation {
+                        to: 0
+                        duration: 100
+                    }
+                    PauseAnimation {
+                        duration: 2000
+                    }
+                }
+            }
+        }
+        PelvaneInputField {
+            id: emailField
+            objectName: "emailField"
+            width: parent.width
+            height: 30
+            placeHolderText: Strings.emailText
+            onReturnPressed: popup.login("")
+        }
+        Text {
+            objectName: "forgotPasswordLink"
+            text: "<a href=\"reset\">" + Strings.forgotPass + "</a>"
+            textFormat: Text.RichText
+            font.pixelSize: 12
+            font.family: PelvaneThemesManager.defaultNormalFontFamily
+            onLinkActivated: popup.authController.resetPass()
+        }
+        Row {
+            spacing: 10
+            AccountButton {
+                objectName: "loginButton"
+                btnText: Strings.loginText
+                onPressed: popup.login("")
+            }
+            AccountButton {
+                objectName: "registerButton"
+                btnText: Strings.createNewAccountText
+                onPressed: popup.authController.startRegister(emailField.inputText, "")
+            }
+        }
+        Text {
+            text: Strings.orSignInWithText
+            font.pixelSize: 12
+            font.family: PelvaneThemesManager.defaultNormalFontFamily
+            color: PelvaneThemesManager.descriptionGreyColor
+        }
+        Row {
+            spacing: 10
+            AccountButton {
+                objectName: "microsoftButton"
+                btnText: Strings.microsoftText
+                onPressed: popup.login("microsoft")
+            }
+            AccountButton {
+                objectName: "googleButton"
+                btnText: Strings.googleText
+                onPressed: popup.login("google")
+            }
+        }
+        Column {
+            anchors.right: parent.right
+            HyperLinkText {
+                anchors.right: parent.right
+                text: Strings.webSitePrivacyLabel
+                url: Strings.webSitePrivacyUrl
+                font.pixelSize: 12
+            }
+            HyperLinkText {
+                anchors.right: parent.right
+                text: Strings.webSiteGDPRLabel
+                url: Strings.webSiteGDPRUrl
+                font.pixelSize: 12
+            }
+        }
+    }
+
+    Column {
+        id: details
+        objectName: "accountView"
+        x: 25
+        y: 25
+        width: 375
+        spacing: 15
+        visible: popup.signedIn
+
+        Text {
+            text: Strings.accountInfoText
+            font.pixelSize: 15
+            font.family: PelvaneThemesManager.defaultNormalFontFamily
+            color: PelvaneThemesManager.buttonTextColor
+        }
+        Grid {
+            columns: 2
+            columnSpacing: 20
+            rowSpacing: 8
+            Repeater {
+                model: popup.authAccount ? [Strings.accountUsernameText, popup.authAccount.username, Strings.accountEmailText, popup.authAccount.email, Strings.accountFirstNameText, popup.authAccount.firstName, Strings.accountLastNameText, popup.authAccount.lastName] : []
+                delegate: Text {
+                    required property int index
+                    required property string modelData
+                    objectName: "accountField" + index
+                    text: modelData
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    font.bold: index % 2 === 0
+                    font.family: PelvaneThemesManager.defaultNormalFontFamily
+                    color: PelvaneThemesManager.buttonTextColor
+                }
+            }
+        }
+        Item {
+            width: parent.width
+            height: 25 + 15
+            AccountButton {
+                objectName: "deleteAccountButton"
+                btnText: Strings.deleteAccountText
+                mainBackgroundColor: "#9c1d13"
+                btnTextColor: "white"
+                onPressed: popup.askDeleteAccount()
+            }
+            Row {
+                anchors.right: parent.right
+                spacing: 10
+                AccountButton {
+                    objectName: "syncButton"
+                    visible: appController.configSyncPermission
+                    btnText: Strings.syncConfigText
+                    onPressed: popup.configSyncController.startSync(true)
+                }
+                AccountButton {
+                    objectName: "logoutButton"
+                    btnText: Strings.logoutText
+                    onPressed: popup.authController.logout()
+                }
+            }
+        }
+    }
+
+    component AccountButton: PelvaneButton {
+        height: 25
+        minWidth: 75
+    }
 }

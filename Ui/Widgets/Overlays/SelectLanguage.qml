@@ -1,5 +1,118 @@
 import QtQuick
+import PelvaneApp 1.0
+import WhirlenUI 1.0
+import "qrc:/Ui/Widgets"
 
-// Stands in for the language picker until it is built: the window shows and hides it.
-Item {
+// The language of the window's texts: a list under a header; the header rows only title it.
+FocusScope {
+    id: picker
+
+    function choose(index) {
+        if (index < LocalizationController.English)
+            return
+        mainWindow.hideLanguageSelectionWindow()
+        localization.selectLanguage(index)
+    }
+
+    LocalizationController {
+        id: localization
+    }
+
+    onVisibleChanged: {
+        if (visible)
+            rows.forceActiveFocus()
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: PelvaneThemesManager.buttonsWindowActionsSelectionOverlay
+        opacity: 0.75
+        WindowMouseControl {
+            anchors.fill: parent
+            preventStealing: true
+        }
+    }
+
+    Rectangle {
+        id: panel
+        anchors.centerIn: parent
+        width: Math.max(185, rows.width) + 60
+        height: rows.height + 60
+        radius: 20
+        color: PelvaneThemesManager.buttonsWindowActionsSelection
+
+        MouseArea {
+            anchors.fill: parent
+        }
+
+        Image {
+            objectName: "languageCloseIcon"
+            anchors.right: parent.right
+            anchors.rightMargin: 15
+            y: 15
+            width: 20
+            height: 20
+            source: closeArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
+            MouseArea {
+                id: closeArea
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: mainWindow.hideLanguageSelectionWindow()
+            }
+        }
+
+        Column {
+            id: rows
+            objectName: "languageRows"
+            x: 30
+            y: 40
+            focus: true
+            Keys.onEscapePressed: mainWindow.hideLanguageSelectionWindow()
+
+            Repeater {
+                model: Strings.selectLanguagesList
+                delegate: Item {
+                    id: row
+                    required property int index
+                    required property string modelData
+                    readonly property bool current: index === localization.getLanguageIndex()
+                    objectName: "languageRow" + index
+                    width: Math.max(185, label.implicitWidth + 25)
+                    height: 24
+
+                    Rectangle {
+                        visible: row.modelData === ""
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: parent.width
+                        height: 1
+                        color: PelvaneThemesManager.sliderBackgroundColor
+                    }
+                    Image {
+                        visible: row.current
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 14
+                        height: 14
+                        fillMode: Image.PreserveAspectFit
+                        source: PelvaneThemesManager.checkMarkNoBorderIcon
+                    }
+                    Text {
+                        id: label
+                        x: 25
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: row.modelData
+                        font.pixelSize: 12
+                        font.family: PelvaneThemesManager.defaultNormalFontFamily
+                        font.bold: row.current
+                        color: row.current ? PelvaneThemesManager.selectedTextColor : PelvaneThemesManager.buttonTextColor
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        enabled: row.index >= LocalizationController.English
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: picker.choose(row.index)
+                    }
+                }
+            }
+        }
+    }
 }

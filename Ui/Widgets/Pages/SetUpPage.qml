@@ -1,6 +1,17 @@
 import QtQuick
+import PelvaneApp 1.0
 
-// Stands in for the Set up page until it is built: the window gives it its margin.
+// The set-up instructions of the selected controller's model.
 Item {
+    id: page
+
     property real lateralMargin: 0
+    readonly property QtObject deviceController: appController.selectedDeviceController
+
+    Loader {
+        objectName: "setUpLoader"
+        anchors.fill: parent
+        anchors.rightMargin: page.lateralMargin
+        source: PelvaneThemesManager.productsSetUp[page.deviceController ? page.deviceController.modelType : 0] ?? ""
+    }
 }

@@ -1,0 +1,14 @@
+.pragma library
+
+// User data (names, paths, typed text) shown inside a rich-text title: every character that
+// markup would read is escaped, so the text shows as typed.
+function escaped(text) {
+    return String(text).replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;")
+}
+
+// A title naming user data: the escaped name takes the title's "%1", or follows the title
+// when a translation leaves the place out.
+function withName(title, name) {
+    var shown = escaped(name)
+    return title.indexOf("%1") >= 0 ? title.replace("%1", shown) : title + " " + shown
+}

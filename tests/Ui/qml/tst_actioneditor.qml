@@ -1,0 +1,571 @@
+import QtQuick
+import QtTest
+import QuickFlux 1.1
+import PelvaneApp 1.0
+import WhirlenUI 1.0
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/ActionEditor"
+import "qrc:/Ui/Widgets/ActionEditor/FileUrl.js" as FileUrl
+
+// The button action editor over the real controllers and preference store: each pane
+// applied valid and invalid, with the saved preference file as the oracle.
+Item {
+    id: mainWindow
+    width: 1200
+    height: 800
+
+    property bool inDrag: false
+
+    function startSystemMove() {
+        return false
+    }
+
+    function showButtonsActionsWindow(buttonController) {
+        editor.buttonController = buttonController
+        editor.reinitWindow()
+        editor.visible = true
+    }
+
+    function hideButtonsActionsWindow() {
+        editor.buttonController = null
+        editor.visible = false
+    }
+
+    function showMacroActionWindow(step, group) {
+        stepEditor.macroActionController = step
+        stepEditor.macroGroupController = group
+        stepEditor.reinitWindow()
+        stepEditor.visible = true
+    }
+
+    function hideMacroActionWindow() {
+        stepEditor.macroActionController = null
+        stepEditor.visible = false
+        editor.reactivate()
+    }
+
+    ApplicationController {
+        id: appController
+    }
+
+    ButtonActionSelectionWindow {
+        id: editor
+        anchors.fill: parent
+        visible: false
+    }
+
+    MacroActionSelectionWindow {
+        id: stepEditor
+        anchors.fill: parent
+        visible: false
+    }
+
+    AlertsContainer {
+        id: alerts
+        anchors.fill: parent
+        alertsController: appController.alertsController
+    }
+
+    TestCase {
+        id: testCase
+        name: "ActionEditor"
+        when: windowShown
+
+        readonly property string work: "Profile##whirlen#whirlenmax#Work"
+        readonly property string home: "Profile##whirlen#whirlenmax#Home"
+
+        function profile(name, actions) {
+            return {
+                "DeviceType": "whirlen",
+                "DeviceModel": "whirlenmax",
+                "Comment": "",
+                "Name": name,
+                "Settings": {
+                    "AppSpecificActive": true,
+                    "Comment": ""
+                },
+                "Actions": actions
+            }
+        }
+
+        function action(profileKey, control, type, fields) {
+            var record = {
+                "ActionType": type,
+                "MouseButton": control,
+                "Profile": profileKey,
+                "KeyCode": "",
+                "Command": "",
+                "CommandArgs": "",
+                "Comment": "",
+                "MacroToRun": "",
+                "SwitchToProfile": "",
+                "TextToWrite": "",
+                "Repeat": 1,
+                "StartDelay": -1,
+                "DelayRepeat": 0,
+                "Toggle": false,
+                "UseAlt": false,
+                "UseCtrl": false,
+                "UseShift": false,
+                "UseSpecial": false,
+                "AppContextConfig": ""
+            }
+            for (var field in fields)
+                record[field] = fields[field]
+            return record
+        }
+
+        // "Work" in use: button 1 types "hello", button 2 switches to a profile that is
+        // gone, button 3 runs "Beta"; "Home" is the other profile. The macro "Zeta" gets a
+        // new number each time, so that a test can wait until the macro controllers hold
+        // this document's macros (an edit of the previous ones would be lost).
+        property int documentNumber: 0
+
+        function document() {
+            documentNumber += 1
+            return JSON.stringify({
+                                      "MajorVersion": 1,
+                                      "MinorVersion": 1,
+                                      "Comment": "",
+                                      "AppContextConfigurations": [],
+                                      "Macros": [{
+                                              "Name": "Alpha",
+                                              "Comment": "",
+                                              "Groups": []
+                                          }, {
+                                              "Name": "Beta",
+                                              "Comment": "",
+                                              "Groups": []
+                                          }, {
+                                              "Name": "Zeta" + documentNumber,
+                                              "Comment": "",
+                                              "Groups": []
+                                          }],
+                                      "ProfilesPreferences": [profile("Work", [action(work, "DeviceButton_1", "TypeText", {
+                                                                                          "TextToWrite": "hello",
+                                                                                          "Comment": "greets"
+                                                                                      }), action(work, "DeviceButton_2", "Switch_To_Profile", {
+                                                                                                     "SwitchToProfile": "Profile##whirlen#whirlenmax#Gone"
+                                                                                                 }), action(work, "DeviceButton_3", "Run_Macro", {
+                                                                                                                "MacroToRun": "Beta"
+                                                                                                            })]), profile("Home", [])]
+                                  })
+        }
+
+        function init() {
+            windowFixture.usePreferences(document())
+            appController.setSelectedProductByType(1)
+            appController.setActiveProfile(work)
+            appController.selectedTab = 0
+            tryVerify(function () {
+                var device = appController.selectedDeviceController
+                return device && device.selectedProfileController && device.selectedProfileController.profileKey === work
+                        && device.selectedProfileController.listMainButtons.length === 15
+                        && appController.listMacroNames.indexOf("Zeta" + documentNumber) >= 0
+            })
+        }
+
+        function cleanup() {
+            while (alerts.currentAlertInShow)
+                AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            mainWindow.hideMacroActionWindow()
+            mainWindow.hideButtonsActionsWindow()
+            appController.selectedAppContext = ""
+        }
+
+        function button(index) {
+            return appController.selectedDeviceController.selectedProfileController.listMainButtons[index]
+        }
+
+        function open(index) {
+            var controller = button(index)
+            controller.prepareForButtonEdit()
+            mainWindow.showButtonsActionsWindow(controller)
+            return controller
+        }
+
+        function chooseRow(row) {
+            var item = findChild(editor, "actionRow" + row)
+            verify(item, "row " + row)
+            mouseClick(item)
+        }
+
+        function apply() {
+            mouseClick(findChild(editor, "applyButton"))
+        }
+
+        // The saved binding of a button of "Work" for the general bindings or a context.
+        function saved(control, context) {
+            var document = JSON.parse(windowFixture.savedPreferences())
+            var found = null
+            document.ProfilesPreferences.forEach(function (p) {
+                if (p.Name !== "Work")
+                    return
+                p.Actions.forEach(function (a) {
+                    if (a.MouseButton === control && (a.AppContextConfig || "") === (context || ""))
+                        found = a
+                })
+            })
+            return found
+        }
+
+        function shownAlert() {
+            return alerts.currentAlertInShow ? alerts.currentAlertInShow.alertTitle : ""
+        }
+
+        function typeInto(field, text) {
+            field.inputText = text
+        }
+
+        function test_fileUrl_data() {
+            return [{
+                    "tag": "blank",
+                    "url": "file:///home/u/My%20Programs/run",
+                    "path": "/home/u/My Programs/run"
+                }, {
+                    "tag": "hash",
+                    "url": "file:///home/u/a%23b",
+                    "path": "/home/u/a#b"
+                }, {
+                    "tag": "decoded once",
+                    "url": "file:///home/u/x%2520y",
+                    "path": "/home/u/x%20y"
+                }, {
+                    "tag": "root",
+                    "url": "file:///x",
+                    "path": "/x"
+                }, {
+                    "tag": "other scheme",
+                    "url": "https://example.org/x",
+                    "path": null
+                }]
+        }
+
+        function test_fileUrl(data) {
+            compare(FileUrl.toLocalPath(data.url), data.path)
+        }
+
+        function test_programPickerKeepsFieldOnOtherScheme() {
+            open(0)
+            chooseRow(ButtonController.Action_OpenFile)
+            var picker = findChild(editor, "programPane").children[3]
+            picker.path = "/usr/bin/true"
+            picker.acceptUrl("https://example.org/x")
+            compare(picker.path, "/usr/bin/true")
+            picker.acceptUrl("file:///opt/My%20App/run")
+            compare(picker.path, "/opt/My App/run")
+        }
+
+        // On the Application specific tab the binding goes to the chosen program's
+        // configuration; the profile's general binding stays.
+        function test_contextBinding() {
+            appController.addApplicationContextConfiguration("Writer", "/usr/bin/writer")
+            appController.selectedTab = 1
+            appController.selectedAppContext = "Writer"
+            tryCompare(appController, "selectedAppContext", "Writer")
+            open(0)
+            chooseRow(ButtonController.Action_TypeText)
+            findChild(editor, "typeTextField").inputText = "in writer"
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_1", "Writer").TextToWrite, "in writer")
+            compare(saved("DeviceButton_1").TextToWrite, "hello")
+        }
+
+        function test_typeTextShownAndKept() {
+            open(0)
+            compare(editor.currentRow, ButtonController.Action_TypeText)
+            compare(findChild(editor, "typeTextField").inputText, "hello")
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_1").TextToWrite, "hello")
+            compare(saved("DeviceButton_1").Comment, "greets")
+        }
+
+        function test_refusals_data() {
+            return [{
+                    "tag": "keystroke without key",
+                    "row": ButtonController.Action_TypeKeystroke,
+                    "alert": Strings.fieldIsEmptyText
+                }, {
+                    "tag": "modifiers none on",
+                    "row": ButtonController.Action_PressModifier,
+                    "alert": Strings.noActionChosenText
+                }, {
+                    "tag": "program without path",
+                    "row": ButtonController.Action_OpenFile,
+                    "alert": Strings.fieldIsEmptyText
+                }, {
+                    "tag": "empty text",
+                    "row": ButtonController.Action_TypeText,
+                    "alert": Strings.fieldIsEmptyText
+                }, {
+                    "tag": "mouse nothing chosen",
+                    "row": ButtonController.Action_MouseAndSystemControls,
+                    "alert": Strings.noActionChosenText
+                }, {
+                    "tag": "switch without profile",
+                    "row": ButtonController.Action_SwitchToProfile,
+                    "alert": Strings.fieldIsEmptyText
+                }]
+        }
+
+        function test_refusals(data) {
+            open(3)
+            chooseRow(data.row)
+            compare(editor.currentRow, data.row)
+            if (data.row === ButtonController.Action_TypeKeystroke)
+                mouseClick(findChild(editor, "modifier" + ButtonController.ModifierType_Control))
+            apply()
+            tryCompare(testCase, "shownAlertTitle", data.alert)
+            verify(editor.visible)
+            compare(saved("DeviceButton_4"), null)
+        }
+
+        readonly property string shownAlertTitle: shownAlert()
+
+        function test_keystrokeStored() {
+            open(3)
+            chooseRow(ButtonController.Action_TypeKeystroke)
+            mouseClick(findChild(editor, "modifier" + ButtonController.ModifierType_Control))
+            var field = findChild(editor, "keyField")
+            mouseClick(field)
+            keyClick(Qt.Key_A)
+            apply()
+            verify(!editor.visible)
+            var stored = saved("DeviceButton_4")
+            compare(stored.KeyCode, "KEY_A")
+            compare(stored.UseCtrl, true)
+            compare(stored.UseShift, false)
+        }
+
+        function test_mouseOptionStored() {
+            open(3)
+            chooseRow(ButtonController.Action_MouseAndSystemControls)
+            mouseClick(findChild(editor, "kindRadio2"))
+            mouseClick(findChild(editor, "option" + ButtonController.VolumeDown))
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_4").ActionType, "volume_down")
+            // Applied again with only a new comment: still accepted.
+            open(3)
+            findChild(findChild(editor, "mousePane"), "commentField").inputText = "quieter"
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_4").Comment, "quieter")
+            compare(saved("DeviceButton_4").ActionType, "volume_down")
+        }
+
+        function test_resetThenApplyAppliesTheReset() {
+            open(0)
+            mouseClick(findChild(editor, "resetIcon"))
+            tryCompare(editor, "currentRow", ButtonController.Action_Disabled)
+            apply()
+            verify(!editor.visible)
+            var stored = saved("DeviceButton_1")
+            verify(stored === null || stored.ActionType === "disabled", JSON.stringify(stored))
+        }
+
+        function test_defaultSettingRowInertOnGlobalTab() {
+            open(3)
+            appController.selectedTab = 0
+            chooseRow(ButtonController.Action_UseDefaultSetting)
+            compare(editor.currentRow, ButtonController.Action_Disabled)
+            appController.selectedTab = 1
+            chooseRow(ButtonController.Action_UseDefaultSetting)
+            compare(editor.currentRow, ButtonController.Action_UseDefaultSetting)
+        }
+
+        function test_staleSwitchTargetCleared() {
+            var controller = open(1)
+            compare(editor.currentRow, ButtonController.Action_SwitchToProfile)
+            compare(controller.editSwitchToProfileKey, "")
+            compare(findChild(editor, "profilePicker").currentIndex, -1)
+            findChild(editor, "profilePicker").currentIndex = 0
+            compare(controller.editSwitchToProfileKey, home)
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_2").SwitchToProfile, home)
+        }
+
+        function test_macroBindingShownAndKept() {
+            open(2)
+            compare(editor.currentRow, ButtonController.Action_RunMacro)
+            compare(appController.listMacroNameIndex, appController.listMacroNames.indexOf("Beta"))
+            appController.listMacroNameIndex = appController.listMacroNames.indexOf("Alpha")
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_3").MacroToRun, "Alpha")
+        }
+
+        function answerInput(text) {
+            tryVerify(function () {
+                return alerts.currentAlertInShow && alerts.currentAlertInShow.alertType === UiActionsTypes.alertBoxTypeTextInput
+            })
+            var box = findInputBox(alerts)
+            verify(box, "input box")
+            box.msgInputText = text
+        }
+
+        function pressAlertButton(text) {
+            var found = findButtonIn(alerts, text)
+            verify(found, text)
+            mouseClick(found)
+        }
+
+        function findInputBox(item) {
+            if (item.msgInputText !== undefined && item.visible)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = findInputBox(item.children[i])
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        function findButtonIn(item, text) {
+            if (item.btnText === text && item.visible)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = findButtonIn(item.children[i], text)
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        function test_macroNames_data() {
+            return [{
+                    "tag": "empty",
+                    "name": "",
+                    "alert": Strings.fieldIsEmptyText,
+                    "names": ["Alpha", "Beta"]
+                }, {
+                    "tag": "taken",
+                    "name": "Beta",
+                    "alert": Strings.macroNameAlreadyExists,
+                    "names": ["Alpha", "Beta"]
+                }, {
+                    "tag": "new",
+                    "name": "Gamma",
+                    "alert": "",
+                    "names": ["Alpha", "Beta", "Gamma"]
+                }]
+        }
+
+        function test_macroNames(data) {
+            open(2)
+            mouseClick(findChild(editor, "newMacroButton"))
+            answerInput(data.name)
+            pressAlertButton(Strings.saveText)
+            if (data.alert !== "") {
+                tryCompare(testCase, "shownAlertTitle", data.alert)
+                pressAlertButton(Strings.confirmAlertTxt)
+                // The name's input is still open beneath.
+                tryCompare(testCase, "shownAlertTitle", Strings.addMacroText)
+            } else {
+                tryCompare(testCase, "shownAlertTitle", "")
+            }
+            var names = JSON.parse(windowFixture.savedPreferences()).Macros.map(function (m) {
+                return m.Name
+            }).filter(function (name) {
+                return name.indexOf("Zeta") !== 0
+            }).sort()
+            compare(names, data.names)
+        }
+
+        function test_macroRenameCollisionAndDelete() {
+            open(2)
+            mouseClick(findChild(editor, "renameMacroButton"))
+            answerInput("Alpha")
+            pressAlertButton(Strings.yesLabel)
+            tryCompare(testCase, "shownAlertTitle", Strings.macroNameAlreadyExists)
+            pressAlertButton(Strings.confirmAlertTxt)
+            tryCompare(testCase, "shownAlertTitle", "")
+            mouseClick(findChild(editor, "renameMacroButton"))
+            answerInput("Omega")
+            pressAlertButton(Strings.yesLabel)
+            tryVerify(function () {
+                return appController.listMacroNames.indexOf("Omega") >= 0
+            })
+            appController.listMacroNameIndex = appController.listMacroNames.indexOf("Omega")
+            mouseClick(findChild(editor, "deleteMacroButton"))
+            tryCompare(testCase, "shownAlertTitle", Strings.deleteMacroText)
+            pressAlertButton(Strings.yesLabel)
+            tryVerify(function () {
+                return appController.listMacroNames.indexOf("Omega") < 0
+            })
+            var names = JSON.parse(windowFixture.savedPreferences()).Macros.map(function (m) {
+                return m.Name
+            }).filter(function (name) {
+                return name.indexOf("Zeta") !== 0
+            })
+            compare(names, ["Alpha"])
+        }
+
+        function test_escapeCloses() {
+            open(0)
+            editor.reactivate()
+            keyClick(Qt.Key_Escape)
+            verify(!editor.visible)
+        }
+
+        // The macro "Beta" with one group, selected, and the step editor open on a new step.
+        function openStepEditor() {
+            open(2)
+            mouseClick(findChild(editor, "addGroupButton"))
+            var row = null
+            tryVerify(function () {
+                row = findChild(editor, "macroGroup0")
+                return row !== null && row.height > 0
+            })
+            mouseClick(row)
+            tryVerify(function () {
+                return !findChild(editor, "addStepButton").disabled
+            })
+            mouseClick(findChild(editor, "addStepButton"))
+            verify(stepEditor.visible)
+            verify(editor.visible)
+        }
+
+        function savedSteps() {
+            var beta = JSON.parse(windowFixture.savedPreferences()).Macros.filter(function (m) {
+                return m.Name === "Beta"
+            })[0]
+            return beta.MacroGroups[0].Actions
+        }
+
+        // Escape, an empty key and the fields of a new step, in one walk over a new group.
+        function test_stepEditor() {
+            openStepEditor()
+            // Escape closes only the step editor.
+            verify(stepEditor.activeFocus)
+            keyClick(Qt.Key_Escape)
+            verify(!stepEditor.visible)
+            verify(editor.visible)
+            // A keystroke step without a key is stored with none.
+            mouseClick(findChild(editor, "addStepButton"))
+            verify(stepEditor.visible)
+            mouseClick(findChild(stepEditor, "actionRow0"))
+            mouseClick(findChild(stepEditor, "applyButton"))
+            verify(!stepEditor.visible)
+            verify(editor.visible)
+            var steps = savedSteps()
+            compare(steps.length, 1)
+            compare(steps[0].ActionType, "keypress")
+            compare(steps[0].KeyCode, "")
+            // The text typed for one step is gone when the next one opens.
+            mouseClick(findChild(editor, "addStepButton"))
+            mouseClick(findChild(stepEditor, "actionRow2"))
+            findChild(stepEditor, "stepTextField").inputText = "typed once"
+            mouseClick(findChild(stepEditor, "applyButton"))
+            compare(savedSteps().length, 2)
+            compare(savedSteps()[1].TextToWrite, "typed once")
+            mouseClick(findChild(editor, "addStepButton"))
+            verify(stepEditor.visible)
+            compare(findChild(stepEditor, "stepTextField").inputText, "")
+        }
+    }
+}

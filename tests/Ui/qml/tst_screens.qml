@@ -1,0 +1,154 @@
+import QtQuick
+import QtTest
+import PelvaneApp 1.0
+import WhirlenUI 1.0
+import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/Pages"
+import "qrc:/Ui/Widgets/Overlays"
+
+// Pictures of the pages, editor panes and overlays of this part of the window, in both
+// themes, English and German, saved as "ui-<what>-<theme>-<language>.png" for a person to
+// look at; the walk itself fails on any QML warning.
+Item {
+    id: mainWindow
+    width: 1200
+    height: 760
+
+    property bool inDrag: false
+
+    function startSystemMove() {
+        return false
+    }
+    function showButtonsActionsWindow(buttonController) {
+        editor.buttonController = buttonController
+        editor.reinitWindow()
+        editor.visible = true
+    }
+    function hideButtonsActionsWindow() {
+        editor.buttonController = null
+        editor.visible = false
+    }
+    function showMacroActionWindow(step, group) {}
+    function hideMacroActionWindow() {}
+    function showAddNewAppConfigurationContextWindow() {}
+    function hideAddNewAppConfigurationContextWindow() {}
+    function hideLanguageSelectionWindow() {}
+    function hideSettingsWindow() {}
+    function closeLoginWindow() {}
+
+    ApplicationController {
+        id: appController
+        onCurrentUiThemeIndexChanged: PelvaneThemesManager.currentThemeIndex = currentUiThemeIndex
+    }
+    LocalizationController {
+        id: localization
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: PelvaneThemesManager.mainBackgroundColor
+    }
+    Loader {
+        id: page
+        anchors.fill: parent
+        anchors.leftMargin: 30
+    }
+    ButtonActionSelectionWindow {
+        id: editor
+        anchors.fill: parent
+        visible: false
+    }
+    Loader {
+        id: overlay
+        anchors.fill: parent
+    }
+
+    TestCase {
+        name: "Screens"
+        when: windowShown
+
+        readonly property var themes: ["monochrome", "miraclemist"]
+        readonly property var languages: [["en", LocalizationController.English], ["de", LocalizationController.German]]
+
+        function save(what, theme, language) {
+            waitForRendering(mainWindow)
+            var name = screenshotsFolder + "/ui-" + what + "-" + theme + "-" + language + ".png"
+            grabImage(mainWindow).save(name)
+        }
+
+        function eachLook(draw) {
+            for (var t = 0; t < themes.length; ++t) {
+                appController.currentUiThemeIndex = t
+                PelvaneThemesManager.currentThemeIndex = t
+                for (var l = 0; l < languages.length; ++l) {
+                    localization.selectLanguage(languages[l][1])
+                    draw(themes[t], languages[l][0])
+                }
+            }
+            localization.selectLanguage(LocalizationController.English)
+        }
+
+        function initTestCase() {
+            windowFixture.useFactoryPreferences()
+        }
+
+        function test_pages() {
+            var models = [[1, "max"], [2, "lite"]]
+            eachLook(function (theme, language) {
+                models.forEach(function (model) {
+                    appController.setSelectedProductByType(model[0])
+                    page.source = "qrc:/Ui/Widgets/Pages/GlobalSettingsPage.qml"
+                    tryVerify(function () {
+                        var loader = findChild(page.item, "globalLayoutLoader")
+                        return loader && loader.item && loader.item.profileController
+                    })
+                    var layout = findChild(page.item, "globalLayoutLoader").item
+                    var lists = ["buttons", "dial", "jogwheel"]
+                    lists.forEach(function (list, index) {
+                        layout.selectList(index)
+                        save("global-" + model[1] + "-" + list, theme, language)
+                    })
+                    page.source = "qrc:/Ui/Widgets/Pages/ApplicationSpecificPage.qml"
+                    save("appspecific-" + model[1], theme, language)
+                    page.source = "qrc:/Ui/Widgets/Pages/SetUpPage.qml"
+                    save("setup-" + model[1], theme, language)
+                })
+                page.source = "qrc:/Ui/Widgets/Pages/AboutPage.qml"
+                save("about", theme, language)
+                page.source = ""
+            })
+        }
+
+        function test_editorPanes() {
+            appController.setSelectedProductByType(1)
+            tryVerify(function () {
+                var device = appController.selectedDeviceController
+                return device && device.selectedProfileController && device.selectedProfileController.listMainButtons.length > 0
+            })
+            var button = appController.selectedDeviceController.selectedProfileController.listMainButtons[0]
+            eachLook(function (theme, language) {
+                button.prepareForButtonEdit()
+                mainWindow.showButtonsActionsWindow(button)
+                var rows = [0, 5, 6, 7, 8, 9, 11, 12]
+                rows.forEach(function (row) {
+                    button.editActionType = row
+                    save("editor-row" + row, theme, language)
+                })
+                mainWindow.hideButtonsActionsWindow()
+            })
+        }
+
+        function test_overlays() {
+            var documents = ["Settings", "SelectLanguage", "ApplicationContextConfiguration", "PelvaneAccountPopup"]
+            eachLook(function (theme, language) {
+                documents.forEach(function (name) {
+                    overlay.setSource("qrc:/Ui/Widgets/Overlays/" + name + ".qml", name === "Settings" ? {
+                                                                                                                  "appController": appController
+                                                                                                              } : {})
+                    save("overlay-" + name, theme, language)
+                })
+                overlay.source = ""
+            })
+        }
+    }
+}
