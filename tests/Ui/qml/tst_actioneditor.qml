@@ -697,5 +697,47 @@ Item {
             })[0].MacroGroups[0].Actions[0]
             compare(saved.DelayRepeat, data.delay)
         }
+
+        // The profile deleted under an open editor takes its controls' controllers along:
+        // the editor closes, and nothing of its edit is saved.
+        function test_controllerGoneClosesWithoutApplying() {
+            open(3)
+            chooseRow(ButtonController.Action_TypeText)
+            findChild(editor, "typeTextField").inputText = "never applied"
+            appController.deleteProfile(work)
+            tryVerify(function () {
+                return !editor.visible
+            })
+            compare(editor.buttonController, null)
+            var names = JSON.parse(windowFixture.savedPreferences()).ProfilesPreferences.map(function (p) {
+                return p.Name
+            })
+            compare(names.indexOf("Work"), -1)
+            verify(windowFixture.savedPreferences().indexOf("never applied") < 0)
+        }
+
+        // Programs here have no extension to filter by.
+        function test_programDialogShowsAllFiles() {
+            open(0)
+            chooseRow(ButtonController.Action_OpenFile)
+            var dialog = findChild(editor, "programDialog")
+            verify(dialog, "the program dialog")
+            verify(dialog.nameFilters.every(function (filter) {
+                return filter.indexOf("(*)") >= 0
+            }), JSON.stringify(dialog.nameFilters))
+        }
+
+        function test_stepDescriptionShowsTypedTextLiterally() {
+            openBeta([textGroup(1, ["<b>x</b>"])])
+            var group = findChild(editor, "macroGroup0")
+            mouseClick(findChild(group, "groupArrow"))
+            var label = null
+            tryVerify(function () {
+                label = findChild(group, "stepDescription")
+                return label !== null && label.visible
+            })
+            compare(label.textFormat, Text.PlainText)
+            verify(label.text.indexOf("\"<b>x</b>\"") >= 0, label.text)
+        }
     }
 }
