@@ -18,6 +18,10 @@
 QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window)
     : keyList_(keyList), window_(window) {}
 
+void QmlUiTestSetup::expose(const QString& name, QObject* fixture) {
+    exposed_.append({name, fixture});
+}
+
 void QmlUiTestSetup::applicationAvailable() {
     QDir().mkpath(QStringLiteral(WHIRLEN_SCREENSHOTS_DIR));
     applyApplicationFont(":/Ui/Assets/Fonts/Poppins-Bold.ttf",
@@ -29,6 +33,9 @@ void QmlUiTestSetup::applicationAvailable() {
 void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     engine->rootContext()->setContextProperty("keyList", &keyList_);
     engine->rootContext()->setContextProperty("windowFixture", &window_);
+    for (const auto& [name, fixture] : exposed_) {
+        engine->rootContext()->setContextProperty(name, fixture);
+    }
     // Where the screens test saves its pictures.
     engine->rootContext()->setContextProperty("screenshotsFolder",
                                               QStringLiteral(WHIRLEN_SCREENSHOTS_DIR));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPair>
+#include <QString>
 
 class QQmlEngine;
 class KeyListFixture;
@@ -18,6 +21,8 @@ public:
     QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window);
 
     bool warned() const { return warned_; }
+    // A further fixture that the documents find under name.
+    void expose(const QString& name, QObject* fixture);
 
 public slots:
     void applicationAvailable();
@@ -27,5 +32,6 @@ public slots:
 private:
     KeyListFixture& keyList_;
     WindowFixture& window_;
+    QList<QPair<QString, QObject*>> exposed_;
     bool warned_ = false;
 };

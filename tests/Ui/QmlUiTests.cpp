@@ -7,6 +7,7 @@
 
 #include "tests/Ui/KeyListFixture.h"
 #include "tests/Ui/QmlUiTestSetup.h"
+#include "tests/Ui/RecordingAgentFixture.h"
 #include "tests/Ui/WindowFixture.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/XvfbServer.h"
@@ -25,7 +26,9 @@ int main(int argc, char** argv) {
     display.unset("QT_QUICK_BACKEND");
     KeyListFixture keyList;
     WindowFixture window;
+    RecordingAgentFixture recordingAgent;
     QmlUiTestSetup setup(keyList, window);
+    setup.expose("recordingAgent", &recordingAgent);
     const int failures =
         quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
     return failures != 0 || setup.warned() ? 1 : 0;

@@ -26,12 +26,18 @@ XClient::XClient(const std::string& displayName) {
     do {
         XNextEvent(display_, &event);
     } while (event.type != MapNotify);
-    XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
-    XWarpPointer(display_, None, window_, 0, 0, 0, 0, 320, 240);
+    takeFocus();
     // Xlib loads its keymap and starts following its changes at the first lookup; changes
     // made between those two steps would never reach it, so that happens before any input.
     XKeysymToKeycode(display_, XK_a);
     // The server has focused and placed the pointer before any test input comes.
+    XSync(display_, False);
+}
+
+void XClient::takeFocus() {
+    XRaiseWindow(display_, window_);
+    XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
+    XWarpPointer(display_, None, window_, 0, 0, 0, 0, 320, 240);
     XSync(display_, False);
 }
 

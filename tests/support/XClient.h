@@ -32,6 +32,8 @@ public:
     XClient& operator=(const XClient&) = delete;
 
     bool ready() const { return display_ != nullptr; }
+    // Takes the keyboard focus and the pointer back from other windows on the server.
+    void takeFocus();
 
     // The next `count` key or button events, fewer when they do not come in time.
     std::vector<SeenInput> take(size_t count, bool pressesOnly = false);

@@ -88,6 +88,7 @@ Column {
                         border.width: pane.selectedStep === stepItem.modelData ? 2 : stepItem.hoverStatus ? 1 : 0
                         border.color: pane.selectedStep === stepItem.modelData ? PelvaneThemesManager.subtitleColor : PelvaneThemesManager.titleRedColor
                         Text {
+                            objectName: "stepDescription"
                             x: 8
                             width: parent.width * 0.7 - 12
                             anchors.verticalCenter: parent.verticalCenter

@@ -53,6 +53,7 @@ Column {
 
     FileDialog {
         id: dialog
+        objectName: "programDialog"
         title: Strings.choseAnApp
         currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
         onAccepted: picker.acceptUrl(selectedFile)

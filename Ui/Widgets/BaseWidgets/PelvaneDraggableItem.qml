@@ -53,6 +53,9 @@ Item {
 
     MouseArea {
         id: mouseArea
+        // Beneath the row's content: the content's own controls (an arrow, a combo, rows
+        // that drag within it) take their presses first, the rest of the row drags.
+        z: -1
         width: row.width
         height: row.rowHeight
         hoverEnabled: true

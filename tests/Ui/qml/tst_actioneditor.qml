@@ -122,7 +122,7 @@ Item {
         // this document's macros (an edit of the previous ones would be lost).
         property int documentNumber: 0
 
-        function document() {
+        function document(betaGroups) {
             documentNumber += 1
             return JSON.stringify({
                                       "MajorVersion": 1,
@@ -136,7 +136,7 @@ Item {
                                           }, {
                                               "Name": "Beta",
                                               "Comment": "",
-                                              "Groups": []
+                                              "MacroGroups": betaGroups || []
                                           }, {
                                               "Name": "Zeta" + documentNumber,
                                               "Comment": "",
@@ -154,7 +154,11 @@ Item {
         }
 
         function init() {
-            windowFixture.usePreferences(document())
+            useDocument([])
+        }
+
+        function useDocument(betaGroups) {
+            windowFixture.usePreferences(document(betaGroups))
             appController.setSelectedProductByType(1)
             appController.setActiveProfile(work)
             appController.selectedTab = 0
@@ -566,6 +570,174 @@ Item {
             mouseClick(findChild(editor, "addStepButton"))
             verify(stepEditor.visible)
             compare(findChild(stepEditor, "stepTextField").inputText, "")
+        }
+
+        // A group of "Beta" (ids from 1) that types each text in turn, waiting 20 ms after each.
+        function textGroup(id, texts) {
+            return {
+                "MacroGroupID": id,
+                "Actions": texts.map(function (text) {
+                    return {
+                        "ActionType": "TypeText",
+                        "TextToWrite": text,
+                        "StartDelay": 0,
+                        "Repeat": 1,
+                        "DelayRepeat": 20
+                    }
+                })
+            }
+        }
+
+        // The texts of the saved "Beta", group by group.
+        function savedBetaTexts() {
+            var beta = JSON.parse(windowFixture.savedPreferences()).Macros.filter(function (m) {
+                return m.Name === "Beta"
+            })[0]
+            return beta.MacroGroups.map(function (g) {
+                return g.Actions.map(function (a) {
+                    return a.TextToWrite
+                })
+            })
+        }
+
+        // Drags a row by the pointer to a height of its list, in steps: drop areas learn of
+        // a moved item through queued events, and rows close up on the next polish.
+        function dragRow(row, listY) {
+            // The list places its rows at its next polish.
+            waitForItemPolished(row.parent)
+            var start = row.mapToItem(mainWindow, row.width / 2, 12)
+            var end = row.mapToItem(mainWindow, row.width / 2, listY - row.y)
+            mousePress(mainWindow, start.x, start.y)
+            for (var step = 1; step <= 10; ++step) {
+                mouseMove(mainWindow, start.x, start.y + (end.y - start.y) * step / 10, -1, Qt.LeftButton)
+                waitForItemPolished(editor)
+                wait(0)
+            }
+            mouseRelease(mainWindow, end.x, end.y)
+        }
+
+        function openBeta(groups) {
+            useDocument(groups)
+            open(2)
+            tryVerify(function () {
+                var row = findChild(editor, "macroGroup" + (groups.length - 1))
+                return row !== null && row.height > 0
+            })
+        }
+
+        // Rows are 25 px: the third group dropped on the lower half of the first lands
+        // second; a step dropped on the first step's upper edge lands first.
+        function test_dragsReorderTheSavedMacro() {
+            openBeta([textGroup(1, ["one"]), textGroup(2, ["two"]), textGroup(3, ["three", "four", "five"])])
+            dragRow(findChild(editor, "macroGroup2"), 20)
+            compare(savedBetaTexts(), [["one"], ["three", "four", "five"], ["two"]])
+            // The list builds its rows anew, placed at a later polish.
+            var group = null
+            tryVerify(function () {
+                group = findChild(editor, "macroGroup1")
+                return group && group.y > 0 && group.modelData && group.modelData.listMacroGroupActionControllers.length === 3
+                        && findChild(group, "groupArrow") !== null
+            })
+            mouseClick(findChild(group, "groupArrow"))
+            // The middle step, which the list's clipped view still shows.
+            var middleStep = null
+            tryVerify(function () {
+                middleStep = findChild(group, "step1")
+                return middleStep !== null && middleStep.height > 0
+            })
+            dragRow(middleStep, 2)
+            compare(savedBetaTexts(), [["one"], ["four", "three", "five"], ["two"]])
+        }
+
+        // Rows of the wait combo against the saved wait: separators sit before every group
+        // of three, and a separator row stores the entry before it.
+        function test_waitComboRows_data() {
+            return [{
+                    "tag": "don't wait",
+                    "row": 0,
+                    "delay": 0
+                }, {
+                    "tag": "1 ms",
+                    "row": 2,
+                    "delay": 1
+                }, {
+                    "tag": "5 ms",
+                    "row": 4,
+                    "delay": 5
+                }, {
+                    "tag": "separator after 5 ms",
+                    "row": 5,
+                    "delay": 5
+                }, {
+                    "tag": "100 ms",
+                    "row": 10,
+                    "delay": 100
+                }, {
+                    "tag": "10 s",
+                    "row": 18,
+                    "delay": 10000
+                }]
+        }
+
+        function test_waitComboRows(data) {
+            openBeta([textGroup(1, ["one"])])
+            var group = findChild(editor, "macroGroup0")
+            mouseClick(findChild(group, "groupArrow"))
+            var combo = null
+            tryVerify(function () {
+                combo = findChild(group, "waitCombo")
+                return combo !== null && combo.visible
+            })
+            // 20 ms, as the document has it.
+            compare(combo.currentIndex, 7)
+            combo.currentIndex = data.row
+            combo.activated(data.row)
+            var saved = JSON.parse(windowFixture.savedPreferences()).Macros.filter(function (m) {
+                return m.Name === "Beta"
+            })[0].MacroGroups[0].Actions[0]
+            compare(saved.DelayRepeat, data.delay)
+        }
+
+        // The profile deleted under an open editor takes its controls' controllers along:
+        // the editor closes, and nothing of its edit is saved.
+        function test_controllerGoneClosesWithoutApplying() {
+            open(3)
+            chooseRow(ButtonController.Action_TypeText)
+            findChild(editor, "typeTextField").inputText = "never applied"
+            appController.deleteProfile(work)
+            tryVerify(function () {
+                return !editor.visible
+            })
+            compare(editor.buttonController, null)
+            var names = JSON.parse(windowFixture.savedPreferences()).ProfilesPreferences.map(function (p) {
+                return p.Name
+            })
+            compare(names.indexOf("Work"), -1)
+            verify(windowFixture.savedPreferences().indexOf("never applied") < 0)
+        }
+
+        // Programs here have no extension to filter by.
+        function test_programDialogShowsAllFiles() {
+            open(0)
+            chooseRow(ButtonController.Action_OpenFile)
+            var dialog = findChild(editor, "programDialog")
+            verify(dialog, "the program dialog")
+            verify(dialog.nameFilters.every(function (filter) {
+                return filter.indexOf("(*)") >= 0
+            }), JSON.stringify(dialog.nameFilters))
+        }
+
+        function test_stepDescriptionShowsTypedTextLiterally() {
+            openBeta([textGroup(1, ["<b>x</b>"])])
+            var group = findChild(editor, "macroGroup0")
+            mouseClick(findChild(group, "groupArrow"))
+            var label = null
+            tryVerify(function () {
+                label = findChild(group, "stepDescription")
+                return label !== null && label.visible
+            })
+            compare(label.textFormat, Text.PlainText)
+            verify(label.text.indexOf("\"<b>x</b>\"") >= 0, label.text)
         }
     }
 }

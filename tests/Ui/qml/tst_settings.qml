@@ -60,6 +60,71 @@ Item {
             compare(appController[data.tag], before)
         }
 
+        readonly property int settingsFrame: 4
+        readonly property int preferencesFrame: 3
+
+        // Each control of the overlay written to the settings file, and told to the agent in
+        // one settings frame only where the agent uses it (the update check).
+        function test_controlsWriteTheFileAndTellTheAgent_data() {
+            return [{
+                    "tag": "downloadPermission",
+                    "frames": 0
+                }, {
+                    "tag": "installPermission",
+                    "frames": 0
+                }, {
+                    "tag": "configSyncPermission",
+                    "frames": 0
+                }, {
+                    "tag": "checkUpdatesPermission",
+                    "frames": 1
+                }, {
+                    "tag": "checkUpdatesInterval",
+                    "frames": 1
+                }]
+        }
+
+        function test_controlsWriteTheFileAndTellTheAgent(data) {
+            var settingsBefore = recordingAgent.count(settingsFrame)
+            var markers = recordingAgent.count(preferencesFrame)
+            if (data.tag === "checkUpdatesInterval") {
+                var combo = findChild(settings, "updateIntervalCombo")
+                var index = (appController.checkUpdatesInterval + 1) % appController.checkUpdatesIntervals.length
+                combo.activated(index)
+                compare(appController.checkUpdatesInterval, index)
+                compare(recordingAgent.savedSettings().checkUpdatesInterval, [43200, 86400, 172800, 259200][index])
+            } else {
+                var before = appController[data.tag]
+                mouseClick(findChild(settings, "settingToggle_" + data.tag))
+                compare(recordingAgent.savedSettings()[data.tag], !before)
+            }
+            recordingAgent.sendMarker()
+            tryVerify(function () {
+                return recordingAgent.count(preferencesFrame) === markers + 1
+            })
+            compare(recordingAgent.count(settingsFrame), settingsBefore + data.frames)
+        }
+
+        // The settings as the run found them, put back for the documents tested later.
+        property var startSettings: ({})
+
+        function initTestCase() {
+            ["downloadPermission", "installPermission", "configSyncPermission", "checkUpdatesPermission", "checkUpdatesInterval"].forEach(function (name) {
+                startSettings[name] = appController[name]
+            })
+            verify(recordingAgent.listen(), "the program connects to the recording agent")
+            // The link's announcement ends with a preferences update.
+            tryVerify(function () {
+                return recordingAgent.count(preferencesFrame) === 1
+            }, 20000)
+        }
+
+        function cleanupTestCase() {
+            for (var name in startSettings)
+                appController[name] = startSettings[name]
+            recordingAgent.close()
+        }
+
         function test_closeIconHides() {
             settings.visible = true
             mouseClick(findChild(settings, "settingsCloseIcon"))

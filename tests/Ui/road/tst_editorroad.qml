@@ -1,0 +1,186 @@
+import QtQuick
+import QtTest
+import QuickFlux 1.1
+import PelvaneApp 1.0
+import WhirlenUI 1.0
+import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/ActionEditor"
+
+// A binding made in the editor as a user makes it, followed to the saved preference file and
+// to the keys that the real agent types into an application at the controller's next press.
+Item {
+    id: mainWindow
+    width: 1200
+    height: 800
+
+    property bool inDrag: false
+
+    function startSystemMove() {
+        return false
+    }
+
+    function showButtonsActionsWindow(buttonController) {
+        editor.buttonController = buttonController
+        editor.reinitWindow()
+        editor.visible = true
+    }
+
+    function hideButtonsActionsWindow() {
+        editor.buttonController = null
+        editor.visible = false
+    }
+
+    ApplicationController {
+        id: appController
+    }
+
+    ButtonActionSelectionWindow {
+        id: editor
+        anchors.fill: parent
+        visible: false
+    }
+
+    AlertsContainer {
+        id: alerts
+        anchors.fill: parent
+        alertsController: appController.alertsController
+    }
+
+    TestCase {
+        id: testCase
+        name: "EditorRoad"
+        when: windowShown
+
+        readonly property string defaultProfile: "Profile##whirlen#whirlenmax#default"
+        readonly property string otherProfile: "Profile##whirlen#whirlenmax#Other"
+        // Keysyms and modifier mask as the application sees them.
+        readonly property var ctrlAPressed: ["press ffe3 0", "press 61 4"]
+        readonly property var ctrlAReleased: ["release 61 4", "release ffe3 4"]
+
+        function profile(name, actions) {
+            return {
+                "DeviceType": "whirlen",
+                "DeviceModel": "whirlenmax",
+                "Comment": "",
+                "Name": name,
+                "Settings": {
+                    "AppSpecificActive": true,
+                    "Comment": ""
+                },
+                "Actions": actions
+            }
+        }
+
+        // Button 1 types C in the default profile and D in "Other".
+        function document() {
+            return JSON.stringify({
+                                      "MajorVersion": 1,
+                                      "MinorVersion": 1,
+                                      "Comment": "",
+                                      "AppContextConfigurations": [],
+                                      "Macros": [],
+                                      "ProfilesPreferences": [profile("default", [{
+                                                                                     "MouseButton": "DeviceButton_1",
+                                                                                     "ActionType": "keypress",
+                                                                                     "KeyCode": "KEY_C",
+                                                                                     "StartDelay": 0,
+                                                                                     "Repeat": -1,
+                                                                                     "Profile": defaultProfile
+                                                                                 }]), profile("Other", [{
+                                                                                                                   "MouseButton": "DeviceButton_1",
+                                                                                                                   "ActionType": "keypress",
+                                                                                                                   "KeyCode": "KEY_D",
+                                                                                                                   "StartDelay": 0,
+                                                                                                                   "Repeat": -1,
+                                                                                                                   "Profile": otherProfile
+                                                                                                               }])]
+                                  })
+        }
+
+        function initTestCase() {
+            verify(agentFixture.startAgent(), "the agent starts and answers")
+            tryCompare(appController, "countConnectedDevices", 1, 60000)
+        }
+
+        function init() {
+            windowFixture.usePreferences(document())
+            appController.setSelectedProductByType(1)
+            appController.setActiveProfile(otherProfile)
+            appController.selectedTab = 0
+            tryVerify(function () {
+                var device = appController.selectedDeviceController
+                return device && device.selectedProfileController && device.selectedProfileController.profileKey === otherProfile
+                        && device.selectedProfileController.listMainButtons.length === 15
+            })
+        }
+
+        function cleanup() {
+            while (alerts.currentAlertInShow)
+                AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            mainWindow.hideButtonsActionsWindow()
+            appController.selectedAppContext = ""
+        }
+
+        // Opens button 1's editor, picks Type Keystroke, turns Ctrl on, presses A in the key
+        // field and applies, each with the mouse and keyboard.
+        function bindCtrlAToButtonOne() {
+            var controller = appController.selectedDeviceController.selectedProfileController.listMainButtons[0]
+            controller.prepareForButtonEdit()
+            mainWindow.showButtonsActionsWindow(controller)
+            mouseClick(findChild(editor, "actionRow" + ButtonController.Action_TypeKeystroke))
+            compare(editor.currentRow, ButtonController.Action_TypeKeystroke)
+            mouseClick(findChild(editor, "modifier" + ButtonController.ModifierType_Control))
+            mouseClick(findChild(editor, "keyField"))
+            keyClick(Qt.Key_A)
+            mouseClick(findChild(editor, "applyButton"))
+            verify(!editor.visible, "the editor closes on a valid binding")
+        }
+
+        // Button 1's saved binding in the named profile, for the general bindings or a context.
+        function saved(profileName, context) {
+            var found = null
+            JSON.parse(windowFixture.savedPreferences()).ProfilesPreferences.forEach(function (p) {
+                if (p.Name !== profileName)
+                    return
+                p.Actions.forEach(function (a) {
+                    if (a.MouseButton === "DeviceButton_1" && (a.AppContextConfig || "") === (context || ""))
+                        found = a
+                })
+            })
+            return found
+        }
+
+        function compareCtrlA(stored) {
+            verify(stored, "a binding is saved")
+            compare(stored.ActionType, "keypress")
+            compare(stored.KeyCode, "KEY_A")
+            compare(stored.UseCtrl, true)
+            compare(stored.UseShift, false)
+            compare(stored.UseAlt, false)
+            compare(stored.UseSpecial, false)
+        }
+
+        function test_bindingIsSavedInItsProfileAndTypedByTheAgent() {
+            bindCtrlAToButtonOne()
+            compareCtrlA(saved("Other"))
+            compare(saved("default").KeyCode, "KEY_C")
+            // The reload that the program asked for is behind the agent once it answers.
+            verify(agentFixture.agentAnswers())
+            compare(agentFixture.report(0x0001, 2), ctrlAPressed)
+            compare(agentFixture.report(0x0000, 2), ctrlAReleased)
+        }
+
+        function test_contextBindingLeavesTheGeneralOne() {
+            appController.addApplicationContextConfiguration("Writer", "/usr/bin/writer")
+            appController.selectedTab = 1
+            appController.selectedAppContext = "Writer"
+            tryCompare(appController, "selectedAppContext", "Writer")
+            bindCtrlAToButtonOne()
+            compareCtrlA(saved("Other", "Writer"))
+            compare(saved("Other").KeyCode, "KEY_D")
+            compare(saved("Other").UseCtrl, false)
+            compare(saved("default", "Writer"), null)
+        }
+    }
+}
