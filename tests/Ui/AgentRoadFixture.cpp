@@ -66,18 +66,7 @@ bool AgentRoadFixture::startAgent() {
 }
 
 bool AgentRoadFixture::agentAnswers() const {
-    const int socket = ipctest::connectRaw();
-    if (socket < 0) {
-        return false;
-    }
-    IPCResponseConnectedDevices list;
-    const auto answer =
-        ipctest::sendRaw(socket, IPCMessage(IPCMessageType::RequestDevices).serialize())
-            ? ipctest::readFrames(socket, 1)
-            : std::vector<IPCFrame>{};
-    ::close(socket);
-    return !answer.empty() && list.deserialize(answer[0].data(), answer[0].size()) &&
-           list.devices().size() == 1;
+    return ipctest::agentAnswersWith(1);
 }
 
 // One report at a time, its events taken before the next is written: the node is a FIFO,

@@ -22,7 +22,9 @@
 
 #include "shared/ipc/IPCClient.h"
 #include "shared/ipc/IPCFrameAssembler.h"
+#include "shared/ipc/IPCMessage.h"
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
+#include "shared/ipc/IPCResponseConnectedDevices.h"
 #include "shared/ipc/IPCSocketPath.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
@@ -196,6 +198,23 @@ inline bool peerClosed(int socket) {
         }
     }
     return false;
+}
+
+// Whether the agent answers a request for its devices, on a connection of its own, with
+// `devices` of them. The agent handles frames in the order they come, so an answer also
+// means that everything sent to it before was handled.
+inline bool agentAnswersWith(size_t devices) {
+    const int socket = connectRaw();
+    if (socket < 0) {
+        return false;
+    }
+    IPCResponseConnectedDevices list;
+    const auto answer = sendRaw(socket, IPCMessage(IPCMessageType::RequestDevices).serialize())
+                            ? readFrames(socket, 1)
+                            : std::vector<IPCFrame>{};
+    ::close(socket);
+    return !answer.empty() && list.deserialize(answer[0].data(), answer[0].size()) &&
+           list.devices().size() == devices;
 }
 
 // Announces itself on each connection as the configuration program does:

@@ -99,18 +99,7 @@ bool AgentRoad::pressAndSee(uint16_t button, unsigned long keysym) {
 }
 
 bool AgentRoad::agentAnswers() {
-    const int socket = ipctest::connectRaw();
-    if (socket < 0) {
-        return false;
-    }
-    IPCResponseConnectedDevices list;
-    const auto answer =
-        ipctest::sendRaw(socket, IPCMessage(IPCMessageType::RequestDevices).serialize())
-            ? ipctest::readFrames(socket, 1)
-            : std::vector<IPCFrame>{};
-    ::close(socket);
-    return !answer.empty() && list.deserialize(answer[0].data(), answer[0].size()) &&
-           list.devices().size() == 1;
+    return ipctest::agentAnswersWith(1);
 }
 
 json AgentRoad::keystroke(const std::string& control, const std::string& key,
