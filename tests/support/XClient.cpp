@@ -41,6 +41,21 @@ void XClient::takeFocus() {
     XSync(display_, False);
 }
 
+unsigned long XClient::focusedWindow() {
+    Window focused = None;
+    int revertTo = RevertToParent;
+    XGetInputFocus(display_, &focused, &revertTo);
+    return focused;
+}
+
+void XClient::giveFocusTo(unsigned long window) {
+    if (window == None || window == PointerRoot) {
+        return;
+    }
+    XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+    XSync(display_, False);
+}
+
 XClient::~XClient() {
     if (display_ != nullptr) {
         XCloseDisplay(display_);

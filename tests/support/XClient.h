@@ -34,6 +34,10 @@ public:
     bool ready() const { return display_ != nullptr; }
     // Takes the keyboard focus and the pointer back from other windows on the server.
     void takeFocus();
+    // The window that has the keyboard focus now, and a way to hand it back there once the
+    // test's input has arrived.
+    unsigned long focusedWindow();
+    void giveFocusTo(unsigned long window);
 
     // The next `count` key or button events, fewer when they do not come in time.
     std::vector<SeenInput> take(size_t count, bool pressesOnly = false);

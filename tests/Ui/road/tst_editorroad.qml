@@ -122,17 +122,17 @@ Item {
             appController.selectedAppContext = ""
         }
 
-        // Opens button 1's editor, picks Type Keystroke, turns Ctrl on, presses A in the key
-        // field and applies, each with the mouse and keyboard.
-        function bindCtrlAToButtonOne() {
+        // Opens button 1's editor, picks Type Keystroke, turns the modifier on, presses the key
+        // in the key field and applies, each with the mouse and keyboard.
+        function bindKeystrokeToButtonOne(modifier, key) {
             var controller = appController.selectedDeviceController.selectedProfileController.listMainButtons[0]
             controller.prepareForButtonEdit()
             mainWindow.showButtonsActionsWindow(controller)
             mouseClick(findChild(editor, "actionRow" + ButtonController.Action_TypeKeystroke))
             compare(editor.currentRow, ButtonController.Action_TypeKeystroke)
-            mouseClick(findChild(editor, "modifier" + ButtonController.ModifierType_Control))
+            mouseClick(findChild(editor, "modifier" + modifier))
             mouseClick(findChild(editor, "keyField"))
-            keyClick(Qt.Key_A)
+            keyClick(key)
             mouseClick(findChild(editor, "applyButton"))
             verify(!editor.visible, "the editor closes on a valid binding")
         }
@@ -161,6 +161,10 @@ Item {
             compare(stored.UseSpecial, false)
         }
 
+        function bindCtrlAToButtonOne() {
+            bindKeystrokeToButtonOne(ButtonController.ModifierType_Control, Qt.Key_A)
+        }
+
         function test_bindingIsSavedInItsProfileAndTypedByTheAgent() {
             bindCtrlAToButtonOne()
             compareCtrlA(saved("Other"))
@@ -171,15 +175,23 @@ Item {
             compare(agentFixture.report(0x0000, 2), ctrlAReleased)
         }
 
+        // The general binding first, then one under a new context: each edit starts from what
+        // the one before left behind.
         function test_contextBindingLeavesTheGeneralOne() {
+            bindCtrlAToButtonOne()
+            var general = saved("Other")
             appController.addApplicationContextConfiguration("Writer", "/usr/bin/writer")
             appController.selectedTab = 1
             appController.selectedAppContext = "Writer"
             tryCompare(appController, "selectedAppContext", "Writer")
-            bindCtrlAToButtonOne()
-            compareCtrlA(saved("Other", "Writer"))
-            compare(saved("Other").KeyCode, "KEY_D")
-            compare(saved("Other").UseCtrl, false)
+            // Shift+B this time, to tell it from the general binding.
+            bindKeystrokeToButtonOne(ButtonController.ModifierType_Shift, Qt.Key_B)
+            var inContext = saved("Other", "Writer")
+            verify(inContext, "a binding under the context")
+            compare(inContext.KeyCode, "KEY_B")
+            compare(inContext.UseShift, true)
+            compare(saved("Other"), general)
+            compareCtrlA(saved("Other"))
             compare(saved("default", "Writer"), null)
         }
     }
