@@ -15,6 +15,10 @@ FocusScope {
 
     property QtObject buttonController: null
     readonly property QtObject _deviceController: appController.selectedDeviceController
+    // The profile whose control is open, and the one the window shows: the controls of
+    // another profile are not on screen, so a switch closes the editor.
+    property QtObject editedProfile: null
+    readonly property QtObject shownProfile: _deviceController ? _deviceController.selectedProfileController : null
     readonly property var availableProfiles: _deviceController ? _deviceController.availableProfiles : []
     readonly property var availableProfilesNames: _deviceController ? _deviceController.profilesNamesWithoutSelected : []
     property bool isSaveScreen: false
@@ -188,7 +192,14 @@ FocusScope {
     // The control went away (its profile was rebuilt or deleted): nothing is left to apply.
     onButtonControllerChanged: {
         syncRow()
+        editedProfile = buttonController ? shownProfile : null
         if (!buttonController && visible)
+            mainWindow.hideButtonsActionsWindow()
+    }
+    // Another profile in use (picked in the window or switched to by the controller) leaves
+    // the open edit unapplied rather than write it into a profile no longer shown.
+    onShownProfileChanged: {
+        if (visible && buttonController && shownProfile !== editedProfile)
             mainWindow.hideButtonsActionsWindow()
     }
     onVisibleChanged: {

@@ -716,6 +716,20 @@ Item {
             verify(windowFixture.savedPreferences().indexOf("never applied") < 0)
         }
 
+        // A switch to another profile under an open editor closes it unapplied: the edit
+        // lands neither in the profile it was opened in nor in the one now shown.
+        function test_profileSwitchClosesWithoutApplying() {
+            open(3)
+            chooseRow(ButtonController.Action_TypeText)
+            findChild(editor, "typeTextField").inputText = "never applied"
+            appController.setActiveProfile(home)
+            tryVerify(function () {
+                return !editor.visible
+            })
+            compare(editor.buttonController, null)
+            verify(windowFixture.savedPreferences().indexOf("never applied") < 0)
+        }
+
         // Programs here have no extension to filter by.
         function test_programDialogShowsAllFiles() {
             open(0)
