@@ -6,1384 +6,1384 @@
     <message>
         <source>Pelvane Multimedia Controller Device Configuration</source>
         <extracomment>Title of the main window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pelvane Multimediecontroller – Enhedskonfiguration</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support</translation>
     </message>
     <message>
         <source>Importing a configuration replaces your current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvis du importerer en konfiguration, erstattes dine nuværende indstillinger.</translation>
     </message>
     <message>
         <source>The operation completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Handlingen blev fuldført.</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Handlingen mislykkedes.</translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en mappe</translation>
     </message>
     <message>
         <source>© 2026 Pelvane Design. All rights reserved.</source>
         <extracomment>Rights notice at the bottom of the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Pelvane Design. Alle rettigheder forbeholdes.</translation>
     </message>
     <message>
         <source>Connect a device or create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilslut en enhed, eller opret en konfiguration</translation>
     </message>
     <message>
         <source>Create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret en konfiguration</translation>
     </message>
     <message>
         <source>Global Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Generelt</translation>
     </message>
     <message>
         <source>Choose what each control does in every application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg, hvad hvert betjeningselement gør i alle apps.</translation>
     </message>
     <message>
         <source>Application specific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr. app</translation>
     </message>
     <message>
         <source>Choose what each control does while a given application is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg, hvad hvert betjeningselement gør, mens en bestemt app er i forgrunden.</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsætning</translation>
     </message>
     <message>
         <source>Get your controller ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gør din controller klar.</translation>
     </message>
     <message>
         <source>About &amp; Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Om &amp; support</translation>
     </message>
     <message>
         <source>Software version, updates and help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion, opdateringer og hjælp.</translation>
     </message>
     <message>
         <source>Use as Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Som drejeknap</translation>
     </message>
     <message>
         <source>Use as Jog</source>
-        <translation type="unfinished"></translation>
+        <translation>Som joghjul</translation>
     </message>
     <message>
         <source>Use Jog Wheel Zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug joghjulszoner</translation>
     </message>
     <message>
         <source>Use for scrolling</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug til rulning</translation>
     </message>
     <message>
         <source>Click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik for at redigere</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>Choose an application</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en app</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Type Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastetryk</translation>
     </message>
     <message>
         <source>Press Modifier Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk ændringstaster</translation>
     </message>
     <message>
         <source>Run Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Kør program</translation>
     </message>
     <message>
         <source>Type Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv tekst</translation>
     </message>
     <message>
         <source>Run Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Kør makro</translation>
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Muse- og systemstyring</translation>
     </message>
     <message>
         <source>Text to type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst, der skal skrives</translation>
     </message>
     <message>
         <source>Select modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg ændringstaster</translation>
     </message>
     <message>
         <source>The modifier keys held while the action runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ændringstaster, der holdes nede, mens handlingen kører.</translation>
     </message>
     <message>
         <source>Add key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj tast</translation>
     </message>
     <message>
         <source>Press a key, or pick one from the key list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på en tast, eller vælg en fra tastelisten.</translation>
     </message>
     <message>
         <source>Repetitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentagelser</translation>
     </message>
     <message>
         <source>Select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg element</translation>
     </message>
     <message>
         <source>Choose the program or file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg det program eller den fil, der skal åbnes.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg</translation>
     </message>
     <message>
         <source>Choose a mouse or system action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en muse- eller systemhandling.</translation>
     </message>
     <message>
         <source>Scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Rul</translation>
     </message>
     <message>
         <source>Scroll the window under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruller vinduet under markøren.</translation>
     </message>
     <message>
         <source>Mouse click</source>
-        <translation type="unfinished"></translation>
+        <translation>Museklik</translation>
     </message>
     <message>
         <source>Click with a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikker med en museknap.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lydstyrke</translation>
     </message>
     <message>
         <source>Change the sound volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændrer lydstyrken.</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lysstyrke</translation>
     </message>
     <message>
         <source>Change the screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændrer skærmens lysstyrke.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Op</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ned</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Venstre</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Højre</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkelt</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobbelt</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>Tredobbelt</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastlås</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyd fra</translation>
     </message>
     <message>
         <source>Select a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en makro</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>Add macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj makro</translation>
     </message>
     <message>
         <source>Delete macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet makro</translation>
     </message>
     <message>
         <source>Macro name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Makronavnet findes allerede</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Omdøb</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Application specific settings are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger pr. app er slået til</translation>
     </message>
     <message>
         <source>Application specific settings are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger pr. app er slået fra</translation>
     </message>
     <message>
         <source>Enter the profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv profilnavnet</translation>
     </message>
     <message>
         <source>Delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette denne profil?</translation>
     </message>
     <message>
         <source>Profile name Default is reserved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilnavnet Default er reserveret!</translation>
     </message>
     <message>
         <source>Profile name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilnavnet findes allerede</translation>
     </message>
     <message>
         <source>General properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Generelle egenskaber</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beskrivelse</translation>
     </message>
     <message>
         <source>Action sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Handlingssekvens</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj gruppe</translation>
     </message>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet gruppe</translation>
     </message>
     <message>
         <source>Add action</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj handling</translation>
     </message>
     <message>
         <source>Edit action</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger handling</translation>
     </message>
     <message>
         <source>Remove action</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern handling</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassér</translation>
     </message>
     <message>
         <source>Save the latest changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du gemme de seneste ændringer?</translation>
     </message>
     <message>
         <source>Would you like to</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvad vil du gøre?</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Gå tilbage</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg</translation>
     </message>
     <message>
         <source>Not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke tildelt</translation>
     </message>
     <message>
         <source>Press any key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på en tast</translation>
     </message>
     <message>
         <source>Key list</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasteliste</translation>
     </message>
     <message>
         <source>Function keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionstaster</translation>
     </message>
     <message>
         <source>Program to run</source>
-        <translation type="unfinished"></translation>
+        <translation>Program, der skal køres</translation>
     </message>
     <message>
         <source>Arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumenter</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Gennemse</translation>
     </message>
     <message>
         <source>Motion and editing keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigations- og redigeringstaster</translation>
     </message>
     <message>
         <source>Numeric pad keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Taster på det numeriske tastatur</translation>
     </message>
     <message>
         <source>Multimedia keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedietaster</translation>
     </message>
     <message>
         <source>Special keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Specialtaster</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num Lock</translation>
     </message>
     <message>
         <source>NumPad %1</source>
         <extracomment>%1 is a digit or an operator of the numeric pad</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numerisk %1</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimaltegn</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Internet browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetbrowser</translation>
     </message>
     <message>
         <source>Media player</source>
-        <translation type="unfinished"></translation>
+        <translation>Medieafspiller</translation>
     </message>
     <message>
         <source>Mail application</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailprogram</translation>
     </message>
     <message>
         <source>Visit our site</source>
-        <translation type="unfinished"></translation>
+        <translation>Besøg vores websted</translation>
     </message>
     <message>
         <source>Set up your controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsæt din controller</translation>
     </message>
     <message>
         <source>Follow the getting-started guide to set up your controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Følg vejledningen Kom godt i gang for at opsætte din controller.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
     <message>
         <source>Driver v. %1</source>
         <extracomment>%1 is the driver&apos;s version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Driverversion %1</translation>
     </message>
     <message>
         <source>Troubleshoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejlfinding</translation>
     </message>
     <message>
         <source>Contact us</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt os</translation>
     </message>
     <message>
         <source>We are here to help</source>
-        <translation type="unfinished"></translation>
+        <translation>Vi er her for at hjælpe</translation>
     </message>
     <message>
         <source>Provide feedback to Pelvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Giv Pelvane feedback</translation>
     </message>
     <message>
         <source>Reset to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil til fabriksindstillinger</translation>
     </message>
     <message>
         <source>Reset this key</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil denne tast</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <source>Reset every setting to the factory values?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du nulstille alle indstillinger til fabriksværdierne?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Welcome, </source>
-        <translation type="unfinished"></translation>
+        <translation>Velkommen, </translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Account information</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontooplysninger</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Brugernavn</translation>
     </message>
     <message>
         <source>Email address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadresse</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fornavn</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Efternavn</translation>
     </message>
     <message>
         <source>Forgot your password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Glemt adgangskode?</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Adgangskode</translation>
     </message>
     <message>
         <source>Synchronise configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniser konfiguration</translation>
     </message>
     <message>
         <source>Delete account</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet konto</translation>
     </message>
     <message>
         <source>Delete your account for good?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette din konto permanent?</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Log på</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Log af</translation>
     </message>
     <message>
         <source>or sign in with</source>
-        <translation type="unfinished"></translation>
+        <translation>eller log på med</translation>
     </message>
     <message>
         <source>Microsoft</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft</translation>
     </message>
     <message>
         <source>Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>Create a new account</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret en ny konto</translation>
     </message>
     <message>
         <source>Your account was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din konto er slettet.</translation>
     </message>
     <message>
         <source>No action chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen handling valgt</translation>
     </message>
     <message>
         <source>The field is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Feltet er tomt!</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du nulstille til standardindstillingerne?</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg efter opdateringer</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Søger efter opdateringer...</translation>
     </message>
     <message>
         <source>The update check timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Søgningen efter opdateringer tog for lang tid.</translation>
     </message>
     <message>
         <source>The update check failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Søgningen efter opdateringer mislykkedes.</translation>
     </message>
     <message>
         <source>A new version is available. Download it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er en ny version tilgængelig. Vil du downloade den nu?</translation>
     </message>
     <message>
         <source>The new version is downloaded. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version er downloadet. Vil du installere den nu?</translation>
     </message>
     <message>
         <source>Your software is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din software er opdateret.</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen downloades...</translation>
     </message>
     <message>
         <source>The update was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen blev annulleret.</translation>
     </message>
     <message>
         <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation type="unfinished"></translation>
+        <translation>Din konfiguration i skyen afviger fra denne. Hvilken vil du beholde?</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Skyen</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal</translation>
     </message>
     <message>
         <source>Upload your configuration to the cloud?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du uploade din konfiguration til skyen?</translation>
     </message>
     <message>
         <source>Reset the configuration in the cloud to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du nulstille konfigurationen i skyen til standard?</translation>
     </message>
     <message>
         <source>The configuration in the cloud is invalid. Replace it with this one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationen i skyen er ugyldig. Vil du erstatte den med denne?</translation>
     </message>
     <message>
         <source>This configuration is invalid. Reset it to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne konfiguration er ugyldig. Vil du nulstille den til standard?</translation>
     </message>
     <message>
         <source>Downloading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationen downloades...</translation>
     </message>
     <message>
         <source>The download was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloaden blev annulleret.</translation>
     </message>
     <message>
         <source>Uploading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationen uploades...</translation>
     </message>
     <message>
         <source>The upload was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploaden blev annulleret.</translation>
     </message>
     <message>
         <source>The configuration was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationen blev nulstillet.</translation>
     </message>
     <message>
         <source>Synchronisation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniseringen mislykkedes.</translation>
     </message>
     <message>
         <source>The upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploaden mislykkedes.</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloaden mislykkedes.</translation>
     </message>
     <message>
         <source>Your settings are synchronised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dine indstillinger er synkroniseret.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiler</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en profil</translation>
     </message>
     <message>
         <source>Change profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift profil</translation>
     </message>
     <message>
         <source>Pick the profile the controller uses, or create a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg den profil, controlleren bruger, eller opret en ny.</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger profil</translation>
     </message>
     <message>
         <source>Apply to controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvend på controller</translation>
     </message>
     <message>
         <source>Create new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret ny profil</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg en handling</translation>
     </message>
     <message>
         <source>Switch To Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift til profil</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil, der skal skiftes til</translation>
     </message>
     <message>
         <source>Add an application to give the controls their own actions while it is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj en app for at give betjeningselementerne deres egne handlinger, mens appen er i forgrunden.</translation>
     </message>
     <message>
         <source>The application configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationen for appen blev slettet.</translation>
     </message>
     <message>
         <source>The device configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedskonfigurationen blev slettet.</translation>
     </message>
     <message>
         <source>Select a program</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg et program</translation>
     </message>
     <message>
         <source>Allow the program to control your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Giv programmet tilladelse til at styre din computer</translation>
     </message>
     <message>
         <source>Open System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn Systemindstillinger.</translation>
     </message>
     <message>
         <source>Choose Security &amp; Privacy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg Sikkerhed og anonymitet.</translation>
     </message>
     <message>
         <source>Open the Privacy tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn fanen Anonymitet.</translation>
     </message>
     <message>
         <source>Select Accessibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg Tilgængelighed.</translation>
     </message>
     <message>
         <source>Tick the box beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markér afkrydsningsfeltet ud for programmet.</translation>
     </message>
     <message>
         <source>Open Security &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn Sikkerhed og anonymitet</translation>
     </message>
     <message>
         <source>Move the program to Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt programmet til Programmer</translation>
     </message>
     <message>
         <source>The program works best from the Applications folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmet fungerer bedst fra mappen Programmer.</translation>
     </message>
     <message>
         <source>Delete this configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette denne konfiguration?</translation>
     </message>
     <message>
         <source>Configuration details</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdetaljer</translation>
     </message>
     <message>
         <source>Configuration name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsnavnet findes allerede</translation>
     </message>
     <message>
         <source>A configuration for this program already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Der findes allerede en konfiguration til dette program</translation>
     </message>
     <message>
         <source>Configuration name</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsnavn</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Program</translation>
     </message>
     <message>
         <source>I understand!</source>
-        <translation type="unfinished"></translation>
+        <translation>Forstået!</translation>
     </message>
     <message>
         <source>The update is installed. Restart your computer to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen er installeret. Genstart computeren for at fuldføre.</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>Genstart nu</translation>
     </message>
     <message>
         <source>Restart later</source>
-        <translation type="unfinished"></translation>
+        <translation>Genstart senere</translation>
     </message>
     <message>
         <source>Download updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Download opdateringer uden at spørge</translation>
     </message>
     <message>
         <source>Install updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer opdateringer uden at spørge</translation>
     </message>
     <message>
         <source>Synchronise the configuration with the cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniser konfigurationen med skyen</translation>
     </message>
     <message>
         <source>Check for updates automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg automatisk efter opdateringer</translation>
     </message>
     <message>
         <source>Update check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringsinterval</translation>
     </message>
     <message>
         <source>Notification check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Meddelelsesinterval</translation>
     </message>
     <message>
         <source>This macro is in use. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne makro er i brug. Vil du slette den alligevel?</translation>
     </message>
     <message>
         <source>Privacy policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatlivspolitik</translation>
     </message>
     <message>
         <source>GDPR compliance</source>
-        <translation type="unfinished"></translation>
+        <translation>GDPR-overholdelse</translation>
     </message>
     <message>
         <source>Multimedia Controller Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimediecontroller Max</translation>
     </message>
     <message>
         <source>Multimedia Controller Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimediecontroller Lite</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiveret</translation>
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug standardprofil</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Samme som lavere værdi</translation>
     </message>
     <message>
         <source>Type Key: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tastetryk: </translation>
     </message>
     <message>
         <source>Press </source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på </translation>
     </message>
     <message>
         <source>Run Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Kør </translation>
     </message>
     <message>
         <source>Run Macro  </source>
-        <translation type="unfinished"></translation>
+        <translation>Kør makro  </translation>
     </message>
     <message>
         <source>Do </source>
-        <translation type="unfinished"></translation>
+        <translation>Udfør: </translation>
     </message>
     <message>
         <source>Switch Profile to </source>
-        <translation type="unfinished"></translation>
+        <translation>Skift profil til </translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Venstreklik</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Højreklik</translation>
     </message>
     <message>
         <source>Middle Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Midterklik</translation>
     </message>
     <message>
         <source>Fourth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjerde klik</translation>
     </message>
     <message>
         <source>Fifth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Femte klik</translation>
     </message>
     <message>
         <source>Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobbeltklik</translation>
     </message>
     <message>
         <source>Triple Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Tredobbeltklik</translation>
     </message>
     <message>
         <source>Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastlås klik</translation>
     </message>
     <message>
         <source>Right Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Højre dobbeltklik</translation>
     </message>
     <message>
         <source>Right Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastlås højreklik</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommando</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på tast</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Lydstyrke op</translation>
     </message>
     <message>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Lydstyrke ned</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Lysstyrke op</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Lysstyrke ned</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Rul op</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Rul ned</translation>
     </message>
     <message>
         <source>Scroll Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Rul til venstre</translation>
     </message>
     <message>
         <source>Scroll Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rul til højre</translation>
     </message>
     <message>
         <source>Use Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug standard</translation>
     </message>
     <message>
         <source>Same As Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Samme som lavere værdi</translation>
     </message>
     <message>
         <source>Switch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift indstillinger</translation>
     </message>
     <message>
         <source>Mouse and System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Muse- og systemstyring</translation>
     </message>
     <message>
         <source>Custom action...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilpasset handling...</translation>
     </message>
     <message>
         <source>Once Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun én gang</translation>
     </message>
     <message>
         <source>Hold Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold nede</translation>
     </message>
     <message>
         <source>As Fast as Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Så hurtigt som muligt</translation>
     </message>
     <message>
         <source>60 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>60 gange i sekundet</translation>
     </message>
     <message>
         <source>45 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>45 gange i sekundet</translation>
     </message>
     <message>
         <source>30 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>30 gange i sekundet</translation>
     </message>
     <message>
         <source>15 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>15 gange i sekundet</translation>
     </message>
     <message>
         <source>10 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>10 gange i sekundet</translation>
     </message>
     <message>
         <source>5 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 gange i sekundet</translation>
     </message>
     <message>
         <source>2 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>2 gange i sekundet</translation>
     </message>
     <message>
         <source>Once Every Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Én gang i sekundet</translation>
     </message>
     <message>
         <source>Once Every Two Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvert andet sekund</translation>
     </message>
     <message>
         <source>Once Every Three Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvert tredje sekund</translation>
     </message>
     <message>
         <source>Once Every Four Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvert fjerde sekund</translation>
     </message>
     <message>
         <source>Don&apos;t Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent ikke</translation>
     </message>
     <message>
         <source>Wait 1ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 1 ms</translation>
     </message>
     <message>
         <source>Wait 2ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 2 ms</translation>
     </message>
     <message>
         <source>Wait 5ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 5 ms</translation>
     </message>
     <message>
         <source>Wait 10ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 10 ms</translation>
     </message>
     <message>
         <source>Wait 20ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 20 ms</translation>
     </message>
     <message>
         <source>Wait 50ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 50 ms</translation>
     </message>
     <message>
         <source>Wait 100ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 100 ms</translation>
     </message>
     <message>
         <source>Wait 200ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 200 ms</translation>
     </message>
     <message>
         <source>Wait 500ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 500 ms</translation>
     </message>
     <message>
         <source>Wait 1s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 1 s</translation>
     </message>
     <message>
         <source>Wait 2s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 2 s</translation>
     </message>
     <message>
         <source>Wait 5s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 5 s</translation>
     </message>
     <message>
         <source>Wait 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent 10 s</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Cmd</source>
-        <translation type="unfinished"></translation>
+        <translation>Cmd</translation>
     </message>
     <message>
         <source>No. %1</source>
         <extracomment>%1 is the number of a button of the controller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Venstre om</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Højre om</translation>
     </message>
     <message>
         <source>Zone %1</source>
         <extracomment>%1 is a zone of the jog wheel, -7 to 7; %1 to %2 a move between two zones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zone %1</translation>
     </message>
     <message>
         <source>Transition %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgang %1 til %2</translation>
     </message>
     <message>
         <source>BUTTONS</source>
-        <translation type="unfinished"></translation>
+        <translation>KNAPPER</translation>
     </message>
     <message>
         <source>DIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>DREJEKNAP</translation>
     </message>
     <message>
         <source>JOG WHEEL</source>
-        <translation type="unfinished"></translation>
+        <translation>JOGHJUL</translation>
     </message>
     <message>
         <source>Choose Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg sprog</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engelsk</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Fransk</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tysk</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiensk</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japansk</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlandsk</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugisisk</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spansk</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Svensk</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finsk</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <source>The window shows its texts in the language you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinduet viser sine tekster på det sprog, du vælger.</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Up Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pil op</translation>
     </message>
     <message>
         <source>Down Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pil ned</translation>
     </message>
     <message>
         <source>Left Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pil venstre</translation>
     </message>
     <message>
         <source>Right Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pil højre</translation>
     </message>
     <message>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Up</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Down</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellemrum</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Frem</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdater</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritter</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Afspil</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Næste nummer</translation>
     </message>
     <message>
         <source>Previous track</source>
-        <translation type="unfinished"></translation>
+        <translation>Forrige nummer</translation>
     </message>
     <message>
         <source>Applications Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Programtast</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Lock</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Screen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjælp</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Udfør</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Erase EOF</source>
-        <translation type="unfinished"></translation>
+        <translation>Erase EOF</translation>
     </message>
     <message>
         <source>Attn</source>
-        <translation type="unfinished"></translation>
+        <translation>Attn</translation>
     </message>
     <message>
         <source>CrSel</source>
-        <translation type="unfinished"></translation>
+        <translation>CrSel</translation>
     </message>
     <message>
         <source>ExSel</source>
-        <translation type="unfinished"></translation>
+        <translation>ExSel</translation>
     </message>
     <message>
         <source>PA1</source>
-        <translation type="unfinished"></translation>
+        <translation>PA1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimer</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
 </context>
 </TS>

@@ -6,1384 +6,1384 @@
     <message>
         <source>Pelvane Multimedia Controller Device Configuration</source>
         <extracomment>Title of the main window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Controlador multimedia Pelvane – Configuración del dispositivo</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte</translation>
     </message>
     <message>
         <source>Importing a configuration replaces your current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al importar una configuración se reemplazan sus ajustes actuales.</translation>
     </message>
     <message>
         <source>The operation completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La operación se ha completado correctamente.</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido completar la operación.</translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una carpeta</translation>
     </message>
     <message>
         <source>© 2026 Pelvane Design. All rights reserved.</source>
         <extracomment>Rights notice at the bottom of the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Pelvane Design. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Connect a device or create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte un dispositivo o cree una configuración</translation>
     </message>
     <message>
         <source>Create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una configuración</translation>
     </message>
     <message>
         <source>Global Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes globales</translation>
     </message>
     <message>
         <source>Choose what each control does in every application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija qué hace cada control en todas las aplicaciones.</translation>
     </message>
     <message>
         <source>Application specific</source>
-        <translation type="unfinished"></translation>
+        <translation>Por aplicación</translation>
     </message>
     <message>
         <source>Choose what each control does while a given application is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija qué hace cada control mientras una aplicación concreta está en primer plano.</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar</translation>
     </message>
     <message>
         <source>Get your controller ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prepare su controlador.</translation>
     </message>
     <message>
         <source>About &amp; Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Info &amp; soporte</translation>
     </message>
     <message>
         <source>Software version, updates and help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del software, actualizaciones y ayuda.</translation>
     </message>
     <message>
         <source>Use as Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar como dial</translation>
     </message>
     <message>
         <source>Use as Jog</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar como jog</translation>
     </message>
     <message>
         <source>Use Jog Wheel Zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar zonas de rueda jog</translation>
     </message>
     <message>
         <source>Use for scrolling</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar para desplazar</translation>
     </message>
     <message>
         <source>Click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic para editar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Choose an application</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una aplicación</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Type Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar tecla</translation>
     </message>
     <message>
         <source>Press Modifier Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar modificadores</translation>
     </message>
     <message>
         <source>Run Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar programa</translation>
     </message>
     <message>
         <source>Type Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir texto</translation>
     </message>
     <message>
         <source>Run Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar macro</translation>
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles de ratón &amp; sistema</translation>
     </message>
     <message>
         <source>Text to type</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto que se escribirá</translation>
     </message>
     <message>
         <source>Select modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar modificadores</translation>
     </message>
     <message>
         <source>The modifier keys held while the action runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas modificadoras que se mantienen pulsadas mientras se ejecuta la acción.</translation>
     </message>
     <message>
         <source>Add key</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tecla</translation>
     </message>
     <message>
         <source>Press a key, or pick one from the key list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse una tecla o elija una de la lista de teclas.</translation>
     </message>
     <message>
         <source>Repetitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeticiones</translation>
     </message>
     <message>
         <source>Select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar elemento</translation>
     </message>
     <message>
         <source>Choose the program or file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el programa o el archivo que se abrirá.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <source>Choose a mouse or system action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una acción del ratón o del sistema.</translation>
     </message>
     <message>
         <source>Scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento</translation>
     </message>
     <message>
         <source>Scroll the window under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza la ventana que está bajo el puntero.</translation>
     </message>
     <message>
         <source>Mouse click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic de ratón</translation>
     </message>
     <message>
         <source>Click with a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace clic con un botón del ratón.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Change the sound volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el volumen del sonido.</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Change the screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el brillo de la pantalla.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <source>Select a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar una macro</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva</translation>
     </message>
     <message>
         <source>Add macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir macro</translation>
     </message>
     <message>
         <source>Delete macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar macro</translation>
     </message>
     <message>
         <source>Macro name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una macro con ese nombre</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Application specific settings are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes por aplicación están activados</translation>
     </message>
     <message>
         <source>Application specific settings are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes por aplicación están desactivados</translation>
     </message>
     <message>
         <source>Enter the profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el nombre del perfil</translation>
     </message>
     <message>
         <source>Delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar este perfil?</translation>
     </message>
     <message>
         <source>Profile name Default is reserved!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El nombre de perfil Default está reservado!</translation>
     </message>
     <message>
         <source>Profile name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un perfil con ese nombre</translation>
     </message>
     <message>
         <source>General properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades generales</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Action sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia de acciones</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir grupo</translation>
     </message>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar grupo</translation>
     </message>
     <message>
         <source>Add action</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir acción</translation>
     </message>
     <message>
         <source>Edit action</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar acción</translation>
     </message>
     <message>
         <source>Remove action</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar acción</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>Save the latest changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los últimos cambios?</translation>
     </message>
     <message>
         <source>Would you like to</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué desea hacer?</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin asignar</translation>
     </message>
     <message>
         <source>Press any key</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse cualquier tecla</translation>
     </message>
     <message>
         <source>Key list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de teclas</translation>
     </message>
     <message>
         <source>Function keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de función</translation>
     </message>
     <message>
         <source>Program to run</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa que se ejecutará</translation>
     </message>
     <message>
         <source>Arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumentos</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <source>Motion and editing keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de navegación y edición</translation>
     </message>
     <message>
         <source>Numeric pad keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas del teclado numérico</translation>
     </message>
     <message>
         <source>Multimedia keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas multimedia</translation>
     </message>
     <message>
         <source>Special keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas especiales</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Num</translation>
     </message>
     <message>
         <source>NumPad %1</source>
         <extracomment>%1 is a digit or an operator of the numeric pad</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Num %1</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Internet browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador web</translation>
     </message>
     <message>
         <source>Media player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor multimedia</translation>
     </message>
     <message>
         <source>Mail application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación de correo</translation>
     </message>
     <message>
         <source>Visit our site</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite nuestro sitio web</translation>
     </message>
     <message>
         <source>Set up your controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure su controlador</translation>
     </message>
     <message>
         <source>Follow the getting-started guide to set up your controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siga la guía de primeros pasos para configurar su controlador.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Driver v. %1</source>
         <extracomment>%1 is the driver&apos;s version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Controlador v. %1</translation>
     </message>
     <message>
         <source>Troubleshoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Solucionar problemas</translation>
     </message>
     <message>
         <source>Contact us</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacte con nosotros</translation>
     </message>
     <message>
         <source>We are here to help</source>
-        <translation type="unfinished"></translation>
+        <translation>Estamos aquí para ayudarle</translation>
     </message>
     <message>
         <source>Provide feedback to Pelvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar comentarios a Pelvane</translation>
     </message>
     <message>
         <source>Reset to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer ajustes de fábrica</translation>
     </message>
     <message>
         <source>Reset this key</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer esta tecla</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Reset every setting to the factory values?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer todos los ajustes a los valores de fábrica?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Welcome, </source>
-        <translation type="unfinished"></translation>
+        <translation>Le damos la bienvenida, </translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>Account information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de la cuenta</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario</translation>
     </message>
     <message>
         <source>Email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo electrónico</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos</translation>
     </message>
     <message>
         <source>Forgot your password?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ha olvidado su contraseña?</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Synchronise configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar configuración</translation>
     </message>
     <message>
         <source>Delete account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <source>Delete your account for good?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar su cuenta definitivamente?</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <source>or sign in with</source>
-        <translation type="unfinished"></translation>
+        <translation>o inicie sesión con</translation>
     </message>
     <message>
         <source>Microsoft</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft</translation>
     </message>
     <message>
         <source>Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>Create a new account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una cuenta nueva</translation>
     </message>
     <message>
         <source>Your account was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha eliminado su cuenta.</translation>
     </message>
     <message>
         <source>No action chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ninguna acción</translation>
     </message>
     <message>
         <source>The field is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El campo está vacío!</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer los ajustes predeterminados?</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones...</translation>
     </message>
     <message>
         <source>The update check timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado el tiempo de espera al buscar actualizaciones.</translation>
     </message>
     <message>
         <source>The update check failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido buscar actualizaciones.</translation>
     </message>
     <message>
         <source>A new version is available. Download it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión disponible. ¿Descargarla ahora?</translation>
     </message>
     <message>
         <source>The new version is downloaded. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha descargado la nueva versión. ¿Instalarla ahora?</translation>
     </message>
     <message>
         <source>Your software is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su software está actualizado.</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando la actualización...</translation>
     </message>
     <message>
         <source>The update was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado la actualización.</translation>
     </message>
     <message>
         <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation type="unfinished"></translation>
+        <translation>Su configuración en la nube es distinta de esta. ¿Cuál desea conservar?</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nube</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>Upload your configuration to the cloud?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Subir su configuración a la nube?</translation>
     </message>
     <message>
         <source>Reset the configuration in the cloud to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer la configuración de la nube a los valores predeterminados?</translation>
     </message>
     <message>
         <source>The configuration in the cloud is invalid. Replace it with this one?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración de la nube no es válida. ¿Reemplazarla por esta?</translation>
     </message>
     <message>
         <source>This configuration is invalid. Reset it to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta configuración no es válida. ¿Restablecer los valores predeterminados?</translation>
     </message>
     <message>
         <source>Downloading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando la configuración...</translation>
     </message>
     <message>
         <source>The download was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado la descarga.</translation>
     </message>
     <message>
         <source>Uploading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo la configuración...</translation>
     </message>
     <message>
         <source>The upload was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado la subida.</translation>
     </message>
     <message>
         <source>The configuration was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha restablecido la configuración.</translation>
     </message>
     <message>
         <source>Synchronisation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido sincronizar.</translation>
     </message>
     <message>
         <source>The upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido completar la subida.</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido completar la descarga.</translation>
     </message>
     <message>
         <source>Your settings are synchronised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus ajustes están sincronizados.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar un perfil</translation>
     </message>
     <message>
         <source>Change profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar perfil</translation>
     </message>
     <message>
         <source>Pick the profile the controller uses, or create a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el perfil que usa el controlador o cree uno nuevo.</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar perfil</translation>
     </message>
     <message>
         <source>Apply to controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar al controlador</translation>
     </message>
     <message>
         <source>Create new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear perfil nuevo</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una acción</translation>
     </message>
     <message>
         <source>Switch To Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de perfil</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de destino</translation>
     </message>
     <message>
         <source>Add an application to give the controls their own actions while it is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada una aplicación para asignar a los controles acciones propias mientras esté en primer plano.</translation>
     </message>
     <message>
         <source>The application configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha eliminado la configuración de la aplicación.</translation>
     </message>
     <message>
         <source>The device configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha eliminado la configuración del dispositivo.</translation>
     </message>
     <message>
         <source>Select a program</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar un programa</translation>
     </message>
     <message>
         <source>Allow the program to control your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Permita que el programa controle su ordenador</translation>
     </message>
     <message>
         <source>Open System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra Preferencias del Sistema.</translation>
     </message>
     <message>
         <source>Choose Security &amp; Privacy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija Seguridad &amp; privacidad.</translation>
     </message>
     <message>
         <source>Open the Privacy tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra la pestaña Privacidad.</translation>
     </message>
     <message>
         <source>Select Accessibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione Accesibilidad.</translation>
     </message>
     <message>
         <source>Tick the box beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque la casilla junto al programa.</translation>
     </message>
     <message>
         <source>Open Security &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Seguridad &amp; privacidad</translation>
     </message>
     <message>
         <source>Move the program to Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el programa a Aplicaciones</translation>
     </message>
     <message>
         <source>The program works best from the Applications folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa funciona mejor desde la carpeta Aplicaciones.</translation>
     </message>
     <message>
         <source>Delete this configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar esta configuración?</translation>
     </message>
     <message>
         <source>Configuration details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles de la configuración</translation>
     </message>
     <message>
         <source>Configuration name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una configuración con ese nombre</translation>
     </message>
     <message>
         <source>A configuration for this program already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una configuración para este programa</translation>
     </message>
     <message>
         <source>Configuration name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la configuración</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa</translation>
     </message>
     <message>
         <source>I understand!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Entendido!</translation>
     </message>
     <message>
         <source>The update is installed. Restart your computer to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización está instalada. Reinicie el ordenador para terminar.</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar ahora</translation>
     </message>
     <message>
         <source>Restart later</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar más tarde</translation>
     </message>
     <message>
         <source>Download updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar actualizaciones sin preguntar</translation>
     </message>
     <message>
         <source>Install updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar actualizaciones sin preguntar</translation>
     </message>
     <message>
         <source>Synchronise the configuration with the cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar la configuración con la nube</translation>
     </message>
     <message>
         <source>Check for updates automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
         <source>Update check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de búsqueda de actualizaciones</translation>
     </message>
     <message>
         <source>Notification check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de comprobación de notificaciones</translation>
     </message>
     <message>
         <source>This macro is in use. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta macro está en uso. ¿Eliminarla de todos modos?</translation>
     </message>
     <message>
         <source>Privacy policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Política de privacidad</translation>
     </message>
     <message>
         <source>GDPR compliance</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumplimiento del RGPD</translation>
     </message>
     <message>
         <source>Multimedia Controller Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlador multimedia Max</translation>
     </message>
     <message>
         <source>Multimedia Controller Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlador multimedia Lite</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ajustes del perfil predeterminado</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual al valor inferior</translation>
     </message>
     <message>
         <source>Type Key: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar tecla: </translation>
     </message>
     <message>
         <source>Press </source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar </translation>
     </message>
     <message>
         <source>Run Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar programa </translation>
     </message>
     <message>
         <source>Run Macro  </source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar macro  </translation>
     </message>
     <message>
         <source>Do </source>
-        <translation type="unfinished"></translation>
+        <translation>Acción: </translation>
     </message>
     <message>
         <source>Switch Profile to </source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar al perfil </translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izquierdo</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho</translation>
     </message>
     <message>
         <source>Middle Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic central</translation>
     </message>
     <message>
         <source>Fourth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic del botón 4</translation>
     </message>
     <message>
         <source>Fifth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic del botón 5</translation>
     </message>
     <message>
         <source>Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble clic</translation>
     </message>
     <message>
         <source>Triple Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple clic</translation>
     </message>
     <message>
         <source>Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de clic</translation>
     </message>
     <message>
         <source>Right Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble clic derecho</translation>
     </message>
     <message>
         <source>Right Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de clic derecho</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar tecla</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir volumen</translation>
     </message>
     <message>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar volumen</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir brillo</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar brillo</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia arriba</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia abajo</translation>
     </message>
     <message>
         <source>Scroll Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar a la izquierda</translation>
     </message>
     <message>
         <source>Scroll Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar a la derecha</translation>
     </message>
     <message>
         <source>Use Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ajuste predeterminado</translation>
     </message>
     <message>
         <source>Same As Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual al valor inferior</translation>
     </message>
     <message>
         <source>Switch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ajustes</translation>
     </message>
     <message>
         <source>Mouse and System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles de ratón y sistema</translation>
     </message>
     <message>
         <source>Custom action...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción personalizada...</translation>
     </message>
     <message>
         <source>Once Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez</translation>
     </message>
     <message>
         <source>Hold Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener pulsado</translation>
     </message>
     <message>
         <source>As Fast as Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo más rápido posible</translation>
     </message>
     <message>
         <source>60 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>60 veces por segundo</translation>
     </message>
     <message>
         <source>45 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>45 veces por segundo</translation>
     </message>
     <message>
         <source>30 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>30 veces por segundo</translation>
     </message>
     <message>
         <source>15 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>15 veces por segundo</translation>
     </message>
     <message>
         <source>10 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>10 veces por segundo</translation>
     </message>
     <message>
         <source>5 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 veces por segundo</translation>
     </message>
     <message>
         <source>2 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>2 veces por segundo</translation>
     </message>
     <message>
         <source>Once Every Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez por segundo</translation>
     </message>
     <message>
         <source>Once Every Two Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada dos segundos</translation>
     </message>
     <message>
         <source>Once Every Three Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada tres segundos</translation>
     </message>
     <message>
         <source>Once Every Four Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cuatro segundos</translation>
     </message>
     <message>
         <source>Don&apos;t Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin espera</translation>
     </message>
     <message>
         <source>Wait 1ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 1 ms</translation>
     </message>
     <message>
         <source>Wait 2ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 2 ms</translation>
     </message>
     <message>
         <source>Wait 5ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 5 ms</translation>
     </message>
     <message>
         <source>Wait 10ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 10 ms</translation>
     </message>
     <message>
         <source>Wait 20ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 20 ms</translation>
     </message>
     <message>
         <source>Wait 50ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 50 ms</translation>
     </message>
     <message>
         <source>Wait 100ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 100 ms</translation>
     </message>
     <message>
         <source>Wait 200ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 200 ms</translation>
     </message>
     <message>
         <source>Wait 500ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 500 ms</translation>
     </message>
     <message>
         <source>Wait 1s</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 1 s</translation>
     </message>
     <message>
         <source>Wait 2s</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 2 s</translation>
     </message>
     <message>
         <source>Wait 5s</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 5 s</translation>
     </message>
     <message>
         <source>Wait 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera 10 s</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción</translation>
     </message>
     <message>
         <source>Cmd</source>
-        <translation type="unfinished"></translation>
+        <translation>Cmd</translation>
     </message>
     <message>
         <source>No. %1</source>
         <extracomment>%1 is the number of a button of the controller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N.º %1</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro izq.</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro der.</translation>
     </message>
     <message>
         <source>Zone %1</source>
         <extracomment>%1 is a zone of the jog wheel, -7 to 7; %1 to %2 a move between two zones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zona %1</translation>
     </message>
     <message>
         <source>Transition %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición de %1 a %2</translation>
     </message>
     <message>
         <source>BUTTONS</source>
-        <translation type="unfinished"></translation>
+        <translation>BOTONES</translation>
     </message>
     <message>
         <source>DIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>DIAL</translation>
     </message>
     <message>
         <source>JOG WHEEL</source>
-        <translation type="unfinished"></translation>
+        <translation>RUEDA JOG</translation>
     </message>
     <message>
         <source>Choose Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir idioma</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerlandés</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruego</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueco</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finés</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danés</translation>
     </message>
     <message>
         <source>The window shows its texts in the language you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana muestra sus textos en el idioma que elija.</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Mayús</translation>
     </message>
     <message>
         <source>Up Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Down Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Left Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Re Pág</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Av Pág</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceso</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista siguiente</translation>
     </message>
     <message>
         <source>Previous track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista anterior</translation>
     </message>
     <message>
         <source>Applications Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla de aplicación</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Despl</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr Pant</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Erase EOF</source>
-        <translation type="unfinished"></translation>
+        <translation>Erase EOF</translation>
     </message>
     <message>
         <source>Attn</source>
-        <translation type="unfinished"></translation>
+        <translation>Attn</translation>
     </message>
     <message>
         <source>CrSel</source>
-        <translation type="unfinished"></translation>
+        <translation>CrSel</translation>
     </message>
     <message>
         <source>ExSel</source>
-        <translation type="unfinished"></translation>
+        <translation>ExSel</translation>
     </message>
     <message>
         <source>PA1</source>
-        <translation type="unfinished"></translation>
+        <translation>PA1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
 </context>
 </TS>

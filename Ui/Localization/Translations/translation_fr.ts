@@ -6,1384 +6,1384 @@
     <message>
         <source>Pelvane Multimedia Controller Device Configuration</source>
         <extracomment>Title of the main window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur multimédia Pelvane – Configuration de l’appareil</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance</translation>
     </message>
     <message>
         <source>Importing a configuration replaces your current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’importation d’une configuration remplace vos paramètres actuels.</translation>
     </message>
     <message>
         <source>The operation completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération a réussi.</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération a échoué.</translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <source>© 2026 Pelvane Design. All rights reserved.</source>
         <extracomment>Rights notice at the bottom of the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Pelvane Design. Tous droits réservés.</translation>
     </message>
     <message>
         <source>Connect a device or create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez un appareil ou créez une configuration</translation>
     </message>
     <message>
         <source>Create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une configuration</translation>
     </message>
     <message>
         <source>Global Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres globaux</translation>
     </message>
     <message>
         <source>Choose what each control does in every application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’action de chaque commande dans toutes les applications.</translation>
     </message>
     <message>
         <source>Application specific</source>
-        <translation type="unfinished"></translation>
+        <translation>Par application</translation>
     </message>
     <message>
         <source>Choose what each control does while a given application is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’action de chaque commande lorsqu’une application donnée est au premier plan.</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en route</translation>
     </message>
     <message>
         <source>Get your controller ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparez votre contrôleur.</translation>
     </message>
     <message>
         <source>About &amp; Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos &amp; assistance</translation>
     </message>
     <message>
         <source>Software version, updates and help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du logiciel, mises à jour et aide.</translation>
     </message>
     <message>
         <source>Use as Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode molette</translation>
     </message>
     <message>
         <source>Use as Jog</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode jog</translation>
     </message>
     <message>
         <source>Use Jog Wheel Zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode zones</translation>
     </message>
     <message>
         <source>Use for scrolling</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode défilement</translation>
     </message>
     <message>
         <source>Click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour modifier</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Choose an application</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une application</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Type Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Frappe de touche</translation>
     </message>
     <message>
         <source>Press Modifier Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches de modification</translation>
     </message>
     <message>
         <source>Run Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer un programme</translation>
     </message>
     <message>
         <source>Type Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir du texte</translation>
     </message>
     <message>
         <source>Run Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer une macro</translation>
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes souris &amp; système</translation>
     </message>
     <message>
         <source>Text to type</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à saisir</translation>
     </message>
     <message>
         <source>Select modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les modificateurs</translation>
     </message>
     <message>
         <source>The modifier keys held while the action runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches de modification maintenues pendant l’action.</translation>
     </message>
     <message>
         <source>Add key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une touche</translation>
     </message>
     <message>
         <source>Press a key, or pick one from the key list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur une touche ou choisissez-en une dans la liste des touches.</translation>
     </message>
     <message>
         <source>Repetitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétitions</translation>
     </message>
     <message>
         <source>Select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un élément</translation>
     </message>
     <message>
         <source>Choose the program or file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le programme ou le fichier à ouvrir.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner</translation>
     </message>
     <message>
         <source>Choose a mouse or system action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une action de la souris ou du système.</translation>
     </message>
     <message>
         <source>Scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Défilement</translation>
     </message>
     <message>
         <source>Scroll the window under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait défiler la fenêtre sous le pointeur.</translation>
     </message>
     <message>
         <source>Mouse click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic de souris</translation>
     </message>
     <message>
         <source>Click with a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique avec un bouton de la souris.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Change the sound volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifie le volume du son.</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Change the screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifie la luminosité de l’écran.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Muet</translation>
     </message>
     <message>
         <source>Select a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une macro</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Add macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une macro</translation>
     </message>
     <message>
         <source>Delete macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la macro</translation>
     </message>
     <message>
         <source>Macro name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom de macro existe déjà</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Application specific settings are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres par application sont activés</translation>
     </message>
     <message>
         <source>Application specific settings are off</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres par application sont désactivés</translation>
     </message>
     <message>
         <source>Enter the profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le nom du profil</translation>
     </message>
     <message>
         <source>Delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer ce profil ?</translation>
     </message>
     <message>
         <source>Profile name Default is reserved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de profil Default est réservé !</translation>
     </message>
     <message>
         <source>Profile name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom de profil existe déjà</translation>
     </message>
     <message>
         <source>General properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés générales</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Action sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Séquence d’actions</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un groupe</translation>
     </message>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le groupe</translation>
     </message>
     <message>
         <source>Add action</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une action</translation>
     </message>
     <message>
         <source>Edit action</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’action</translation>
     </message>
     <message>
         <source>Remove action</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’action</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Save the latest changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les dernières modifications ?</translation>
     </message>
     <message>
         <source>Would you like to</source>
-        <translation type="unfinished"></translation>
+        <translation>Que souhaitez-vous faire ?</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Non attribué</translation>
     </message>
     <message>
         <source>Press any key</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur une touche</translation>
     </message>
     <message>
         <source>Key list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des touches</translation>
     </message>
     <message>
         <source>Function keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches de fonction</translation>
     </message>
     <message>
         <source>Program to run</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme à exécuter</translation>
     </message>
     <message>
         <source>Arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>Arguments</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Motion and editing keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation et édition</translation>
     </message>
     <message>
         <source>Numeric pad keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavé numérique</translation>
     </message>
     <message>
         <source>Multimedia keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches multimédias</translation>
     </message>
     <message>
         <source>Special keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches spéciales</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. Num</translation>
     </message>
     <message>
         <source>NumPad %1</source>
         <extracomment>%1 is a digit or an operator of the numeric pad</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pavé num. %1</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Décimal</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Internet browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur Internet</translation>
     </message>
     <message>
         <source>Media player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur multimédia</translation>
     </message>
     <message>
         <source>Mail application</source>
-        <translation type="unfinished"></translation>
+        <translation>Messagerie</translation>
     </message>
     <message>
         <source>Visit our site</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez notre site</translation>
     </message>
     <message>
         <source>Set up your controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparez votre contrôleur</translation>
     </message>
     <message>
         <source>Follow the getting-started guide to set up your controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez le guide de démarrage pour configurer votre contrôleur.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Driver v. %1</source>
         <extracomment>%1 is the driver&apos;s version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pilote v. %1</translation>
     </message>
     <message>
         <source>Troubleshoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépannage</translation>
     </message>
     <message>
         <source>Contact us</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactez-nous</translation>
     </message>
     <message>
         <source>We are here to help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nous sommes là pour vous aider</translation>
     </message>
     <message>
         <source>Provide feedback to Pelvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer vos commentaires à Pelvane</translation>
     </message>
     <message>
         <source>Reset to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les paramètres d’usine</translation>
     </message>
     <message>
         <source>Reset this key</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser cette touche</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Reset every setting to the factory values?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir tous les paramètres d’usine ?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Welcome, </source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue, </translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Account information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations du compte</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d’utilisateur</translation>
     </message>
     <message>
         <source>Email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Forgot your password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe oublié ?</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Synchronise configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser la configuration</translation>
     </message>
     <message>
         <source>Delete account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <source>Delete your account for good?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer définitivement votre compte ?</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter</translation>
     </message>
     <message>
         <source>or sign in with</source>
-        <translation type="unfinished"></translation>
+        <translation>ou se connecter avec</translation>
     </message>
     <message>
         <source>Microsoft</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft</translation>
     </message>
     <message>
         <source>Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>Create a new account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte</translation>
     </message>
     <message>
         <source>Your account was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte a été supprimé.</translation>
     </message>
     <message>
         <source>No action chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune action choisie</translation>
     </message>
     <message>
         <source>The field is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ est vide !</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les paramètres par défaut ?</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour...</translation>
     </message>
     <message>
         <source>The update check timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de recherche des mises à jour a expiré.</translation>
     </message>
     <message>
         <source>The update check failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de mises à jour a échoué.</translation>
     </message>
     <message>
         <source>A new version is available. Download it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version est disponible. La télécharger maintenant ?</translation>
     </message>
     <message>
         <source>The new version is downloaded. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle version est téléchargée. L’installer maintenant ?</translation>
     </message>
     <message>
         <source>Your software is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre logiciel est à jour.</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la mise à jour...</translation>
     </message>
     <message>
         <source>The update was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour a été annulée.</translation>
     </message>
     <message>
         <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre configuration dans le cloud diffère de celle-ci. Laquelle voulez-vous conserver ?</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>Locale</translation>
     </message>
     <message>
         <source>Upload your configuration to the cloud?</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer votre configuration vers le cloud ?</translation>
     </message>
     <message>
         <source>Reset the configuration in the cloud to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la configuration par défaut dans le cloud ?</translation>
     </message>
     <message>
         <source>The configuration in the cloud is invalid. Replace it with this one?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration dans le cloud n’est pas valide. La remplacer par celle-ci ?</translation>
     </message>
     <message>
         <source>This configuration is invalid. Reset it to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette configuration n’est pas valide. Rétablir la configuration par défaut ?</translation>
     </message>
     <message>
         <source>Downloading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de la configuration...</translation>
     </message>
     <message>
         <source>The download was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement a été annulé.</translation>
     </message>
     <message>
         <source>Uploading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la configuration...</translation>
     </message>
     <message>
         <source>The upload was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’envoi a été annulé.</translation>
     </message>
     <message>
         <source>The configuration was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été réinitialisée.</translation>
     </message>
     <message>
         <source>Synchronisation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La synchronisation a échoué.</translation>
     </message>
     <message>
         <source>The upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’envoi a échoué.</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement a échoué.</translation>
     </message>
     <message>
         <source>Your settings are synchronised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos paramètres sont synchronisés.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un profil</translation>
     </message>
     <message>
         <source>Change profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de profil</translation>
     </message>
     <message>
         <source>Pick the profile the controller uses, or create a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le profil utilisé par le contrôleur ou créez-en un nouveau.</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le profil</translation>
     </message>
     <message>
         <source>Apply to controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer au contrôleur</translation>
     </message>
     <message>
         <source>Create new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un profil</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une action</translation>
     </message>
     <message>
         <source>Switch To Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à un profil</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil à activer</translation>
     </message>
     <message>
         <source>Add an application to give the controls their own actions while it is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez une application pour attribuer aux commandes leurs propres actions lorsqu’elle est au premier plan.</translation>
     </message>
     <message>
         <source>The application configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration de l’application a été supprimée.</translation>
     </message>
     <message>
         <source>The device configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration de l’appareil a été supprimée.</translation>
     </message>
     <message>
         <source>Select a program</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un programme</translation>
     </message>
     <message>
         <source>Allow the program to control your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorisez le programme à contrôler votre ordinateur</translation>
     </message>
     <message>
         <source>Open System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez Préférences Système.</translation>
     </message>
     <message>
         <source>Choose Security &amp; Privacy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez Sécurité &amp; confidentialité.</translation>
     </message>
     <message>
         <source>Open the Privacy tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez l’onglet Confidentialité.</translation>
     </message>
     <message>
         <source>Select Accessibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez Accessibilité.</translation>
     </message>
     <message>
         <source>Tick the box beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez la case à côté du programme.</translation>
     </message>
     <message>
         <source>Open Security &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Sécurité &amp; confidentialité</translation>
     </message>
     <message>
         <source>Move the program to Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le programme dans Applications</translation>
     </message>
     <message>
         <source>The program works best from the Applications folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme fonctionne mieux depuis le dossier Applications.</translation>
     </message>
     <message>
         <source>Delete this configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette configuration ?</translation>
     </message>
     <message>
         <source>Configuration details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la configuration</translation>
     </message>
     <message>
         <source>Configuration name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom de configuration existe déjà</translation>
     </message>
     <message>
         <source>A configuration for this program already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Une configuration existe déjà pour ce programme</translation>
     </message>
     <message>
         <source>Configuration name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la configuration</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>I understand!</source>
-        <translation type="unfinished"></translation>
+        <translation>J’ai compris !</translation>
     </message>
     <message>
         <source>The update is installed. Restart your computer to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour est installée. Redémarrez votre ordinateur pour terminer.</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer maintenant</translation>
     </message>
     <message>
         <source>Restart later</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer plus tard</translation>
     </message>
     <message>
         <source>Download updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger les mises à jour sans demander</translation>
     </message>
     <message>
         <source>Install updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer les mises à jour sans demander</translation>
     </message>
     <message>
         <source>Synchronise the configuration with the cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser la configuration avec le cloud</translation>
     </message>
     <message>
         <source>Check for updates automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher automatiquement les mises à jour</translation>
     </message>
     <message>
         <source>Update check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de recherche des mises à jour</translation>
     </message>
     <message>
         <source>Notification check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de vérification des notifications</translation>
     </message>
     <message>
         <source>This macro is in use. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette macro est utilisée. La supprimer quand même ?</translation>
     </message>
     <message>
         <source>Privacy policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Politique de confidentialité</translation>
     </message>
     <message>
         <source>GDPR compliance</source>
-        <translation type="unfinished"></translation>
+        <translation>Conformité au RGPD</translation>
     </message>
     <message>
         <source>Multimedia Controller Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur multimédia Max</translation>
     </message>
     <message>
         <source>Multimedia Controller Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur multimédia Lite</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du profil par défaut</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme la valeur inférieure</translation>
     </message>
     <message>
         <source>Type Key: </source>
-        <translation type="unfinished"></translation>
+        <translation>Touche : </translation>
     </message>
     <message>
         <source>Press </source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer </translation>
     </message>
     <message>
         <source>Run Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer le programme </translation>
     </message>
     <message>
         <source>Run Macro  </source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la macro  </translation>
     </message>
     <message>
         <source>Do </source>
-        <translation type="unfinished"></translation>
+        <translation>Action : </translation>
     </message>
     <message>
         <source>Switch Profile to </source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au profil </translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic gauche</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit</translation>
     </message>
     <message>
         <source>Middle Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic milieu</translation>
     </message>
     <message>
         <source>Fourth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic bouton 4</translation>
     </message>
     <message>
         <source>Fifth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic bouton 5</translation>
     </message>
     <message>
         <source>Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-clic</translation>
     </message>
     <message>
         <source>Triple Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple-clic</translation>
     </message>
     <message>
         <source>Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic verrouillé</translation>
     </message>
     <message>
         <source>Right Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-clic droit</translation>
     </message>
     <message>
         <source>Right Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit verrouillé</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer sur une touche</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume +</translation>
     </message>
     <message>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume -</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité +</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité -</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Défilement haut</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Défilement bas</translation>
     </message>
     <message>
         <source>Scroll Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Défilement gauche</translation>
     </message>
     <message>
         <source>Scroll Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Défilement droite</translation>
     </message>
     <message>
         <source>Use Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre par défaut</translation>
     </message>
     <message>
         <source>Same As Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme la valeur inférieure</translation>
     </message>
     <message>
         <source>Switch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de paramètres</translation>
     </message>
     <message>
         <source>Mouse and System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes souris et système</translation>
     </message>
     <message>
         <source>Custom action...</source>
-        <translation type="unfinished"></translation>
+        <translation>Action personnalisée...</translation>
     </message>
     <message>
         <source>Once Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seule fois</translation>
     </message>
     <message>
         <source>Hold Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenir enfoncé</translation>
     </message>
     <message>
         <source>As Fast as Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussi vite que possible</translation>
     </message>
     <message>
         <source>60 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>60 fois par seconde</translation>
     </message>
     <message>
         <source>45 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>45 fois par seconde</translation>
     </message>
     <message>
         <source>30 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>30 fois par seconde</translation>
     </message>
     <message>
         <source>15 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>15 fois par seconde</translation>
     </message>
     <message>
         <source>10 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>10 fois par seconde</translation>
     </message>
     <message>
         <source>5 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>5 fois par seconde</translation>
     </message>
     <message>
         <source>2 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>2 fois par seconde</translation>
     </message>
     <message>
         <source>Once Every Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois par seconde</translation>
     </message>
     <message>
         <source>Once Every Two Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux secondes</translation>
     </message>
     <message>
         <source>Once Every Three Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les trois secondes</translation>
     </message>
     <message>
         <source>Once Every Four Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les quatre secondes</translation>
     </message>
     <message>
         <source>Don&apos;t Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans délai</translation>
     </message>
     <message>
         <source>Wait 1ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 1 ms</translation>
     </message>
     <message>
         <source>Wait 2ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 2 ms</translation>
     </message>
     <message>
         <source>Wait 5ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 5 ms</translation>
     </message>
     <message>
         <source>Wait 10ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 10 ms</translation>
     </message>
     <message>
         <source>Wait 20ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 20 ms</translation>
     </message>
     <message>
         <source>Wait 50ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 50 ms</translation>
     </message>
     <message>
         <source>Wait 100ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 100 ms</translation>
     </message>
     <message>
         <source>Wait 200ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 200 ms</translation>
     </message>
     <message>
         <source>Wait 500ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 500 ms</translation>
     </message>
     <message>
         <source>Wait 1s</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 1 s</translation>
     </message>
     <message>
         <source>Wait 2s</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 2 s</translation>
     </message>
     <message>
         <source>Wait 5s</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 5 s</translation>
     </message>
     <message>
         <source>Wait 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 10 s</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
     <message>
         <source>Cmd</source>
-        <translation type="unfinished"></translation>
+        <translation>Cmd</translation>
     </message>
     <message>
         <source>No. %1</source>
         <extracomment>%1 is the number of a button of the controller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N° %1</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>À gauche</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>À droite</translation>
     </message>
     <message>
         <source>Zone %1</source>
         <extracomment>%1 is a zone of the jog wheel, -7 to 7; %1 to %2 a move between two zones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zone %1</translation>
     </message>
     <message>
         <source>Transition %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition de %1 à %2</translation>
     </message>
     <message>
         <source>BUTTONS</source>
-        <translation type="unfinished"></translation>
+        <translation>BOUTONS</translation>
     </message>
     <message>
         <source>DIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MOLETTE</translation>
     </message>
     <message>
         <source>JOG WHEEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ROUE JOG</translation>
     </message>
     <message>
         <source>Choose Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la langue</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvégien</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suédois</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnois</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danois</translation>
     </message>
     <message>
         <source>The window shows its texts in the language you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre affiche ses textes dans la langue choisie.</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. Maj</translation>
     </message>
     <message>
         <source>Up Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche haut</translation>
     </message>
     <message>
         <source>Down Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche bas</translation>
     </message>
     <message>
         <source>Left Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche gauche</translation>
     </message>
     <message>
         <source>Right Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche droite</translation>
     </message>
     <message>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg. préc.</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg. suiv.</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inser</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour arrière</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste suivante</translation>
     </message>
     <message>
         <source>Previous track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste précédente</translation>
     </message>
     <message>
         <source>Applications Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Application</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt défil</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Échap</translation>
     </message>
     <message>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr. écran</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Erase EOF</source>
-        <translation type="unfinished"></translation>
+        <translation>Erase EOF</translation>
     </message>
     <message>
         <source>Attn</source>
-        <translation type="unfinished"></translation>
+        <translation>Attn</translation>
     </message>
     <message>
         <source>CrSel</source>
-        <translation type="unfinished"></translation>
+        <translation>CrSel</translation>
     </message>
     <message>
         <source>ExSel</source>
-        <translation type="unfinished"></translation>
+        <translation>ExSel</translation>
     </message>
     <message>
         <source>PA1</source>
-        <translation type="unfinished"></translation>
+        <translation>PA1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
 </context>
 </TS>

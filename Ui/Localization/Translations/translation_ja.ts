@@ -6,1384 +6,1384 @@
     <message>
         <source>Pelvane Multimedia Controller Device Configuration</source>
         <extracomment>Title of the main window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pelvane マルチメディアコントローラー デバイス構成</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>お問い合わせ</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート</translation>
     </message>
     <message>
         <source>Importing a configuration replaces your current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>構成をインポートすると、現在の設定は置き換えられます。</translation>
     </message>
     <message>
         <source>The operation completed successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作は正常に完了しました。</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました。</translation>
     </message>
     <message>
         <source>Choose a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの選択</translation>
     </message>
     <message>
         <source>© 2026 Pelvane Design. All rights reserved.</source>
         <extracomment>Rights notice at the bottom of the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Pelvane Design. 無断複製・転載を禁じます。</translation>
     </message>
     <message>
         <source>Connect a device or create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを接続するか、構成を作成してください</translation>
     </message>
     <message>
         <source>Create a configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>構成の作成</translation>
     </message>
     <message>
         <source>Global Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>グローバル設定</translation>
     </message>
     <message>
         <source>Choose what each control does in every application.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのアプリで各コントロールが行う動作を選択します。</translation>
     </message>
     <message>
         <source>Application specific</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ別</translation>
     </message>
     <message>
         <source>Choose what each control does while a given application is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>特定のアプリが前面にあるときに各コントロールが行う動作を選択します。</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>セットアップ</translation>
     </message>
     <message>
         <source>Get your controller ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>コントローラーを使えるように準備します。</translation>
     </message>
     <message>
         <source>About &amp; Support</source>
-        <translation type="unfinished"></translation>
+        <translation>情報とサポート</translation>
     </message>
     <message>
         <source>Software version, updates and help.</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトウェアのバージョン、アップデート、ヘルプ。</translation>
     </message>
     <message>
         <source>Use as Dial</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイヤルとして使用</translation>
     </message>
     <message>
         <source>Use as Jog</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョグとして使用</translation>
     </message>
     <message>
         <source>Use Jog Wheel Zones</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョグホイールゾーンを使用</translation>
     </message>
     <message>
         <source>Use for scrolling</source>
-        <translation type="unfinished"></translation>
+        <translation>スクロールに使用</translation>
     </message>
     <message>
         <source>Click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>クリックして編集</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Choose an application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリの選択</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>コメント</translation>
     </message>
     <message>
         <source>Type Keystroke</source>
-        <translation type="unfinished"></translation>
+        <translation>キー入力</translation>
     </message>
     <message>
         <source>Press Modifier Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>修飾キーを押す</translation>
     </message>
     <message>
         <source>Run Program</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの実行</translation>
     </message>
     <message>
         <source>Type Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト入力</translation>
     </message>
     <message>
         <source>Run Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの実行</translation>
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスとシステムの操作</translation>
     </message>
     <message>
         <source>Text to type</source>
-        <translation type="unfinished"></translation>
+        <translation>入力するテキスト</translation>
     </message>
     <message>
         <source>Select modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>修飾キーの選択</translation>
     </message>
     <message>
         <source>The modifier keys held while the action runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>アクションの実行中に押したままにする修飾キーです。</translation>
     </message>
     <message>
         <source>Add key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーの追加</translation>
     </message>
     <message>
         <source>Press a key, or pick one from the key list.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押すか、キー一覧から選択してください。</translation>
     </message>
     <message>
         <source>Repetitions</source>
-        <translation type="unfinished"></translation>
+        <translation>繰り返し</translation>
     </message>
     <message>
         <source>Select item</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の選択</translation>
     </message>
     <message>
         <source>Choose the program or file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>開くプログラムまたはファイルを選択してください。</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>Choose a mouse or system action.</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスまたはシステムのアクションを選択してください。</translation>
     </message>
     <message>
         <source>Scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>スクロール</translation>
     </message>
     <message>
         <source>Scroll the window under the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインターの下にあるウィンドウをスクロールします。</translation>
     </message>
     <message>
         <source>Mouse click</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスクリック</translation>
     </message>
     <message>
         <source>Click with a mouse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスボタンでクリックします。</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <source>Change the sound volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>音量を変更します。</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>Change the screen brightness.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさを変更します。</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>1回</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>2回</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>3回</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <source>Select a macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの選択</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Add macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの追加</translation>
     </message>
     <message>
         <source>Delete macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの削除</translation>
     </message>
     <message>
         <source>Macro name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>このマクロ名は既に存在します</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Application specific settings are on</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ別の設定はオンです</translation>
     </message>
     <message>
         <source>Application specific settings are off</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ別の設定はオフです</translation>
     </message>
     <message>
         <source>Enter the profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル名を入力してください</translation>
     </message>
     <message>
         <source>Delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>このプロファイルを削除しますか?</translation>
     </message>
     <message>
         <source>Profile name Default is reserved!</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル名「Default」は予約されています。</translation>
     </message>
     <message>
         <source>Profile name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>このプロファイル名は既に存在します</translation>
     </message>
     <message>
         <source>General properties</source>
-        <translation type="unfinished"></translation>
+        <translation>全般のプロパティ</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
     <message>
         <source>Action sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>アクションの順序</translation>
     </message>
     <message>
         <source>Add group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループの追加</translation>
     </message>
     <message>
         <source>Delete group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループの削除</translation>
     </message>
     <message>
         <source>Add action</source>
-        <translation type="unfinished"></translation>
+        <translation>アクションの追加</translation>
     </message>
     <message>
         <source>Edit action</source>
-        <translation type="unfinished"></translation>
+        <translation>アクションの編集</translation>
     </message>
     <message>
         <source>Remove action</source>
-        <translation type="unfinished"></translation>
+        <translation>アクションの削除</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>破棄</translation>
     </message>
     <message>
         <source>Save the latest changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>最新の変更を保存しますか?</translation>
     </message>
     <message>
         <source>Would you like to</source>
-        <translation type="unfinished"></translation>
+        <translation>操作を選択してください。</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>未割り当て</translation>
     </message>
     <message>
         <source>Press any key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押してください</translation>
     </message>
     <message>
         <source>Key list</source>
-        <translation type="unfinished"></translation>
+        <translation>キー一覧</translation>
     </message>
     <message>
         <source>Function keys</source>
-        <translation type="unfinished"></translation>
+        <translation>ファンクションキー</translation>
     </message>
     <message>
         <source>Program to run</source>
-        <translation type="unfinished"></translation>
+        <translation>実行するプログラム</translation>
     </message>
     <message>
         <source>Arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>引数</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照</translation>
     </message>
     <message>
         <source>Motion and editing keys</source>
-        <translation type="unfinished"></translation>
+        <translation>移動キーと編集キー</translation>
     </message>
     <message>
         <source>Numeric pad keys</source>
-        <translation type="unfinished"></translation>
+        <translation>テンキー</translation>
     </message>
     <message>
         <source>Multimedia keys</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチメディアキー</translation>
     </message>
     <message>
         <source>Special keys</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊キー</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num Lock</translation>
     </message>
     <message>
         <source>NumPad %1</source>
         <extracomment>%1 is a digit or an operator of the numeric pad</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>テンキー %1</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Internet browser</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネットブラウザー</translation>
     </message>
     <message>
         <source>Media player</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアプレーヤー</translation>
     </message>
     <message>
         <source>Mail application</source>
-        <translation type="unfinished"></translation>
+        <translation>メールアプリ</translation>
     </message>
     <message>
         <source>Visit our site</source>
-        <translation type="unfinished"></translation>
+        <translation>公式サイトへ</translation>
     </message>
     <message>
         <source>Set up your controller</source>
-        <translation type="unfinished"></translation>
+        <translation>コントローラーのセットアップ</translation>
     </message>
     <message>
         <source>Follow the getting-started guide to set up your controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>スタートガイドの手順に従って、コントローラーをセットアップしてください。</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Driver v. %1</source>
         <extracomment>%1 is the driver&apos;s version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ドライバー Ver. %1</translation>
     </message>
     <message>
         <source>Troubleshoot</source>
-        <translation type="unfinished"></translation>
+        <translation>困ったときは</translation>
     </message>
     <message>
         <source>Contact us</source>
-        <translation type="unfinished"></translation>
+        <translation>お問い合わせ</translation>
     </message>
     <message>
         <source>We are here to help</source>
-        <translation type="unfinished"></translation>
+        <translation>お気軽にご相談ください</translation>
     </message>
     <message>
         <source>Provide feedback to Pelvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelvane にフィードバックを送信</translation>
     </message>
     <message>
         <source>Reset to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>工場出荷時の設定に戻す</translation>
     </message>
     <message>
         <source>Reset this key</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーをリセット</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Reset every setting to the factory values?</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての設定を工場出荷時の値に戻しますか?</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Welcome, </source>
-        <translation type="unfinished"></translation>
+        <translation>ようこそ </translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メール</translation>
     </message>
     <message>
         <source>Account information</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウント情報</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名</translation>
     </message>
     <message>
         <source>Email address</source>
-        <translation type="unfinished"></translation>
+        <translation>メールアドレス</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>名</translation>
     </message>
     <message>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓</translation>
     </message>
     <message>
         <source>Forgot your password?</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワードをお忘れですか?</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>Synchronise configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>構成の同期</translation>
     </message>
     <message>
         <source>Delete account</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの削除</translation>
     </message>
     <message>
         <source>Delete your account for good?</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを完全に削除しますか?</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウト</translation>
     </message>
     <message>
         <source>or sign in with</source>
-        <translation type="unfinished"></translation>
+        <translation>または次の方法でサインイン</translation>
     </message>
     <message>
         <source>Microsoft</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft</translation>
     </message>
     <message>
         <source>Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>Create a new account</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいアカウントの作成</translation>
     </message>
     <message>
         <source>Your account was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントが削除されました。</translation>
     </message>
     <message>
         <source>No action chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>アクションが選択されていません</translation>
     </message>
     <message>
         <source>The field is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>このフィールドは空です。</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト設定に戻しますか?</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認しています...</translation>
     </message>
     <message>
         <source>The update check timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認がタイムアウトしました。</translation>
     </message>
     <message>
         <source>The update check failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認に失敗しました。</translation>
     </message>
     <message>
         <source>A new version is available. Download it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンが利用可能です。今すぐダウンロードしますか?</translation>
     </message>
     <message>
         <source>The new version is downloaded. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンのダウンロードが完了しました。今すぐインストールしますか?</translation>
     </message>
     <message>
         <source>Your software is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトウェアは最新の状態です。</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートをダウンロードしています...</translation>
     </message>
     <message>
         <source>The update was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートはキャンセルされました。</translation>
     </message>
     <message>
         <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドの構成がこの構成と異なります。どちらを残しますか?</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウド</translation>
     </message>
     <message>
         <source>Local</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカル</translation>
     </message>
     <message>
         <source>Upload your configuration to the cloud?</source>
-        <translation type="unfinished"></translation>
+        <translation>構成をクラウドにアップロードしますか?</translation>
     </message>
     <message>
         <source>Reset the configuration in the cloud to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドの構成をデフォルトに戻しますか?</translation>
     </message>
     <message>
         <source>The configuration in the cloud is invalid. Replace it with this one?</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドの構成が無効です。この構成で置き換えますか?</translation>
     </message>
     <message>
         <source>This configuration is invalid. Reset it to the default?</source>
-        <translation type="unfinished"></translation>
+        <translation>この構成は無効です。デフォルトに戻しますか?</translation>
     </message>
     <message>
         <source>Downloading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>構成をダウンロードしています...</translation>
     </message>
     <message>
         <source>The download was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードはキャンセルされました。</translation>
     </message>
     <message>
         <source>Uploading the configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>構成をアップロードしています...</translation>
     </message>
     <message>
         <source>The upload was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロードはキャンセルされました。</translation>
     </message>
     <message>
         <source>The configuration was reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>構成がリセットされました。</translation>
     </message>
     <message>
         <source>Synchronisation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました。</translation>
     </message>
     <message>
         <source>The upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロードに失敗しました。</translation>
     </message>
     <message>
         <source>The download failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードに失敗しました。</translation>
     </message>
     <message>
         <source>Your settings are synchronised.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定は同期されています。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル</translation>
     </message>
     <message>
         <source>Select a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの選択</translation>
     </message>
     <message>
         <source>Change profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの変更</translation>
     </message>
     <message>
         <source>Pick the profile the controller uses, or create a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>コントローラーで使うプロファイルを選択するか、新しいプロファイルを作成してください。</translation>
     </message>
     <message>
         <source>Edit Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの編集</translation>
     </message>
     <message>
         <source>Apply to controller</source>
-        <translation type="unfinished"></translation>
+        <translation>コントローラーに適用</translation>
     </message>
     <message>
         <source>Create new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいプロファイルの作成</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>アクションの選択</translation>
     </message>
     <message>
         <source>Switch To Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの切り替え</translation>
     </message>
     <message>
         <source>Profile to switch to</source>
-        <translation type="unfinished"></translation>
+        <translation>切り替え先のプロファイル</translation>
     </message>
     <message>
         <source>Add an application to give the controls their own actions while it is in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリを追加すると、そのアプリが前面にあるときに各コントロールに専用のアクションを割り当てられます。</translation>
     </message>
     <message>
         <source>The application configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリの構成が削除されました。</translation>
     </message>
     <message>
         <source>The device configuration was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの構成が削除されました。</translation>
     </message>
     <message>
         <source>Select a program</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの選択</translation>
     </message>
     <message>
         <source>Allow the program to control your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムにコンピューターの制御を許可する</translation>
     </message>
     <message>
         <source>Open System Preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>「システム環境設定」を開きます。</translation>
     </message>
     <message>
         <source>Choose Security &amp; Privacy.</source>
-        <translation type="unfinished"></translation>
+        <translation>「セキュリティとプライバシー」を選択します。</translation>
     </message>
     <message>
         <source>Open the Privacy tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>「プライバシー」タブを開きます。</translation>
     </message>
     <message>
         <source>Select Accessibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>「アクセシビリティ」を選択します。</translation>
     </message>
     <message>
         <source>Tick the box beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの横にあるチェックボックスをオンにします。</translation>
     </message>
     <message>
         <source>Open Security &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>「セキュリティとプライバシー」を開く</translation>
     </message>
     <message>
         <source>Move the program to Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムを「アプリケーション」に移動</translation>
     </message>
     <message>
         <source>The program works best from the Applications folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムは「アプリケーション」フォルダーから実行すると最適に動作します。</translation>
     </message>
     <message>
         <source>Delete this configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>この構成を削除しますか?</translation>
     </message>
     <message>
         <source>Configuration details</source>
-        <translation type="unfinished"></translation>
+        <translation>構成の詳細</translation>
     </message>
     <message>
         <source>Configuration name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>この構成名は既に存在します</translation>
     </message>
     <message>
         <source>A configuration for this program already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムの構成は既に存在します</translation>
     </message>
     <message>
         <source>Configuration name</source>
-        <translation type="unfinished"></translation>
+        <translation>構成名</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>構成</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム</translation>
     </message>
     <message>
         <source>I understand!</source>
-        <translation type="unfinished"></translation>
+        <translation>了解しました</translation>
     </message>
     <message>
         <source>The update is installed. Restart your computer to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートがインストールされました。完了するにはコンピューターを再起動してください。</translation>
     </message>
     <message>
         <source>Restart now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ再起動</translation>
     </message>
     <message>
         <source>Restart later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で再起動</translation>
     </message>
     <message>
         <source>Download updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>確認せずにアップデートをダウンロード</translation>
     </message>
     <message>
         <source>Install updates without asking</source>
-        <translation type="unfinished"></translation>
+        <translation>確認せずにアップデートをインストール</translation>
     </message>
     <message>
         <source>Synchronise the configuration with the cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>構成をクラウドと同期</translation>
     </message>
     <message>
         <source>Check for updates automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを自動的に確認</translation>
     </message>
     <message>
         <source>Update check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認間隔</translation>
     </message>
     <message>
         <source>Notification check interval</source>
-        <translation type="unfinished"></translation>
+        <translation>通知の確認間隔</translation>
     </message>
     <message>
         <source>This macro is in use. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>このマクロは使用中です。削除してもよろしいですか?</translation>
     </message>
     <message>
         <source>Privacy policy</source>
-        <translation type="unfinished"></translation>
+        <translation>プライバシーポリシー</translation>
     </message>
     <message>
         <source>GDPR compliance</source>
-        <translation type="unfinished"></translation>
+        <translation>GDPR への準拠</translation>
     </message>
     <message>
         <source>Multimedia Controller Max</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチメディアコントローラー Max</translation>
     </message>
     <message>
         <source>Multimedia Controller Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチメディアコントローラー Lite</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルトプロファイルの設定を使用</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>下の値と同じ</translation>
     </message>
     <message>
         <source>Type Key: </source>
-        <translation type="unfinished"></translation>
+        <translation>キー入力: </translation>
     </message>
     <message>
         <source>Press </source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押す </translation>
     </message>
     <message>
         <source>Run Program </source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの実行 </translation>
     </message>
     <message>
         <source>Run Macro  </source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの実行  </translation>
     </message>
     <message>
         <source>Do </source>
-        <translation type="unfinished"></translation>
+        <translation>実行: </translation>
     </message>
     <message>
         <source>Switch Profile to </source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの切り替え </translation>
     </message>
     <message>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>左クリック</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリック</translation>
     </message>
     <message>
         <source>Middle Click</source>
-        <translation type="unfinished"></translation>
+        <translation>中クリック</translation>
     </message>
     <message>
         <source>Fourth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタン4クリック</translation>
     </message>
     <message>
         <source>Fifth Click</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタン5クリック</translation>
     </message>
     <message>
         <source>Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>ダブルクリック</translation>
     </message>
     <message>
         <source>Triple Click</source>
-        <translation type="unfinished"></translation>
+        <translation>トリプルクリック</translation>
     </message>
     <message>
         <source>Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>クリックロック</translation>
     </message>
     <message>
         <source>Right Double Click</source>
-        <translation type="unfinished"></translation>
+        <translation>右ダブルクリック</translation>
     </message>
     <message>
         <source>Right Click Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリックロック</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド</translation>
     </message>
     <message>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押す</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>音量を上げる</translation>
     </message>
     <message>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>音量を下げる</translation>
     </message>
     <message>
         <source>Brightness Up</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさを上げる</translation>
     </message>
     <message>
         <source>Brightness Down</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさを下げる</translation>
     </message>
     <message>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上にスクロール</translation>
     </message>
     <message>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下にスクロール</translation>
     </message>
     <message>
         <source>Scroll Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左にスクロール</translation>
     </message>
     <message>
         <source>Scroll Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右にスクロール</translation>
     </message>
     <message>
         <source>Use Default Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト設定を使用</translation>
     </message>
     <message>
         <source>Same As Lower Value</source>
-        <translation type="unfinished"></translation>
+        <translation>下の値と同じ</translation>
     </message>
     <message>
         <source>Switch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定の切り替え</translation>
     </message>
     <message>
         <source>Mouse and System Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスとシステムの操作</translation>
     </message>
     <message>
         <source>Custom action...</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムアクション...</translation>
     </message>
     <message>
         <source>Once Only</source>
-        <translation type="unfinished"></translation>
+        <translation>1回のみ</translation>
     </message>
     <message>
         <source>Hold Down</source>
-        <translation type="unfinished"></translation>
+        <translation>押し続ける</translation>
     </message>
     <message>
         <source>As Fast as Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>できるだけ速く</translation>
     </message>
     <message>
         <source>60 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>毎秒60回</translation>
     </message>
     <message>
         <source>45 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>毎秒45回</translation>
     </message>
     <message>
         <source>30 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>毎秒30回</translation>
     </message>
     <message>
         <source>15 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>毎秒15回</translation>
     </message>
     <message>
         <source>10 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>毎秒10回</translation>
     </message>
     <message>
         <source>5 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>毎秒5回</translation>
     </message>
     <message>
         <source>2 Times per Second</source>
-        <translation type="unfinished"></translation>
+        <translation>毎秒2回</translation>
     </message>
     <message>
         <source>Once Every Second</source>
-        <translation type="unfinished"></translation>
+        <translation>1秒ごとに1回</translation>
     </message>
     <message>
         <source>Once Every Two Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>2秒ごとに1回</translation>
     </message>
     <message>
         <source>Once Every Three Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>3秒ごとに1回</translation>
     </message>
     <message>
         <source>Once Every Four Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>4秒ごとに1回</translation>
     </message>
     <message>
         <source>Don&apos;t Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>待機なし</translation>
     </message>
     <message>
         <source>Wait 1ms</source>
-        <translation type="unfinished"></translation>
+        <translation>1ms待機</translation>
     </message>
     <message>
         <source>Wait 2ms</source>
-        <translation type="unfinished"></translation>
+        <translation>2ms待機</translation>
     </message>
     <message>
         <source>Wait 5ms</source>
-        <translation type="unfinished"></translation>
+        <translation>5ms待機</translation>
     </message>
     <message>
         <source>Wait 10ms</source>
-        <translation type="unfinished"></translation>
+        <translation>10ms待機</translation>
     </message>
     <message>
         <source>Wait 20ms</source>
-        <translation type="unfinished"></translation>
+        <translation>20ms待機</translation>
     </message>
     <message>
         <source>Wait 50ms</source>
-        <translation type="unfinished"></translation>
+        <translation>50ms待機</translation>
     </message>
     <message>
         <source>Wait 100ms</source>
-        <translation type="unfinished"></translation>
+        <translation>100ms待機</translation>
     </message>
     <message>
         <source>Wait 200ms</source>
-        <translation type="unfinished"></translation>
+        <translation>200ms待機</translation>
     </message>
     <message>
         <source>Wait 500ms</source>
-        <translation type="unfinished"></translation>
+        <translation>500ms待機</translation>
     </message>
     <message>
         <source>Wait 1s</source>
-        <translation type="unfinished"></translation>
+        <translation>1秒待機</translation>
     </message>
     <message>
         <source>Wait 2s</source>
-        <translation type="unfinished"></translation>
+        <translation>2秒待機</translation>
     </message>
     <message>
         <source>Wait 5s</source>
-        <translation type="unfinished"></translation>
+        <translation>5秒待機</translation>
     </message>
     <message>
         <source>Wait 10s</source>
-        <translation type="unfinished"></translation>
+        <translation>10秒待機</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option</translation>
     </message>
     <message>
         <source>Cmd</source>
-        <translation type="unfinished"></translation>
+        <translation>Cmd</translation>
     </message>
     <message>
         <source>No. %1</source>
         <extracomment>%1 is the number of a button of the controller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ボタン %1</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左回転</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右回転</translation>
     </message>
     <message>
         <source>Zone %1</source>
         <extracomment>%1 is a zone of the jog wheel, -7 to 7; %1 to %2 a move between two zones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゾーン %1</translation>
     </message>
     <message>
         <source>Transition %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>移行 %1 → %2</translation>
     </message>
     <message>
         <source>BUTTONS</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタン</translation>
     </message>
     <message>
         <source>DIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイヤル</translation>
     </message>
     <message>
         <source>JOG WHEEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョグホイール</translation>
     </message>
     <message>
         <source>Choose Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語の選択</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>英語</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス語</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>ドイツ語</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>イタリア語</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>オランダ語</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>ポルトガル語</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>スペイン語</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>ノルウェー語</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>スウェーデン語</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>フィンランド語</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>デンマーク語</translation>
     </message>
     <message>
         <source>The window shows its texts in the language you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウのテキストは選択した言語で表示されます。</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Up Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>上矢印</translation>
     </message>
     <message>
         <source>Down Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>下矢印</translation>
     </message>
     <message>
         <source>Left Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>左矢印</translation>
     </message>
     <message>
         <source>Right Arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>右矢印</translation>
     </message>
     <message>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Up</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Down</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Back Space</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>スペース</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>次のトラック</translation>
     </message>
     <message>
         <source>Previous track</source>
-        <translation type="unfinished"></translation>
+        <translation>前のトラック</translation>
     </message>
     <message>
         <source>Applications Key</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションキー</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Lock</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Screen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>実行</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム</translation>
     </message>
     <message>
         <source>Erase EOF</source>
-        <translation type="unfinished"></translation>
+        <translation>Erase EOF</translation>
     </message>
     <message>
         <source>Attn</source>
-        <translation type="unfinished"></translation>
+        <translation>Attn</translation>
     </message>
     <message>
         <source>CrSel</source>
-        <translation type="unfinished"></translation>
+        <translation>CrSel</translation>
     </message>
     <message>
         <source>ExSel</source>
-        <translation type="unfinished"></translation>
+        <translation>ExSel</translation>
     </message>
     <message>
         <source>PA1</source>
-        <translation type="unfinished"></translation>
+        <translation>PA1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 </TS>
