@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "tests/Ui/FontFixture.h"
 #include "tests/Ui/KeyListFixture.h"
 #include "tests/Ui/QmlUiTestSetup.h"
 #include "tests/Ui/RecordingAgentFixture.h"
@@ -27,8 +28,10 @@ int main(int argc, char** argv) {
     KeyListFixture keyList;
     WindowFixture window;
     RecordingAgentFixture recordingAgent;
+    FontFixture fonts;
     QmlUiTestSetup setup(keyList, window);
     setup.expose("recordingAgent", &recordingAgent);
+    setup.expose("fonts", &fonts);
     const int failures =
         quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
     return failures != 0 || setup.warned() ? 1 : 0;

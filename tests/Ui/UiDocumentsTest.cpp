@@ -1,6 +1,6 @@
 // What the documents name must be there: every Strings and PelvaneThemesManager role they
-// read, every resource they load and every image of the themes; and the finished German
-// catalogue must keep each message's placeholders and markup.
+// read, every resource they load and every image of the themes; and every catalogue must be
+// finished and keep each message's placeholders and markup.
 
 #include <QDirIterator>
 #include <QFile>
@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include "tests/ui/app/QtTestMain.h"
@@ -62,6 +63,14 @@ QStringList placeholdersAndTags(const QString& text) {
     }
     found.sort();
     return found;
+}
+
+// The blanks a text starts and ends with: prefixes keep the one before the name they lead.
+QPair<QString, QString> edgeBlanks(const QString& text) {
+    const auto match =
+        QRegularExpression(R"(^(\s*).*?(\s*)$)", QRegularExpression::DotMatchesEverythingOption)
+            .match(text);
+    return {match.captured(1), match.captured(2)};
 }
 
 }  // namespace
@@ -149,9 +158,58 @@ private slots:
         }
     }
 
-    void germanCatalogueIsFinishedAndKeepsPlaceholders() {
-        QFile catalogue(QString(WHIRLEN_UI_SOURCES) +
-                        "/Localization/Translations/translation_de.ts");
+    // Every catalogue: its language, every message finished, each translation keeping the
+    // placeholders, markup and edge blanks of its source, none left in English but the names
+    // that keyboards and the language itself spell so, and the compiled catalogue in the
+    // resources holding each of them.
+    void eachCatalogueIsFinishedAndFaithful_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("spelledAlike");
+        QTest::newRow("French") << "fr"
+                                << "fr" << QStringList{"Arguments", "Cloud",       "Configuration",
+                                                       "Contact",   "Description", "Double",
+                                                       "Triple",    "Volume",      "Zone %1"};
+        QTest::newRow("German") << "de"
+                                << "de" << QStringList{"Cloud", "JOG WHEEL", "Support", "Zone %1"};
+        QTest::newRow("Italian") << "it"
+                                 << "it"
+                                 << QStringList{"Cloud", "Driver v. %1", "No", "Password",
+                                                "Volume"};
+        QTest::newRow("Japanese") << "ja"
+                                  << "ja" << QStringList{};
+        QTest::newRow("Dutch") << "nl"
+                               << "nl" << QStringList{"Cloud",   "Contact", "Help",
+                                                      "Support", "Volume",  "Zone %1"};
+        QTest::newRow("Portuguese")
+            << "pt"
+            << "pt_BR" << QStringList{"DIAL", "Decimal", "Driver v. %1", "Local", "Volume"};
+        QTest::newRow("Spanish") << "es"
+                                 << "es" << QStringList{"DIAL", "Decimal", "Local", "No", "Triple"};
+        QTest::newRow("Norwegian") << "no"
+                                   << "nb" << QStringList{"Program"};
+        QTest::newRow("Swedish") << "se"
+                                 << "sv" << QStringList{"Program", "Support"};
+        QTest::newRow("Finnish") << "fi"
+                                 << "fi" << QStringList{};
+        QTest::newRow("Danish") << "da"
+                                << "da" << QStringList{"Program", "Stop", "Support", "Zone %1"};
+    }
+
+    void eachCatalogueIsFinishedAndFaithful() {
+        QFETCH(QString, code);
+        QFETCH(QString, language);
+        QFETCH(QStringList, spelledAlike);
+        // Names printed on keyboards or owned by others, kept in English everywhere they are.
+        static const QSet<QString> names = {
+            "Microsoft", "Google",    "Shift", "Alt",       "Ctrl",      "Win",          "Option",
+            "Cmd",       "Tab",       "Enter", "Caps Lock", "Num Lock",  "Scroll Lock",  "Page Up",
+            "Page Down", "Home",      "End",   "Insert",    "Backspace", "Print Screen", "Pause",
+            "Zoom",      "Erase EOF", "Attn",  "CrSel",     "ExSel",     "PA1"};
+        QTranslator compiled;
+        QVERIFY(compiled.load(":/Ui/Localization/Translations/translation_" + code + ".qm"));
+        QFile catalogue(QString(WHIRLEN_UI_SOURCES) + "/Localization/Translations/translation_" +
+                        code + ".ts");
         QVERIFY(catalogue.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&catalogue);
         QString source;
@@ -160,13 +218,20 @@ private slots:
             if (xml.readNext() != QXmlStreamReader::StartElement) {
                 continue;
             }
-            if (xml.name() == QLatin1String("source")) {
+            if (xml.name() == QLatin1String("TS")) {
+                QCOMPARE(xml.attributes().value("language").toString(), language);
+            } else if (xml.name() == QLatin1String("source")) {
                 source = xml.readElementText();
             } else if (xml.name() == QLatin1String("translation")) {
                 QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable(source));
                 const QString translation = xml.readElementText();
                 QVERIFY2(!translation.isEmpty(), qPrintable(source));
                 QCOMPARE(placeholdersAndTags(translation), placeholdersAndTags(source));
+                QCOMPARE(edgeBlanks(translation), edgeBlanks(source));
+                QVERIFY2(translation != source || names.contains(source) ||
+                             spelledAlike.contains(source),
+                         qPrintable(source));
+                QCOMPARE(compiled.translate("Strings", source.toUtf8().constData()), translation);
                 ++messages;
             }
         }

@@ -80,12 +80,76 @@ Item {
             compare(localization.getLanguageIndex(), LocalizationController.English)
         }
 
-        function test_germanApplied() {
+        // Each language picked in the list: a text property, an entry of a text array and a
+        // function's result all follow at once.
+        function test_languageApplied_data() {
+            return [{
+                    "tag": "English",
+                    "language": LocalizationController.English,
+                    "texts": ["Apply", "Global Settings", "Once Only"]
+                }, {
+                    "tag": "French",
+                    "language": LocalizationController.French,
+                    "texts": ["Appliquer", "Paramètres globaux", "Une seule fois"]
+                }, {
+                    "tag": "German",
+                    "language": LocalizationController.German,
+                    "texts": ["Übernehmen", "Globale Einstellungen", "Nur einmal"]
+                }, {
+                    "tag": "Italian",
+                    "language": LocalizationController.Italian,
+                    "texts": ["Applica", "Impostazioni globali", "Una sola volta"]
+                }, {
+                    "tag": "Japanese",
+                    "language": LocalizationController.Japanese,
+                    "texts": ["適用", "グローバル設定", "1回のみ"]
+                }, {
+                    "tag": "Dutch",
+                    "language": LocalizationController.Dutch,
+                    "texts": ["Toepassen", "Algemeen", "Eenmalig"]
+                }, {
+                    "tag": "Portuguese",
+                    "language": LocalizationController.Portuguese,
+                    "texts": ["Aplicar", "Ajustes globais", "Uma vez"]
+                }, {
+                    "tag": "Spanish",
+                    "language": LocalizationController.Spanish,
+                    "texts": ["Aplicar", "Ajustes globales", "Una vez"]
+                }, {
+                    "tag": "Norwegian",
+                    "language": LocalizationController.Norwegian,
+                    "texts": ["Bruk", "Globalt", "Bare én gang"]
+                }, {
+                    "tag": "Swedish",
+                    "language": LocalizationController.Swedish,
+                    "texts": ["Verkställ", "Globalt", "Bara en gång"]
+                }, {
+                    "tag": "Finnish",
+                    "language": LocalizationController.Finnish,
+                    "texts": ["Käytä", "Yleiset asetukset", "Vain kerran"]
+                }, {
+                    "tag": "Danish",
+                    "language": LocalizationController.Danish,
+                    "texts": ["Anvend", "Generelt", "Kun én gang"]
+                }]
+        }
+
+        function test_languageApplied(data) {
+            // Start from another language, so that English too is a change.
+            localization.selectLanguage(data.language === LocalizationController.German ? LocalizationController.French : LocalizationController.German)
+            // The rows made for the new texts take their places in the column at its next
+            // layout; each row is as high as the others.
             languages.visible = true
-            mouseClick(findChild(languages, "languageRow" + LocalizationController.German))
+            var row = findChild(languages, "languageRow" + data.language)
+            tryVerify(function () {
+                return row.y === data.language * row.height
+            })
+            mouseClick(row)
             verify(!languages.visible)
-            compare(localization.getLanguageIndex(), LocalizationController.German)
-            tryCompare(Strings, "applyText", "Übernehmen")
+            compare(localization.getLanguageIndex(), data.language)
+            compare(Strings.applyText, data.texts[0])
+            compare(Strings.menuTabsText[0], data.texts[1])
+            compare(Strings.getStrFromRepetition(0), data.texts[2])
         }
 
         function test_escapeHidesPicker() {

@@ -136,4 +136,19 @@ TestCase {
         compare(Strings.profilesBtnLabel, "Profiles")
         compare(Strings.getKeyStrFromKeyCode(134), "NumPad 0")
     }
+
+    // Poppins has no Japanese glyphs: the system's CJK font draws them, never boxes.
+    function test_japaneseIsDrawnByTheCjkFallback() {
+        var language = createTemporaryObject(languageComponent, testCase)
+        language.selectLanguage(LocalizationController.Japanese)
+        var family = PelvaneThemesManager.defaultNormalFontFamily
+        compare(fonts.resolvedFamily(family), "Poppins")
+        var texts = [Strings.applyText, Strings.menuTabsText[0], Strings.selectLanguageDescription, Strings.getStrFromRepetition(0)]
+        texts.forEach(function (text) {
+            var families = fonts.familiesDrawing(text, family)
+            verify(families.indexOf("Noto Sans CJK JP") >= 0, text + ": " + families)
+            verify(families.indexOf("missing") < 0, text + ": " + families)
+        })
+        language.selectLanguage(LocalizationController.English)
+    }
 }
