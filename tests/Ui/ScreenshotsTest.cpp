@@ -80,6 +80,11 @@ private slots:
         QTest::newRow("max-monochrome-de") << 0 << "de" << true << tabArea << QColor("#efefef");
         QTest::newRow("max-miraclemist-en") << 1 << "en" << true << tabArea << QColor("#ffffff");
         QTest::newRow("max-miraclemist-de") << 1 << "de" << true << tabArea << QColor("#ffffff");
+        // The window with the controller in each further language, for its texts' lengths.
+        for (const char* code : {"fr", "it", "ja", "nl", "pt", "es", "no", "se", "fi", "da"}) {
+            QTest::newRow(qPrintable(QString("max-monochrome-") + code))
+                << 0 << code << true << tabArea << QColor("#efefef");
+        }
     }
 
     void screens() {

@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation>Standardprofil-Einstellungen verwenden</translation>
+        <translation>Standardprofil</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>

@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation>Controles de ratón &amp; sistema</translation>
+        <translation>Ratón &amp; sistema</translation>
     </message>
     <message>
         <source>Text to type</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation>Usar ajustes del perfil predeterminado</translation>
+        <translation>Perfil predeterminado</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>

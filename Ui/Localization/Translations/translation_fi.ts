@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation>Käytä oletusprofiilin asetuksia</translation>
+        <translation>Oletusprofiili</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>

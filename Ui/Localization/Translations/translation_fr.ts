@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation>Commandes souris &amp; système</translation>
+        <translation>Souris &amp; système</translation>
     </message>
     <message>
         <source>Text to type</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Lock</source>
-        <translation>Verrouillage</translation>
+        <translation>Verrou</translation>
     </message>
     <message>
         <source>Mute</source>
@@ -873,11 +873,11 @@
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation>Paramètres du profil par défaut</translation>
+        <translation>Profil par défaut</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>
-        <translation>Comme la valeur inférieure</translation>
+        <translation>Comme valeur inférieure</translation>
     </message>
     <message>
         <source>Type Key: </source>

@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation>Impostazioni del profilo predefinito</translation>
+        <translation>Profilo predefinito</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>

@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation>デフォルトプロファイルの設定を使用</translation>
+        <translation>既定プロファイルを使用</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>

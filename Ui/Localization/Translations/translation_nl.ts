@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation>Muis- en systeembediening</translation>
+        <translation>Muis &amp; systeem</translation>
     </message>
     <message>
         <source>Text to type</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Lock</source>
-        <translation>Vastzetten</translation>
+        <translation>Vast</translation>
     </message>
     <message>
         <source>Mute</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Use Default Profile Settings</source>
-        <translation>Standaardprofiel gebruiken</translation>
+        <translation>Standaardprofiel</translation>
     </message>
     <message>
         <source>Same as Lower Value</source>

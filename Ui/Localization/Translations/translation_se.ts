@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Mouse &amp; System Controls</source>
-        <translation>Mus- och systemfunktioner</translation>
+        <translation>Mus &amp; system</translation>
     </message>
     <message>
         <source>Text to type</source>

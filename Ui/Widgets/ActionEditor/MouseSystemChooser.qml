@@ -78,14 +78,16 @@ Column {
                 leftPadding: 16
                 text: kind.modelData.description
             }
-            Grid {
+            // Five options to a line in equal slots; a longer name widens its slot, and the
+            // options that no longer fit go to the next line rather than overlap.
+            Flow {
                 x: 16
-                columns: 5
+                width: chooser.width - 16
                 Repeater {
                     model: kind.modelData.options
                     delegate: Row {
                         required property var modelData
-                        width: (chooser.width - 16) / 5
+                        width: Math.max((chooser.width - 16) / 5, implicitWidth + 10)
                         spacing: 6
                         ChoiceRadio {
                             objectName: "option" + modelData[1]

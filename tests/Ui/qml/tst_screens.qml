@@ -7,7 +7,7 @@ import "qrc:/Ui/Widgets/Pages"
 import "qrc:/Ui/Widgets/Overlays"
 
 // Pictures of the pages, editor panes and overlays of this part of the window, in both
-// themes, English and German, saved as "ui-<what>-<theme>-<language>.png" for a person to
+// themes, English and German (the editor also in each further language), saved as "ui-<what>-<theme>-<language>.png" for a person to
 // look at; the walk itself fails on any QML warning.
 Item {
     id: mainWindow
@@ -136,6 +136,31 @@ Item {
                 })
                 mainWindow.hideButtonsActionsWindow()
             })
+        }
+
+        // The editor's busiest panes in each further language, for its texts' lengths.
+        function test_editorInEachLanguage() {
+            appController.setSelectedProductByType(1)
+            appController.currentUiThemeIndex = 0
+            PelvaneThemesManager.currentThemeIndex = 0
+            tryVerify(function () {
+                var device = appController.selectedDeviceController
+                return device && device.selectedProfileController && device.selectedProfileController.listMainButtons.length > 0
+            })
+            var button = appController.selectedDeviceController.selectedProfileController.listMainButtons[0]
+            var further = [["fr", LocalizationController.French], ["it", LocalizationController.Italian], ["ja", LocalizationController.Japanese], ["nl", LocalizationController.Dutch], ["pt", LocalizationController.Portuguese], ["es", LocalizationController.Spanish], ["no", LocalizationController.Norwegian], ["se", LocalizationController.Swedish], ["fi", LocalizationController.Finnish], ["da", LocalizationController.Danish]]
+            further.forEach(function (language) {
+                localization.selectLanguage(language[1])
+                button.prepareForButtonEdit()
+                mainWindow.showButtonsActionsWindow(button)
+                var rows = [5, 9]
+                rows.forEach(function (row) {
+                    button.editActionType = row
+                    save("editor-row" + row, "monochrome", language[0])
+                })
+                mainWindow.hideButtonsActionsWindow()
+            })
+            localization.selectLanguage(LocalizationController.English)
         }
 
         function test_overlays() {
