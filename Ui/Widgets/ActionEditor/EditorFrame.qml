@@ -20,7 +20,6 @@ Item {
     property bool showReset: false
     default property alias panes: paneColumn.data
     readonly property alias actionList: actionList
-    readonly property real paneWidth: paneArea.width
 
     signal rowChosen(int row)
     signal applyClicked

@@ -7,7 +7,6 @@ import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/ActionDescription.js" as ActionDescription
-import "qrc:/Ui/Widgets/RichText.js" as RichText
 
 // The macros: which one the binding runs, their names, and each macro's groups of steps.
 Column {

@@ -7,8 +7,9 @@ import "qrc:/Ui/Widgets/Pages"
 import "qrc:/Ui/Widgets/Overlays"
 
 // Pictures of the pages, editor panes and overlays of this part of the window, in both
-// themes, English and German (the editor also in each further language), saved as "ui-<what>-<theme>-<language>.png" for a person to
-// look at; the walk itself fails on any QML warning.
+// themes, English and German (the editor also in each further language), saved as
+// "ui-<what>-<theme>-<language>.png" for a person to look at; the walk itself fails on any
+// QML warning.
 Item {
     id: mainWindow
     width: 1200
