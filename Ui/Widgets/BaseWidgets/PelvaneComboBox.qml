@@ -56,9 +56,17 @@ ComboBox {
         y: 0
         width: combo.width
         padding: 1
-        implicitHeight: combo.maxPopupHeight > 0 ? Math.min(contentItem.implicitHeight + 2, combo.maxPopupHeight) : contentItem.implicitHeight + 2
+        // The whole list, unless a height or a number of rows limits it (the rows are alike).
+        implicitHeight: {
+            var full = rows.implicitHeight + 2
+            var limit = combo.maxPopupHeight > 0 ? combo.maxPopupHeight : full
+            if (combo.maxPopupItems > 0 && rows.count > 0)
+                limit = Math.min(limit, combo.maxPopupItems * rows.contentHeight / rows.count + 2)
+            return Math.min(full, limit)
+        }
 
         contentItem: ListView {
+            id: rows
             clip: true
             implicitHeight: contentHeight
             model: combo.popup.visible ? combo.delegateModel : null

@@ -115,6 +115,37 @@ Item {
             waitForRendering(root)
         }
 
+        // A row limit shows that many rows and scrolls the rest; a longer limit the whole list.
+        function test_comboPopupShowsAtMostItsRowLimit_data() {
+            return [{
+                    "tag": "limited",
+                    "limit": 4,
+                    "shown": 4
+                }, {
+                    "tag": "longer than the list",
+                    "limit": 20,
+                    "shown": 10
+                }]
+        }
+
+        function test_comboPopupShowsAtMostItsRowLimit(data) {
+            var component = Qt.createComponent("qrc:/Ui/Widgets/BaseWidgets/PelvaneComboBox.qml")
+            var combo = createTemporaryObject(component, root, {
+                                                  "width": 150,
+                                                  "maxPopupItems": data.limit,
+                                                  "model": ["1", "2", "3", "4", "5", "6", "7", "8", "9", "10"]
+                                              })
+            combo.popup.open()
+            tryVerify(function () {
+                return combo.popup.opened
+            })
+            var list = combo.popup.contentItem
+            var rowHeight = list.contentHeight / list.count
+            verify(rowHeight > 0)
+            fuzzyCompare(combo.popup.height, data.shown * rowHeight + 2, 0.5)
+            combo.popup.close()
+        }
+
         function test_actionMenuReportsTheChosenEntry() {
             var component = Qt.createComponent("qrc:/Ui/Widgets/BaseWidgets/PelvaneActionMenu.qml")
             var menu = createTemporaryObject(component, root, {
