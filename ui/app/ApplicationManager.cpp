@@ -29,6 +29,16 @@ PreferencesStore& storeAfterLog() {
     return PreferencesStore::instance();
 }
 
+// The cloud services take their addresses from the settings' cloud environment when they
+// are first taken, which the manager does as it is built: the settings folder is found and
+// the file read before that.
+ApplicationSettings& loadedSettings() {
+    initializeGlobals();
+    ApplicationSettings& settings = ApplicationSettings::instance();
+    settings.load();
+    return settings;
+}
+
 void tellAgent(const std::weak_ptr<IPCManager>& link) {
     if (const std::shared_ptr<IPCManager> ipc = link.lock()) {
         ipc->sendPreferencesUpdate();
@@ -46,7 +56,7 @@ ApplicationManager::ApplicationManager(SteadyClock clock)
     : clock_(std::move(clock)),
       startTime_(clock_()),
       store_(storeAfterLog()),
-      settings_(ApplicationSettings::instance()),
+      settings_(loadedSettings()),
       devicesManager_(std::make_shared<DevicesManager>(store_)),
       ipcManager_(std::make_shared<IPCManager>(devicesManager_, store_)),
       commandLineManager_(std::make_shared<CommandLineManager>(std::make_shared<SyslogEventLog>())),
@@ -54,8 +64,6 @@ ApplicationManager::ApplicationManager(SteadyClock clock)
       authenticationManager_(&AuthenticationManager::instance(), [](AuthenticationManager*) {}),
       updatesManager_(&UpdatesManager::instance()),
       configSyncManager_(&ConfigSyncManager::instance()) {
-    initializeGlobals();
-    settings_.load();
     LogManager::instance().setLogDirectory(settings_.logDir());
     LogManager::instance().setEnabled(settings_.enableLogging());
 }

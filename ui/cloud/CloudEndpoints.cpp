@@ -38,6 +38,6 @@ std::string CloudEndpoints::identityBaseUrlFor(int32_t cloudEnv) {
 
 CloudEndpoints CloudEndpoints::fromEnvironment(int32_t cloudEnv) {
     return {environmentOr("WHIRLEN_CLOUD_SERVICES_URL", servicesBaseUrlFor(cloudEnv)),
-            environmentOr("WHIRLEN_CLOUD_IDENTITY_URL", ""),
+            environmentOr("WHIRLEN_CLOUD_IDENTITY_URL", identityBaseUrlFor(cloudEnv)),
             environmentOr("WHIRLEN_CLOUD_CA_FILE", WHIRLEN_CLOUD_CA_FILE)};
 }

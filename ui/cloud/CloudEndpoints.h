@@ -7,8 +7,6 @@
 // their certificates. Base URLs carry no trailing "/".
 struct CloudEndpoints {
     std::string servicesBaseUrl;
-    // Empty: the identity service follows the settings' cloud environment each time a request
-    // for it is built.
     std::string identityBaseUrl;
     // Empty: the system's authorities.
     std::string caFile;

@@ -152,10 +152,7 @@ std::string HttpRequestManager::accessToken() const {
 }
 
 std::string HttpRequestManager::identityBaseUrl() const {
-    if (!endpoints_.identityBaseUrl.empty()) {
-        return endpoints_.identityBaseUrl;
-    }
-    return CloudEndpoints::identityBaseUrlFor(ApplicationSettings::instance().cloudEnv());
+    return endpoints_.identityBaseUrl;
 }
 
 void HttpRequestManager::dispatch() {

@@ -43,12 +43,13 @@ public:
 
     // Requests not yet finished, running or queued.
     size_t pendingCount() const;
+    // Where the identity service answers (logout here; sign-in and renewal use the same).
+    std::string identityBaseUrl() const;
 
 private:
     struct Worker;
 
     std::string accessToken() const;
-    std::string identityBaseUrl() const;
     // With the mutex held.
     void dispatch();
     void startWorker(std::shared_ptr<BaseHttpRequest> request);

@@ -8,12 +8,10 @@
 #include "ui/cloud/CloudEndpoints.h"
 
 OAuthFlowSettings OAuthFlowSettings::fromEnvironment() {
-    const int32_t cloudEnv = ApplicationSettings::instance().cloudEnv();
-    const CloudEndpoints endpoints = CloudEndpoints::fromEnvironment(cloudEnv);
+    const CloudEndpoints endpoints =
+        CloudEndpoints::fromEnvironment(ApplicationSettings::instance().cloudEnv());
     OAuthFlowSettings settings;
-    settings.identityBaseUrl = endpoints.identityBaseUrl.empty()
-                                   ? CloudEndpoints::identityBaseUrlFor(cloudEnv)
-                                   : endpoints.identityBaseUrl;
+    settings.identityBaseUrl = endpoints.identityBaseUrl;
     settings.caFile = endpoints.caFile;
     settings.refreshTokenPath = refreshTokenFilePath();
     settings.keys = std::make_shared<DesktopSecretKeyStore>(settingsDirectory() + "/authk");

@@ -7,19 +7,39 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "shared/prefs/ApplicationSettings.h"
+#include "shared/prefs/Paths.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/ui/app/QtTestMain.h"
 #include "ui/app/ApplicationFont.h"
 #include "ui/app/ApplicationManager.h"
 #include "ui/app/DevicesManager.h"
 #include "ui/app/LocalizationManager.h"
+#include "ui/cloud/CloudEndpoints.h"
+#include "ui/cloud/HttpRequestManager.h"
 
 class ApplicationManagerTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The first manager of the process takes the cloud services: they follow the cloud
+    // environment of the settings file, read before they are taken.
+    void initTestCase() {
+        initializeGlobals();
+        std::filesystem::create_directories(settingsDirectory());
+        std::ofstream(settingsDirectory() + "/ApplicationSettings.ini")
+            << "[ApplicationSettings]\nCloudEnv=LOCAL\n";
+        ScopedEnvironment environment;
+        environment.unset("WHIRLEN_CLOUD_IDENTITY_URL");
+        ApplicationManager manager;
+        QCOMPARE(manager.settings().cloudEnv(), 2);
+        QCOMPARE(HttpRequestManager::instance().identityBaseUrl(),
+                 CloudEndpoints::identityBaseUrlFor(2));
+    }
+
     void uptimeCountsWholeSecondsOfTheInjectedClock() {
         auto now = std::chrono::steady_clock::time_point{} + std::chrono::hours(5);
         ApplicationManager manager([&now] { return now; });

@@ -160,6 +160,7 @@ TEST(CloudEndpointsTest, BaseUrlsFollowTheCloudEnvironment) {
         EXPECT_EQ(CloudEndpoints::servicesBaseUrlFor(c.cloudEnv), c.services) << c.cloudEnv;
         EXPECT_EQ(CloudEndpoints::identityBaseUrlFor(c.cloudEnv), c.identity) << c.cloudEnv;
         EXPECT_EQ(CloudEndpoints::fromEnvironment(c.cloudEnv).servicesBaseUrl, c.services);
+        EXPECT_EQ(CloudEndpoints::fromEnvironment(c.cloudEnv).identityBaseUrl, c.identity);
     }
 }
 
