@@ -5,7 +5,7 @@
 
 #include "shared/prefs/ActionPreference.h"
 #include "shared/prefs/ApplicationContextConfiguration.h"
-#include "shared/prefs/FileUtils.h"
+#include "shared/prefs/JsonText.h"
 #include "shared/prefs/LogManager.h"
 #include "shared/prefs/PreferenceJsonKeys.h"
 #include "shared/prefs/SettingPreference.h"
@@ -76,16 +76,15 @@ bool validateConfigFile(const std::string& path) {
         log.log('E', "Unable to load JSON from an empty path!");
         return false;
     }
-    std::string text;
-    if (!readWholeFile(path, text)) {
-        log.log('E', "Error loading file: %s", path.c_str());
+    const JsonText text = readJsonFile(path);
+    if (!text.usable()) {
+        log.log('E',
+                text.status == JsonTextStatus::Unreadable ? "Error loading file: %s"
+                                                          : "Error parse file: %s",
+                path.c_str());
         return false;
     }
-    const nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
-    if (document.is_discarded()) {
-        log.log('E', "Error parse file: %s", path.c_str());
-        return false;
-    }
+    const nlohmann::json& document = text.value;
     if (!document.is_object() || !hasIntegerVersion(document, PreferenceJsonKey::MajorVersion) ||
         !hasIntegerVersion(document, PreferenceJsonKey::MinorVersion)) {
         return false;

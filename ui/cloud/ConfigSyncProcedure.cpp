@@ -5,6 +5,7 @@
 
 #include "shared/prefs/AtomicWrite.h"
 #include "shared/prefs/FileUtils.h"
+#include "shared/prefs/JsonText.h"
 #include "shared/prefs/LogManager.h"
 #include "shared/prefs/Paths.h"
 #include "shared/prefs/TextUtils.h"
@@ -179,8 +180,9 @@ uint32_t ConfigSyncProcedure::judgeDescription(int32_t result, const std::vector
         logError("Request response empty");
         return kRequestFailed;
     }
-    const nlohmann::json answer = nlohmann::json::parse(body.begin(), body.end(), nullptr, false);
-    if (answer.is_discarded()) {
+    const JsonText parsed = parseJsonText(std::string(body.begin(), body.end()));
+    const nlohmann::json& answer = parsed.value;
+    if (!parsed.usable()) {
         logError("Json parse error");
         return kRequestFailed;
     }
@@ -315,8 +317,9 @@ bool ConfigSyncProcedure::readUploadAnswer() {
         setState(kRequestFailed);
         return false;
     }
-    const nlohmann::json answer = nlohmann::json::parse(body.begin(), body.end(), nullptr, false);
-    if (answer.is_discarded()) {
+    const JsonText parsed = parseJsonText(std::string(body.begin(), body.end()));
+    const nlohmann::json& answer = parsed.value;
+    if (!parsed.usable()) {
         logError("Request json parse error");
         setState(kRequestFailed);
         return false;

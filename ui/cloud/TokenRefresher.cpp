@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "shared/prefs/JsonText.h"
 #include "shared/prefs/LogManager.h"
 #include "ui/cloud/BaseHttpRequest.h"
 #include "ui/cloud/OidcEndpoints.h"
@@ -51,7 +52,7 @@ std::optional<AccessTokenGuard::Tokens> TokenRefresher::refresh(
         return std::nullopt;
     }
     const nlohmann::json answer =
-        nlohmann::json::parse(reader.body.begin(), reader.body.end(), nullptr, false);
+        parseJsonText(std::string(reader.body.begin(), reader.body.end())).value;
     AccessTokenGuard::Tokens tokens{textMember(answer, "access_token"),
                                     textMember(answer, "refresh_token")};
     if (tokens.access.empty()) {

@@ -4,6 +4,7 @@
 
 #include "platform/InstallerLauncher.h"
 #include "shared/prefs/FileUtils.h"
+#include "shared/prefs/JsonText.h"
 #include "shared/prefs/LogManager.h"
 #include "shared/prefs/Paths.h"
 #include "shared/prefs/TextUtils.h"
@@ -135,8 +136,9 @@ uint32_t UpdateProcedure::chooseVersion(int32_t result, const std::vector<char>&
         logError("Response data - check version empty");
         return kCheckFailed;
     }
-    const nlohmann::json answer = nlohmann::json::parse(body.begin(), body.end(), nullptr, false);
-    if (answer.is_discarded()) {
+    const JsonText parsed = parseJsonText(std::string(body.begin(), body.end()));
+    const nlohmann::json& answer = parsed.value;
+    if (!parsed.usable()) {
         logError("Error parsing response http request check version!");
         return kCheckFailed;
     }
