@@ -1,14 +1,14 @@
 import QtQuick
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets/BaseWidgets"
-import "RepetitionMapping.js" as RepetitionMapping
 
-// The repetition presets; a separator row stands for the first preset.
+// The repetition presets; a preset counts the named rows only, and a separator row stands
+// for the first preset.
 PelvaneActionComboBox {
-    property int preset: RepetitionMapping.presetOfRow(Strings.repetitionsOptionsLabels, currentIndex)
+    property int preset: Math.max(Strings.getStrRepetitionNames().indexOf(model[currentIndex]), 0)
 
     function showPreset(value) {
-        currentIndex = RepetitionMapping.rowOfPreset(Strings.repetitionsOptionsLabels, value)
+        currentIndex = Math.max(model.indexOf(Strings.getStrFromRepetition(value)), 0)
     }
 
     height: 24

@@ -146,6 +146,22 @@ Item {
             combo.popup.close()
         }
 
+        // Presets count the named rows; separators and presets out of range fall to the first.
+        function test_repetitionRowsAndPresets() {
+            var component = Qt.createComponent("qrc:/Ui/Widgets/ActionEditor/RepetitionCombo.qml")
+            var combo = createTemporaryObject(component, root)
+            var rowsToPresets = [[0, 0], [2, 2], [3, 0], [4, 3], [10, 9], [11, 0], [12, 10], [15, 13]]
+            rowsToPresets.forEach(function (pair) {
+                combo.currentIndex = pair[0]
+                compare(combo.preset, pair[1], "row " + pair[0])
+            })
+            var presetsToRows = [[0, 0], [3, 4], [10, 12], [13, 15], [14, 0], [-1, 0]]
+            presetsToRows.forEach(function (pair) {
+                combo.showPreset(pair[0])
+                compare(combo.currentIndex, pair[1], "preset " + pair[0])
+            })
+        }
+
         function test_actionMenuReportsTheChosenEntry() {
             var component = Qt.createComponent("qrc:/Ui/Widgets/BaseWidgets/PelvaneActionMenu.qml")
             var menu = createTemporaryObject(component, root, {
