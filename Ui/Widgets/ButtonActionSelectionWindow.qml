@@ -22,9 +22,8 @@ FocusScope {
     readonly property var availableProfiles: _deviceController ? _deviceController.availableProfiles : []
     readonly property var availableProfilesNames: _deviceController ? _deviceController.profilesNamesWithoutSelected : []
     property bool isSaveScreen: false
-    // The edit copy's kind; read again whenever the controller reports a change of it or a
-    // reset of the whole edit copy.
-    property int currentRow: 0
+    // The edit copy's kind.
+    readonly property int currentRow: buttonController ? buttonController.editActionType : 0
     readonly property int unsetActionType: 29
 
     function reactivate() {
@@ -37,12 +36,7 @@ FocusScope {
     }
 
     // Reads every pane from the button's edit copy.
-    function syncRow() {
-        currentRow = buttonController ? buttonController.editActionType : 0
-    }
-
     function reinitWindow() {
-        syncRow()
         mouseSystem.clear()
         textField.inputText = ""
         program.path = ""
@@ -191,7 +185,6 @@ FocusScope {
 
     // The control went away (its profile was rebuilt or deleted): nothing is left to apply.
     onButtonControllerChanged: {
-        syncRow()
         editedProfile = buttonController ? shownProfile : null
         if (!buttonController && visible)
             mainWindow.hideButtonsActionsWindow()
@@ -226,9 +219,6 @@ FocusScope {
         target: editor.buttonController
         function onReinitWindow() {
             editor.reinitWindow()
-        }
-        function onEditActionTypeChanged() {
-            editor.syncRow()
         }
     }
 

@@ -188,8 +188,10 @@ void ButtonController::setComment(const QString& comment) {
     action_.setComment(comment.toStdString());
 }
 
+// Both replace the whole edit copy, so its kind is announced as any change of it is.
 void ButtonController::prepareForButtonEdit() {
     editAction_ = action_;
+    emit editActionTypeChanged();
 }
 
 void ButtonController::applyEditSettings(const QString& contextConfigUsed, bool updatePrefsFile) {
@@ -300,6 +302,7 @@ void ButtonController::resetToDefault() {
     }
     editAction_ = defaultAction;
     realEditActionType_ = static_cast<int32_t>(editAction_.actionType());
+    emit editActionTypeChanged();
     emit reinitWindow();
 }
 

@@ -179,8 +179,10 @@ private slots:
         QCOMPARE(controller.mainActionType(), main);
         QCOMPARE(controller.property("realActionType").toInt(), static_cast<int>(type));
         QCOMPARE(controller.editActionType(), 0);
+        QSignalSpy kind(&controller, &ButtonController::editActionTypeChanged);
         controller.prepareForButtonEdit();
         QCOMPARE(controller.property("editActionType").toInt(), main);
+        QCOMPARE(kind.count(), 1);
     }
 
     void setEditActionTypeTransitions_data() {
@@ -381,8 +383,10 @@ private slots:
         controller->prepareForButtonEdit();
         controller->setEditActionType(ButtonController::Action_TypeText);
         QSignalSpy reinit(controller.get(), &ButtonController::reinitWindow);
+        QSignalSpy kind(controller.get(), &ButtonController::editActionTypeChanged);
         controller->resetToDefault();
         QCOMPARE(reinit.count(), 1);
+        QCOMPARE(kind.count(), 1);
         QCOMPARE(controller->editActionType(), int(ButtonController::Action_Disabled));
         QCOMPARE(controller->realEditActionType(), 0);
         // The control's other fields stay as stored.
