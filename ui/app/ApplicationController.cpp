@@ -498,7 +498,7 @@ void ApplicationController::setListMacroNameIndex(int index) {
 void ApplicationController::addMacro(const QString& macroName) {
     pendingMacroName_ = macroName;
     if (manager_.preferencesStore().addMacro(macroName.toStdString(), true)) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
 }
 
@@ -507,7 +507,7 @@ void ApplicationController::renameMacro(const QString& oldMacroName, const QStri
     const std::string key = store.macroKey(oldMacroName.toStdString());
     pendingMacroName_ = macroName;
     if (store.renameMacro(key, macroName.toStdString(), true)) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
 }
 
@@ -523,7 +523,7 @@ void ApplicationController::deleteMacro(const QString& macroName) {
         controller->clearMacroIfNamed(key);
     }
     if (store.deleteMacro(key, true)) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
 }
 
@@ -532,14 +532,14 @@ int ApplicationController::addApplicationContextConfiguration(const QString& con
     const int result = manager_.preferencesStore().addApplicationContextConfiguration(
         configName.toStdString(), appPath.toStdString());
     if (result == kContextAdded) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
     return result;
 }
 
 void ApplicationController::deleteConfiguration(const QString& configName) {
     manager_.preferencesStore().deleteApplicationContextConfiguration(configName.toStdString());
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
 }
 
 void ApplicationController::addProfile(const QString& profileName) {
@@ -557,7 +557,7 @@ void ApplicationController::setActiveProfile(const QString& key) {
 void ApplicationController::renameProfile(const QString& key, const QString& profileName) {
     if (manager_.preferencesStore().renameProfile(key.toStdString(), profileName.toStdString(),
                                                   true)) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
 }
 
@@ -569,13 +569,13 @@ void ApplicationController::deleteProfile(const QString& key) {
         return;
     }
     if (store.deleteProfile(key.toStdString(), true)) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
 }
 
 void ApplicationController::clearAllPreferences() {
     manager_.preferencesStore().reload(true);
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
 }
 
 void ApplicationController::forceUpdatePrefs() {
@@ -742,8 +742,4 @@ ConfigSyncController* ApplicationController::configSyncController() const {
 
 AlertsController* ApplicationController::alertsController() const {
     return forQml(alertsController_.get());
-}
-
-void ApplicationController::announceToAgent() {
-    manager_.ipcManager()->sendPreferencesUpdate();
 }

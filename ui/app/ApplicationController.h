@@ -201,7 +201,6 @@ private:
     DeviceController* newDeviceController(const std::shared_ptr<DeviceDescriptor>& device);
     // Makes the controller the selection and shows it in the selected context.
     void select(DeviceController* controller);
-    void announceToAgent();
 
     ApplicationManager& manager_;
     std::shared_ptr<AlertsController> alertsController_;

@@ -39,12 +39,6 @@ ApplicationSettings& loadedSettings() {
     return settings;
 }
 
-void tellAgent(const std::weak_ptr<IPCManager>& link) {
-    if (const std::shared_ptr<IPCManager> ipc = link.lock()) {
-        ipc->sendPreferencesUpdate();
-    }
-}
-
 }  // namespace
 
 ApplicationManager& ApplicationManager::instance() {
@@ -117,13 +111,13 @@ void ApplicationManager::connectSync() {
                                             onMainThread([store, link] {
                                                 store->reload(false);
                                                 store->load();
-                                                tellAgent(link);
+                                                announcePreferences(link);
                                             });
                                         },
                                         [onMainThread, store, link] {
                                             onMainThread([store, link] {
                                                 store->reload(true);
-                                                tellAgent(link);
+                                                announcePreferences(link);
                                             });
                                         }});
 }

@@ -209,7 +209,7 @@ void ButtonController::applyEditSettings(const QString& contextConfigUsed, bool 
     if (store_.setProfileAction(action_, editAction_, updatePrefsFile)) {
         action_ = editAction_;
         if (updatePrefsFile) {
-            announceToAgent();
+            announcePreferences(ipcManager_);
         }
     }
     emit mainActionTypeChanged();
@@ -334,10 +334,4 @@ void ButtonController::setAction(const ActionPreference& action) {
 void ButtonController::clearMacroIfNamed(const std::string& macroKey) {
     action_.clearMacroIfNamed(macroKey);
     editAction_.clearMacroIfNamed(macroKey);
-}
-
-void ButtonController::announceToAgent() {
-    if (const std::shared_ptr<IPCManager> ipcManager = ipcManager_.lock()) {
-        ipcManager->sendPreferencesUpdate();
-    }
 }

@@ -262,8 +262,6 @@ signals:
     void reinitWindow();
 
 private:
-    void announceToAgent();
-
     PreferencesStore& store_;
     std::weak_ptr<IPCManager> ipcManager_;
     ActionPreference action_;

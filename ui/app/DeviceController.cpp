@@ -149,7 +149,7 @@ void DeviceController::addProfile(const QString& name) {
     auto profile = std::make_shared<ProfilePreference>(descriptor_->type(), descriptor_->model());
     profile->setName(name.toStdString());
     if (manager_.preferencesStore().addProfile(profile, true)) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
 }
 
@@ -161,7 +161,7 @@ void DeviceController::setActiveProfile(const QString& key) {
     PreferencesStore& store = manager_.preferencesStore();
     const std::string id = deviceId();
     if (store.setProfileBind(id, key.toStdString(), true)) {
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
     // Binding does not notify: without this the buttons would be built from the previous
     // profile's actions, and every edit would land in that profile.
@@ -243,11 +243,5 @@ void DeviceController::rebuildSelectedButtons() {
     const DeviceController* shown = owner_ ? owner_->selectedDevice() : nullptr;
     if (!actions.empty() && (shown == nullptr || shown == this)) {
         selectedProfile_->rebuild(actions, path);
-    }
-}
-
-void DeviceController::announceToAgent() {
-    if (const auto link = manager_.ipcManager()) {
-        link->sendPreferencesUpdate();
     }
 }

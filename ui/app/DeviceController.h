@@ -103,7 +103,6 @@ private:
 
     void rebuildProfiles();
     void rebuildSelectedButtons();
-    void announceToAgent();
 
     ApplicationManager& manager_;
     QString programContext_;

@@ -74,3 +74,9 @@ void IPCManager::reloadPreferences() {
     store_.reload(false);
     store_.load();
 }
+
+void announcePreferences(const std::weak_ptr<IPCManager>& link) {
+    if (const std::shared_ptr<IPCManager> ipc = link.lock()) {
+        ipc->sendPreferencesUpdate();
+    }
+}

@@ -41,3 +41,7 @@ private:
     std::weak_ptr<DevicesManager> devices_;
     PreferencesStore& store_;
 };
+
+// Tells the agent to reread the preferences after a change was saved; a link already torn
+// down (or never made) is skipped, as the agent rereads everything when it next connects.
+void announcePreferences(const std::weak_ptr<IPCManager>& link);

@@ -42,7 +42,7 @@ MacroGroupController* MacroController::groupAt(QQmlListProperty<MacroGroupContro
 
 void MacroController::addNewMacroGroup() {
     manager_.preferencesStore().addMacroGroup(macro_, true);
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
 }
 
 void MacroController::deleteMacroGroup(int index) {
@@ -51,12 +51,12 @@ void MacroController::deleteMacroGroup(int index) {
     }
     manager_.preferencesStore().deleteMacroGroup(
         macro_, groups_[static_cast<size_t>(index)]->group(), true);
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
 }
 
 void MacroController::moveGroupFromToIndex(int fromIndex, int toIndex) {
     manager_.preferencesStore().moveMacroGroup(macro_, fromIndex, toIndex, true);
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
 }
 
 void MacroController::setMacro(std::shared_ptr<MacroPreference> macro, bool emitChange) {
@@ -106,10 +106,4 @@ void MacroController::rebuild() {
 void MacroController::rebuildAndNotify() {
     rebuild();
     emit macroChanged();
-}
-
-void MacroController::announceToAgent() {
-    if (const auto link = manager_.ipcManager()) {
-        link->sendPreferencesUpdate();
-    }
 }

@@ -51,7 +51,6 @@ private:
                                          qsizetype index);
     void rebuild();
     void rebuildAndNotify();
-    void announceToAgent();
 
     ApplicationManager& manager_;
     std::shared_ptr<MacroPreference> macro_;

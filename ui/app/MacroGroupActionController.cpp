@@ -119,9 +119,7 @@ void MacroGroupActionController::setIndexWaitTimeType(int row) {
     }
     action_->setWaitTimeType(waitTimePreset(row));
     manager_.preferencesStore().saveAndNotify();
-    if (const auto link = manager_.ipcManager()) {
-        link->sendPreferencesUpdate();
-    }
+    announcePreferences(manager_.ipcManager());
 }
 
 bool MacroGroupActionController::getModifierStatus(ModifierType modif) const {

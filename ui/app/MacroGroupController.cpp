@@ -77,7 +77,7 @@ void MacroGroupController::applyEditSettings() {
         actions_.push_back(editAction_);
         group_->addAction(editAction_->action());
         manager_.preferencesStore().saveAndNotify();
-        announceToAgent();
+        announcePreferences(manager_.ipcManager());
     }
     editAction_.reset();
     finalAction_.reset();
@@ -85,7 +85,7 @@ void MacroGroupController::applyEditSettings() {
 
 void MacroGroupController::moveActionFromToIndex(int fromIndex, int toIndex) {
     manager_.preferencesStore().moveMacroGroupAction(group_, fromIndex, toIndex, true);
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
 }
 
 void MacroGroupController::deleteActionController(
@@ -98,7 +98,7 @@ void MacroGroupController::deleteActionController(
     }
     group_->removeAction((*found)->action());
     manager_.preferencesStore().saveAndNotify();
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
 }
 
 void MacroGroupController::setGroup(std::shared_ptr<MacroGroupPreference> group, bool emitChange) {
@@ -131,10 +131,4 @@ void MacroGroupController::connectOwner(ApplicationController* owner) {
 
 void MacroGroupController::rebuildAndNotify() {
     setGroup(group_, true);
-}
-
-void MacroGroupController::announceToAgent() {
-    if (const auto link = manager_.ipcManager()) {
-        link->sendPreferencesUpdate();
-    }
 }

@@ -59,7 +59,6 @@ private:
     static MacroGroupActionController* actionAt(QQmlListProperty<MacroGroupActionController>* list,
                                                 qsizetype index);
     void rebuildAndNotify();
-    void announceToAgent();
 
     ApplicationManager& manager_;
     std::shared_ptr<MacroGroupPreference> group_;

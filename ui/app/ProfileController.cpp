@@ -122,7 +122,7 @@ void ProfileController::setAppSpecificActive(bool active) {
         return;
     }
     manager_.preferencesStore().commit(true);
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
     emit appSpecificActiveChanged();
 }
 
@@ -169,7 +169,7 @@ std::optional<bool> ProfileController::toggleRange(ControlRange range, const QSt
         controller->applyEditSettings(appContext, false);
     }
     manager_.preferencesStore().saveAndNotify();
-    announceToAgent();
+    announcePreferences(manager_.ipcManager());
     return toggled;
 }
 
@@ -240,11 +240,5 @@ void ProfileController::readToggle(ControlRange range, bool& toggled,
 void ProfileController::clearMacroIfNamed(const std::string& macroKey) {
     for (auto& [control, button] : buttons_) {
         button->clearMacroIfNamed(macroKey);
-    }
-}
-
-void ProfileController::announceToAgent() {
-    if (const auto link = manager_.ipcManager()) {
-        link->sendPreferencesUpdate();
     }
 }

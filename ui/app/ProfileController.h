@@ -105,7 +105,6 @@ private:
     // Flips the toggle of the range's bound controls; the new state, or nullopt when the
     // profile has no buttons to flip.
     std::optional<bool> toggleRange(ControlRange range, const QString& appContext);
-    void announceToAgent();
 
     ApplicationManager& manager_;
     bool isSelected_ = false;
