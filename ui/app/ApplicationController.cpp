@@ -37,6 +37,43 @@ T* forQml(T* object) {
     return object;
 }
 
+// What bringing a controller list in line with the store's items leaves to do once the lock
+// is released: each kept or new controller with its item, in key order for the new ones.
+template <typename Controller, typename Item>
+struct ControllerSync {
+    std::vector<std::pair<std::shared_ptr<Controller>, std::shared_ptr<Item>>> updates;
+    std::vector<std::shared_ptr<Controller>> added;
+};
+
+// Drops the controllers whose item is gone and makes one for each item without a controller;
+// controllers are only made here, never told anything, so this may run under the list lock.
+template <typename Controller, typename Item, typename KeyOf, typename Make>
+ControllerSync<Controller, Item> syncControllers(
+    std::vector<std::shared_ptr<Controller>>& controllers,
+    const std::map<std::string, std::shared_ptr<Item>>& items, KeyOf keyOf, Make make) {
+    ControllerSync<Controller, Item> sync;
+    std::vector<std::shared_ptr<Controller>> kept;
+    std::set<std::string> known;
+    for (const auto& controller : controllers) {
+        const auto found = items.find(keyOf(*controller));
+        if (found != items.end()) {
+            kept.push_back(controller);
+            known.insert(found->first);
+            sync.updates.emplace_back(controller, found->second);
+        }
+    }
+    for (const auto& [key, item] : items) {
+        if (known.count(key) == 0) {
+            auto controller = make();
+            kept.push_back(controller);
+            sync.added.push_back(controller);
+            sync.updates.emplace_back(controller, item);
+        }
+    }
+    controllers = std::move(kept);
+    return sync;
+}
+
 }  // namespace
 
 ApplicationController::ApplicationController(QObject* parent)
@@ -394,74 +431,42 @@ void ApplicationController::onPreferencesUpdated() {
 
 void ApplicationController::onUpdateProfiles() {
     const ProfileMap profiles = manager_.preferencesStore().profiles();
-    std::vector<std::pair<std::shared_ptr<ProfileController>, std::shared_ptr<ProfilePreference>>>
-        updates;
-    std::vector<std::shared_ptr<ProfileController>> added;
+    ControllerSync<ProfileController, ProfilePreference> sync;
     {
         std::lock_guard guard(controllerLock_);
-        std::vector<std::shared_ptr<ProfileController>> kept;
-        std::set<std::string> known;
-        for (const auto& controller : profileControllers_) {
-            const auto found = profiles.find(controller->profileKey().toStdString());
-            if (found != profiles.end()) {
-                kept.push_back(controller);
-                known.insert(found->first);
-                updates.emplace_back(controller, found->second);
-            }
-        }
-        for (const auto& [key, profile] : profiles) {
-            if (known.count(key) == 0) {
-                auto controller = std::make_shared<ProfileController>(manager_);
-                kept.push_back(controller);
-                added.push_back(controller);
-                updates.emplace_back(controller, profile);
-            }
-        }
-        profileControllers_ = std::move(kept);
+        sync = syncControllers(
+            profileControllers_, profiles,
+            [](const ProfileController& controller) {
+                return controller.profileKey().toStdString();
+            },
+            [this] { return std::make_shared<ProfileController>(manager_); });
     }
-    for (const auto& controller : added) {
+    for (const auto& controller : sync.added) {
         controller->connectOwner(this);
     }
-    for (const auto& [controller, profile] : updates) {
+    for (const auto& [controller, profile] : sync.updates) {
         controller->setProfile(profile, true);
     }
 }
 
 void ApplicationController::onUpdateMacros() {
     const MacroMap macros = manager_.preferencesStore().macros();
-    std::vector<std::pair<std::shared_ptr<MacroController>, std::shared_ptr<MacroPreference>>>
-        updates;
-    std::vector<std::shared_ptr<MacroController>> added;
+    ControllerSync<MacroController, MacroPreference> sync;
     {
         std::lock_guard guard(controllerLock_);
-        std::vector<std::shared_ptr<MacroController>> kept;
-        std::set<std::string> known;
-        for (const auto& controller : macroControllers_) {
-            const auto found = macros.find(controller->macroKey());
-            if (found != macros.end()) {
-                kept.push_back(controller);
-                known.insert(found->first);
-                updates.emplace_back(controller, found->second);
-            }
-        }
-        for (const auto& [key, macro] : macros) {
-            if (known.count(key) == 0) {
-                auto controller = std::make_shared<MacroController>(manager_);
-                kept.push_back(controller);
-                added.push_back(controller);
-                updates.emplace_back(controller, macro);
-            }
-        }
-        macroControllers_ = std::move(kept);
+        sync = syncControllers(
+            macroControllers_, macros,
+            [](const MacroController& controller) { return controller.macroKey(); },
+            [this] { return std::make_shared<MacroController>(manager_); });
     }
-    for (const auto& [controller, macro] : updates) {
+    for (const auto& [controller, macro] : sync.updates) {
         controller->setMacro(macro, true);
     }
-    for (const auto& controller : added) {
+    for (const auto& controller : sync.added) {
         controller->connectOwner(this);
     }
     macroNames_.clear();
-    for (const auto& [controller, macro] : updates) {
+    for (const auto& [controller, macro] : sync.updates) {
         macroNames_.append(controller->name());
     }
     macroNames_.sort(Qt::CaseInsensitive);
