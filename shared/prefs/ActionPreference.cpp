@@ -255,6 +255,34 @@ bool ActionPreference::modifier(int32_t i) const {
     }
 }
 
+void ActionPreference::setModifier(int32_t i, bool use) {
+    switch (i) {
+        case 0:
+            useShift_ = use;
+            break;
+        case 1:
+            useAlt_ = use;
+            break;
+        case 2:
+            useCtrl_ = use;
+            break;
+        case 3:
+            useSpecial_ = use;
+            break;
+        default:
+            break;
+    }
+}
+
+void ActionPreference::setCommandOrText(std::string commandOrText, std::string commandArgs) {
+    if (actionType_ == kActionTypeCommand) {
+        command_ = std::move(commandOrText);
+        commandArgs_ = std::move(commandArgs);
+    } else if (actionType_ == kActionTypeTypeText) {
+        textToWrite_ = std::move(commandOrText);
+    }
+}
+
 bool ActionPreference::isDial() const {
     return control_ >= kFirstDialControl && control_ <= kLastDialControl;
 }

@@ -14,7 +14,9 @@ class MacroGroupPreference;
 class ProfilePreference;
 
 inline constexpr uint32_t kActionTypeDisabled = 0;
+inline constexpr uint32_t kActionTypeCommand = 11;
 inline constexpr uint32_t kActionTypeRunMacro = 25;
+inline constexpr uint32_t kActionTypeTypeText = 27;
 inline constexpr uint32_t kActionTypeUnset = 29;
 inline constexpr uint32_t kControlNone = 60;
 
@@ -70,6 +72,8 @@ public:
 
     // 0 Shift, 1 Alt, 2 Ctrl, 3 Special; false for any other i.
     bool modifier(int32_t i) const;
+    // Same numbering; any other i changes nothing.
+    void setModifier(int32_t i, bool use);
     bool useCtrl() const { return useCtrl_; }
     bool useAlt() const { return useAlt_; }
     bool useShift() const { return useShift_; }
@@ -116,6 +120,9 @@ public:
     void setCommandArgs(std::string commandArgs) { commandArgs_ = std::move(commandArgs); }
     std::string textToWrite() const { return textToWrite_; }
     void setTextToWrite(std::string text) { textToWrite_ = std::move(text); }
+    // The editors offer one text field and one arguments field for both kinds: a command takes
+    // both, typing takes the first as its text, and any other kind keeps neither.
+    void setCommandOrText(std::string commandOrText, std::string commandArgs);
     std::string appWindowName() const { return appWindowName_; }
     void setAppWindowName(std::string name) { appWindowName_ = std::move(name); }
     std::string profile() const { return profile_; }

@@ -228,32 +228,12 @@ bool ButtonController::getEditModifierStatus(ModifierType modif) const {
 }
 
 void ButtonController::setEditModifierStatus(ModifierType modif, bool status) {
-    switch (modif) {
-        case ModifierType_Shift:
-            editAction_.setUseShift(status);
-            break;
-        case ModifierType_Alt:
-            editAction_.setUseAlt(status);
-            break;
-        case ModifierType_Control:
-            editAction_.setUseCtrl(status);
-            break;
-        case ModifierType_Special:
-            editAction_.setUseSpecial(status);
-            break;
-        default:
-            break;
-    }
+    editAction_.setModifier(modif, status);
 }
 
 void ButtonController::setEditCommandAndCommandArgs(const QString& command,
                                                     const QString& commandArgs) {
-    if (editAction_.actionType() == Real::Command) {
-        editAction_.setCommand(command.toStdString());
-        editAction_.setCommandArgs(commandArgs.toStdString());
-    } else if (editAction_.actionType() == Real::TypeText) {
-        editAction_.setTextToWrite(command.toStdString());
-    }
+    editAction_.setCommandOrText(command.toStdString(), commandArgs.toStdString());
 }
 
 void ButtonController::setMacroToRun(const QString& macroToRun) {

@@ -3,37 +3,33 @@
 #include "shared/prefs/ActionPresets.h"
 #include "shared/prefs/PreferencesStore.h"
 #include "ui/app/ApplicationManager.h"
+#include "ui/app/ButtonController.h"
 #include "ui/app/IPCManager.h"
 #include "ui/app/KeyCodeConversion.h"
 
 namespace {
 
-// The model's action types that steps use.
-constexpr uint32_t kCommand = 11;
-constexpr uint32_t kPressKey = 12;
-constexpr uint32_t kMouseAndSystemControls = 26;
-constexpr uint32_t kTypeText = 27;
-
 using Macro = MacroGroupActionController;
+using Real = ButtonController::RealActionEnum;
 
 Macro::MainMacroActionsEnum macroActionOf(const ActionPreference& action) {
     switch (action.actionType()) {
-        case kPressKey:
+        case Real::PressKey:
             return action.isPressModifier() ? Macro::MacroAction_PressModifier
                                             : Macro::MacroAction_TypeKeystroke;
-        case kTypeText:
+        case Real::TypeText:
             return Macro::MacroAction_TypeText;
-        case kCommand:
+        case Real::Command:
             return Macro::MacroAction_OpenFile;
-        case 1:
-        case 2:
-        case 6:
-        case 7:
-        case 8:
-        case kMouseAndSystemControls:
+        case Real::LeftClick:
+        case Real::RightClick:
+        case Real::LeftDoubleClick:
+        case Real::LeftTripleClick:
+        case Real::ClickLock:
+        case Real::MouseAndSystemControls:
             return Macro::MacroAction_MouseAndSystemControls;
         default:
-            return action.actionType() >= 13 && action.actionType() <= 21
+            return action.actionType() >= Real::VolumeUp && action.actionType() <= Real::ScrollRight
                        ? Macro::MacroAction_MouseAndSystemControls
                        : Macro::MacroAction_Count;
     }
@@ -80,15 +76,15 @@ int MacroGroupActionController::editActionType() const {
 }
 
 void MacroGroupActionController::setEditActionType(int macroAction) {
-    static constexpr uint32_t kTypes[] = {kPressKey, kPressKey, kTypeText, kCommand,
-                                          kMouseAndSystemControls};
+    static constexpr uint32_t kTypes[] = {Real::PressKey, Real::PressKey, Real::TypeText,
+                                          Real::Command, Real::MouseAndSystemControls};
     if (!action_ || macroAction < 0 || macroAction >= MacroAction_Count) {
         return;
     }
     const uint32_t type = kTypes[macroAction];
     const bool pressModifier = macroAction == MacroAction_PressModifier;
     if (action_->actionType() == type &&
-        (type != kPressKey || action_->isPressModifier() == pressModifier)) {
+        (type != Real::PressKey || action_->isPressModifier() == pressModifier)) {
         return;
     }
     action_->reset();
@@ -127,24 +123,8 @@ bool MacroGroupActionController::getModifierStatus(ModifierType modif) const {
 }
 
 void MacroGroupActionController::setEditModifierStatus(ModifierType modif, bool status) {
-    if (!action_) {
-        return;
-    }
-    switch (modif) {
-        case ModifierType_Shift:
-            action_->setUseShift(status);
-            break;
-        case ModifierType_Alt:
-            action_->setUseAlt(status);
-            break;
-        case ModifierType_Control:
-            action_->setUseCtrl(status);
-            break;
-        case ModifierType_Special:
-            action_->setUseSpecial(status);
-            break;
-        default:
-            break;
+    if (action_) {
+        action_->setModifier(modif, status);
     }
 }
 
@@ -153,12 +133,7 @@ void MacroGroupActionController::setEditCommandAndCommandArgs(const QString& com
     if (!action_) {
         return;
     }
-    if (action_->actionType() == kCommand) {
-        action_->setCommand(command.toStdString());
-        action_->setCommandArgs(commandArgs.toStdString());
-    } else if (action_->actionType() == kTypeText) {
-        action_->setTextToWrite(command.toStdString());
-    }
+    action_->setCommandOrText(command.toStdString(), commandArgs.toStdString());
     emit macroActionChanged();
 }
 

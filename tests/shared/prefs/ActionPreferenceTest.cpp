@@ -388,6 +388,46 @@ TEST_F(ActionPreferenceTest, ModifiersAndControlKinds) {
     }
 }
 
+TEST_F(ActionPreferenceTest, SetModifierWritesTheFlagThatModifierReads) {
+    for (int32_t i = 0; i < 4; ++i) {
+        ActionPreference action;
+        action.setModifier(i, true);
+        for (int32_t j = -1; j <= 4; ++j) {
+            EXPECT_EQ(action.modifier(j), i == j) << i << " " << j;
+        }
+        action.setModifier(i, false);
+        EXPECT_FALSE(action.modifier(i)) << i;
+    }
+    ActionPreference action;
+    action.setModifier(-1, true);
+    action.setModifier(4, true);
+    EXPECT_FALSE(action.useShift() || action.useAlt() || action.useCtrl() || action.useSpecial());
+}
+
+TEST_F(ActionPreferenceTest, CommandOrTextLandsWhereTheActionTypeUsesIt) {
+    struct Case {
+        uint32_t type;
+        std::string command;
+        std::string args;
+        std::string text;
+    };
+    const Case cases[] = {{kActionTypeCommand, "calc", "-x", "old text"},
+                          {kActionTypeTypeText, "old", "--old", "calc"},
+                          {kActionTypeRunMacro, "old", "--old", "old text"},
+                          {kActionTypeDisabled, "old", "--old", "old text"}};
+    for (const auto& c : cases) {
+        ActionPreference action;
+        action.setActionType(c.type);
+        action.setCommand("old");
+        action.setCommandArgs("--old");
+        action.setTextToWrite("old text");
+        action.setCommandOrText("calc", "-x");
+        EXPECT_EQ(action.command(), c.command) << c.type;
+        EXPECT_EQ(action.commandArgs(), c.args) << c.type;
+        EXPECT_EQ(action.textToWrite(), c.text) << c.type;
+    }
+}
+
 TEST_F(ActionPreferenceTest, MakeDefaultTakesTheTableEntryTheProfileAndTheContext) {
     ProfilePreference profile(1, 2);
     profile.setName("default");
