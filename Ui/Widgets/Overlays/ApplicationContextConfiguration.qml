@@ -110,20 +110,17 @@ Item {
             btnText: Strings.cancelBtnLabel
             onPressed: mainWindow.hideAddNewAppConfigurationContextWindow()
         }
-        Image {
+        PelvaneIconButton {
             objectName: "contextCloseIcon"
             anchors.right: parent.right
             anchors.rightMargin: 15
             y: 15
             width: 15
             height: 15
-            source: closeArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
-            MouseArea {
-                id: closeArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: mainWindow.hideAddNewAppConfigurationContextWindow()
-            }
+            normalSource: PelvaneThemesManager.closeIcon
+            hoverSource: PelvaneThemesManager.closeIconBlack
+            accessibleName: Strings.closeLabel
+            onClicked: mainWindow.hideAddNewAppConfigurationContextWindow()
         }
     }
 

@@ -2,6 +2,7 @@ import QtQuick
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The language of the window's texts: a list under a header; the header rows only title it.
 FocusScope {
@@ -45,20 +46,17 @@ FocusScope {
             anchors.fill: parent
         }
 
-        Image {
+        PelvaneIconButton {
             objectName: "languageCloseIcon"
             anchors.right: parent.right
             anchors.rightMargin: 15
             y: 15
             width: 20
             height: 20
-            source: closeArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
-            MouseArea {
-                id: closeArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: mainWindow.hideLanguageSelectionWindow()
-            }
+            normalSource: PelvaneThemesManager.closeIcon
+            hoverSource: PelvaneThemesManager.closeIconBlack
+            accessibleName: Strings.closeLabel
+            onClicked: mainWindow.hideLanguageSelectionWindow()
         }
 
         Column {

@@ -36,20 +36,17 @@ Item {
             anchors.fill: parent
         }
 
-        Image {
+        PelvaneIconButton {
             objectName: "settingsCloseIcon"
             anchors.right: parent.right
             anchors.rightMargin: 10
             y: 10
             width: 20
             height: 20
-            source: closeArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
-            MouseArea {
-                id: closeArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: mainWindow.hideSettingsWindow()
-            }
+            normalSource: PelvaneThemesManager.closeIcon
+            hoverSource: PelvaneThemesManager.closeIconBlack
+            accessibleName: Strings.closeLabel
+            onClicked: mainWindow.hideSettingsWindow()
         }
 
         Column {
