@@ -1,7 +1,6 @@
 import QtQuick
 import PelvaneApp 1.0
 import WhirlenUI 1.0
-import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The language of the window's texts: a list under a header; the header rows only title it.
@@ -24,27 +23,11 @@ FocusScope {
             rows.forceActiveFocus()
     }
 
-    Rectangle {
+    NoticeFrame {
         anchors.fill: parent
-        color: PelvaneThemesManager.buttonsWindowActionsSelectionOverlay
-        opacity: 0.75
-        WindowMouseControl {
-            anchors.fill: parent
-            preventStealing: true
-        }
-    }
-
-    Rectangle {
-        id: panel
-        anchors.centerIn: parent
-        width: Math.max(185, rows.width) + 60
-        height: rows.height + 60
-        radius: 20
-        color: PelvaneThemesManager.buttonsWindowActionsSelection
-
-        MouseArea {
-            anchors.fill: parent
-        }
+        contentWidth: Math.max(185, rows.width) + 60
+        contentHeight: rows.height + 60
+        padding: 0
 
         PelvaneIconButton {
             objectName: "languageCloseIcon"
