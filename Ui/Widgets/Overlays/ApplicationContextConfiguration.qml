@@ -1,5 +1,6 @@
 import QtQuick
 import PelvaneApp 1.0
+import WhirlenUI 1.0
 import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/ActionEditor"
 
@@ -8,9 +9,10 @@ import "qrc:/Ui/Widgets/ActionEditor"
 NoticeFrame {
     id: dialog
 
-    // The reasons the store gives for refusing a configuration, summed.
-    readonly property int nameTaken: 2
-    readonly property int pathTaken: 4
+    // The reasons the store gives for refusing a configuration, summed. The controller names
+    // the bits of a taken name and a taken program, not that of an empty field.
+    readonly property int nameTaken: 1 << ApplicationController.NameAlreadyExists
+    readonly property int pathTaken: 1 << ApplicationController.ProgramPathAlreadyExists
     readonly property int fieldEmpty: 8
     property int refusal: 0
 
