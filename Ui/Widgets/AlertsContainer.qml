@@ -28,19 +28,12 @@ Item {
         return record.alertType > 0 && !!record.alertTitle && (buttons.length > 0 || closeVisible)
     }
 
-    // Before the first queued record of no smaller z: among equal z the older one is shown
-    // first.
-    function insertSortedByZ(record) {
+    // The queue rises in z and is shown from its end. A record waits behind the others of its
+    // z (among equal z the older one is shown first); with firstOfItsZ (a pre-empted one
+    // going back) it is shown before them.
+    function insertSortedByZ(record, firstOfItsZ) {
         var at = alertBoxQueue.findIndex(function (queued) {
-            return queued.z >= record.z
-        })
-        alertBoxQueue.splice(at < 0 ? alertBoxQueue.length : at, 0, record)
-    }
-
-    // A pre-empted record goes back ahead of every other of its z.
-    function requeueFirstOfItsZ(record) {
-        var at = alertBoxQueue.findIndex(function (queued) {
-            return queued.z > record.z
+            return firstOfItsZ ? queued.z > record.z : queued.z >= record.z
         })
         alertBoxQueue.splice(at < 0 ? alertBoxQueue.length : at, 0, record)
     }
@@ -61,11 +54,11 @@ Item {
         if (currentAlertInShow !== null && record.z > currentAlertInShow.z) {
             if (boxLoader.item && boxLoader.item.msgInputText !== undefined)
                 currentAlertInShow.alertInputText = boxLoader.item.msgInputText
-            requeueFirstOfItsZ(currentAlertInShow)
+            insertSortedByZ(currentAlertInShow, true)
             currentAlertInShow = null
             unloadBox()
         }
-        insertSortedByZ(record)
+        insertSortedByZ(record, false)
         updateCurrentAlert()
     }
 

@@ -3,6 +3,7 @@ import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // What every alert box shares: the veil over the window (by which the window can still be
 // dragged), the centred panel sized to its content, the title and the close cross. The
@@ -50,7 +51,7 @@ FocusScope {
         radius: box.radius
         color: PelvaneThemesManager.buttonsWindowActionsSelection
 
-        Image {
+        PelvaneIconButton {
             id: cross
             visible: box.closeBtnVisible
             anchors.top: parent.top
@@ -58,16 +59,10 @@ FocusScope {
             anchors.margins: 10
             width: 20
             height: 20
-            source: crossArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
-            Accessible.role: Accessible.Button
-            Accessible.name: Strings.closeLabel
-
-            MouseArea {
-                id: crossArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-            }
+            normalSource: PelvaneThemesManager.closeIcon
+            hoverSource: PelvaneThemesManager.closeIconBlack
+            accessibleName: Strings.closeLabel
+            onClicked: AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
         }
 
         Text {

@@ -3,6 +3,7 @@ import Qt5Compat.GraphicalEffects
 import WhirlenUI 1.0
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The first screen: until a controller is connected, the user can create a configuration
 // for either model.
@@ -61,22 +62,17 @@ Rectangle {
         color: PelvaneThemesManager.pelvaneG4Color
     }
 
-    Image {
+    PelvaneIconButton {
+        id: closeButton
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.margins: 35
         width: 20
         height: 20
-        source: PelvaneThemesManager.closeIcon
-        opacity: closeArea.containsMouse ? 0.6 : 1
-        Accessible.role: Accessible.Button
-        Accessible.name: Strings.closeLabel
-        MouseArea {
-            id: closeArea
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: mainWindow.close()
-        }
+        normalSource: PelvaneThemesManager.closeIcon
+        opacity: closeButton.hovered ? 0.6 : 1
+        accessibleName: Strings.closeLabel
+        onClicked: mainWindow.close()
     }
 
     Grid {

@@ -3,6 +3,7 @@ import QtQuick.Controls.Basic
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/Pages"
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The tab pages under the top row: the window's buttons, the contact link and the
 // greeting at the right, the selected device and profile at the left, the notice line at
@@ -21,7 +22,7 @@ Item {
     readonly property QtObject profileController: mainWindow.selectedProfileController
     readonly property QtObject authAccount: mainWindow.authAccount
 
-    TopRowButton {
+    PelvaneIconButton {
         id: closeButton
         anchors.right: parent.right
         anchors.rightMargin: area.lateralMargin
@@ -42,7 +43,7 @@ Item {
         width: closeButton.width
         height: closeButton.height
 
-        TopRowButton {
+        PelvaneIconButton {
             anchors.bottom: parent.bottom
             width: parent.width
             height: 2
@@ -58,7 +59,7 @@ Item {
         }
     }
 
-    TopRowButton {
+    PelvaneIconButton {
         id: languageButton
         anchors.right: minimiseButton.left
         anchors.rightMargin: 15
@@ -71,7 +72,7 @@ Item {
         onClicked: mainWindow.openLanguageSelectionWindow()
     }
 
-    TopRowButton {
+    PelvaneIconButton {
         id: settingsButton
         anchors.right: languageButton.left
         anchors.rightMargin: 15
@@ -84,7 +85,7 @@ Item {
         onClicked: mainWindow.openSettingsWindow()
     }
 
-    TopRowButton {
+    PelvaneIconButton {
         id: themeButton
         anchors.right: settingsButton.left
         anchors.rightMargin: 15
@@ -97,7 +98,7 @@ Item {
         onClicked: mainWindow.showThemeSwitcher()
     }
 
-    TopRowButton {
+    PelvaneIconButton {
         id: accountButton
         anchors.right: themeButton.left
         anchors.rightMargin: 15

@@ -51,15 +51,13 @@ NoticeFrame {
         }
     }
 
-    Image {
+    PelvaneIconButton {
         objectName: "macSecurityCloseIcon"
         anchors.right: parent.right
         width: 15
         height: 15
-        source: PelvaneThemesManager.closeIcon
-        MouseArea {
-            anchors.fill: parent
-            onClicked: popup.visible = false
-        }
+        normalSource: PelvaneThemesManager.closeIcon
+        accessibleName: Strings.closeLabel
+        onClicked: popup.visible = false
     }
 }

@@ -3,13 +3,17 @@ import PelvaneApp 1.0
 import "qrc:/Ui/Widgets"
 
 // The frame of a notice: a veil over the window and a centred panel holding the notice's
-// content with 20 px margins.
+// content with a margin of padding on every side. Clicks on the panel stay in it.
 Item {
     id: frame
 
     default property alias content: contentBox.data
     property real contentWidth: 350
     property real contentHeight: 200
+    property real padding: 20
+    // No outline unless a notice asks for one.
+    property real borderWidth: 0
+    property color borderColor: "transparent"
 
     Rectangle {
         anchors.fill: parent
@@ -23,10 +27,12 @@ Item {
 
     Rectangle {
         anchors.centerIn: parent
-        width: frame.contentWidth + 40
-        height: frame.contentHeight + 40
+        width: frame.contentWidth + 2 * frame.padding
+        height: frame.contentHeight + 2 * frame.padding
         radius: 20
         color: PelvaneThemesManager.buttonsWindowActionsSelection
+        border.width: frame.borderWidth
+        border.color: frame.borderColor
 
         MouseArea {
             anchors.fill: parent
@@ -34,8 +40,8 @@ Item {
 
         Item {
             id: contentBox
-            x: 20
-            y: 20
+            x: frame.padding
+            y: frame.padding
             width: frame.contentWidth
             height: frame.contentHeight
         }

@@ -36,16 +36,14 @@ NoticeFrame {
     contentWidth: 375 + 50
     contentHeight: (signedIn ? details.height : signIn.height) + 50
 
-    Image {
+    PelvaneIconButton {
         objectName: "accountCloseIcon"
         anchors.right: parent.right
         width: 15
         height: 15
-        source: PelvaneThemesManager.closeIcon
-        MouseArea {
-            anchors.fill: parent
-            onClicked: mainWindow.closeLoginWindow()
-        }
+        normalSource: PelvaneThemesManager.closeIcon
+        accessibleName: Strings.closeLabel
+        onClicked: mainWindow.closeLoginWindow()
     }
 
     Column {

@@ -1,7 +1,7 @@
 import QtQuick
 import PelvaneApp 1.0
 import WhirlenUI 1.0
-import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The language of the window's texts: a list under a header; the header rows only title it.
 FocusScope {
@@ -23,42 +23,23 @@ FocusScope {
             rows.forceActiveFocus()
     }
 
-    Rectangle {
+    NoticeFrame {
         anchors.fill: parent
-        color: PelvaneThemesManager.buttonsWindowActionsSelectionOverlay
-        opacity: 0.75
-        WindowMouseControl {
-            anchors.fill: parent
-            preventStealing: true
-        }
-    }
+        contentWidth: Math.max(185, rows.width) + 60
+        contentHeight: rows.height + 60
+        padding: 0
 
-    Rectangle {
-        id: panel
-        anchors.centerIn: parent
-        width: Math.max(185, rows.width) + 60
-        height: rows.height + 60
-        radius: 20
-        color: PelvaneThemesManager.buttonsWindowActionsSelection
-
-        MouseArea {
-            anchors.fill: parent
-        }
-
-        Image {
+        PelvaneIconButton {
             objectName: "languageCloseIcon"
             anchors.right: parent.right
             anchors.rightMargin: 15
             y: 15
             width: 20
             height: 20
-            source: closeArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
-            MouseArea {
-                id: closeArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: mainWindow.hideLanguageSelectionWindow()
-            }
+            normalSource: PelvaneThemesManager.closeIcon
+            hoverSource: PelvaneThemesManager.closeIconBlack
+            accessibleName: Strings.closeLabel
+            onClicked: mainWindow.hideLanguageSelectionWindow()
         }
 
         Column {

@@ -1,11 +1,10 @@
 import QtQuick
 import PelvaneApp 1.0
-import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
 
 // What the program may do on its own: download and install updates, synchronise the
 // configuration, check for updates, and how often.
-Item {
+NoticeFrame {
     id: settings
 
     property QtObject appController: null
@@ -14,87 +13,65 @@ Item {
     readonly property real rowHeight: 52
     readonly property var toggles: [[Strings.allowDownloadWithoutPermissionLabel, "downloadPermission"], [Strings.allowInstallWithoutPermissionLabel, "installPermission"], [Strings.configSyncPermissionLabel, "configSyncPermission"], [Strings.allowCheckForUpdatesWithoutPermissionLabel, "checkUpdatesPermission"]]
 
-    Rectangle {
-        anchors.fill: parent
-        color: PelvaneThemesManager.buttonsWindowActionsSelectionOverlay
-        opacity: 0.75
-        WindowMouseControl {
-            anchors.fill: parent
-            preventStealing: true
-        }
+    contentWidth: Math.max(500, containerWidth)
+    contentHeight: grid.height + 40
+    padding: 0
+
+    PelvaneIconButton {
+        objectName: "settingsCloseIcon"
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        y: 10
+        width: 20
+        height: 20
+        normalSource: PelvaneThemesManager.closeIcon
+        hoverSource: PelvaneThemesManager.closeIconBlack
+        accessibleName: Strings.closeLabel
+        onClicked: mainWindow.hideSettingsWindow()
     }
 
-    Rectangle {
-        id: panel
-        anchors.centerIn: parent
-        width: Math.max(500, settings.containerWidth)
-        height: grid.height + 40
-        radius: 20
-        color: PelvaneThemesManager.buttonsWindowActionsSelection
+    Column {
+        id: grid
+        x: 20
+        y: 30
+        width: settings.contentWidth - 40
+        readonly property real controlWidth: Math.max(60, width * 0.2)
 
-        MouseArea {
-            anchors.fill: parent
-        }
-
-        Image {
-            objectName: "settingsCloseIcon"
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            y: 10
-            width: 20
-            height: 20
-            source: closeArea.containsMouse ? PelvaneThemesManager.closeIconBlack : PelvaneThemesManager.closeIcon
-            MouseArea {
-                id: closeArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: mainWindow.hideSettingsWindow()
-            }
-        }
-
-        Column {
-            id: grid
-            x: 20
-            y: 30
-            width: panel.width - 40
-            readonly property real controlWidth: Math.max(60, width * 0.2)
-
-            Repeater {
-                model: settings.toggles
-                delegate: SettingRow {
-                    id: toggleRow
-                    required property int index
-                    required property var modelData
-                    label: modelData[0]
-                    PelvaneToggle {
-                        objectName: "settingToggle_" + toggleRow.modelData[1]
-                        anchors.verticalCenter: parent.verticalCenter
-                        height: settings.rowHeight * 0.57 * 0.5
-                        width: height * 2 + 28
-                        showOnOff: true
-                        isToggled: settings.appController ? settings.appController[toggleRow.modelData[1]] : false
-                        onPressed: settings.appController[toggleRow.modelData[1]] = !settings.appController[toggleRow.modelData[1]]
-                    }
-                }
-            }
-            SettingRow {
-                label: Strings.checkForUpdatesIntervalLabel
-                PelvaneComboBox {
-                    objectName: "updateIntervalCombo"
+        Repeater {
+            model: settings.toggles
+            delegate: SettingRow {
+                id: toggleRow
+                required property int index
+                required property var modelData
+                label: modelData[0]
+                PelvaneToggle {
+                    objectName: "settingToggle_" + toggleRow.modelData[1]
                     anchors.verticalCenter: parent.verticalCenter
-                    width: grid.controlWidth * 0.75 + 40
-                    height: 30
-                    maxPopupItems: 4
-                    scrollBarAlwaysVisible: true
-                    model: settings.appController ? settings.appController.checkUpdatesIntervals : []
-                    currentIndex: settings.appController ? settings.appController.checkUpdatesInterval : -1
-                    onActivated: index => settings.appController.checkUpdatesInterval = index
+                    height: settings.rowHeight * 0.57 * 0.5
+                    width: height * 2 + 28
+                    showOnOff: true
+                    isToggled: settings.appController ? settings.appController[toggleRow.modelData[1]] : false
+                    onPressed: settings.appController[toggleRow.modelData[1]] = !settings.appController[toggleRow.modelData[1]]
                 }
             }
-            Item {
-                width: 1
-                height: settings.rowHeight / 2
+        }
+        SettingRow {
+            label: Strings.checkForUpdatesIntervalLabel
+            PelvaneComboBox {
+                objectName: "updateIntervalCombo"
+                anchors.verticalCenter: parent.verticalCenter
+                width: grid.controlWidth * 0.75 + 40
+                height: 30
+                maxPopupItems: 4
+                scrollBarAlwaysVisible: true
+                model: settings.appController ? settings.appController.checkUpdatesIntervals : []
+                currentIndex: settings.appController ? settings.appController.checkUpdatesInterval : -1
+                onActivated: index => settings.appController.checkUpdatesInterval = index
             }
+        }
+        Item {
+            width: 1
+            height: settings.rowHeight / 2
         }
     }
 

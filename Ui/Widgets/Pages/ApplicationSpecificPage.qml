@@ -108,8 +108,6 @@ Item {
                         anchors.fill: parent
                         displayText: Strings.selectProgram
                         noSelectionText: Strings.selectProgram
-                        noneText: Strings.noneText
-                        searchText: Strings.searchText + "..."
                         items: appController.appContextList
                         maxPopupHeight: column.height / 2
                         enabled: page.appSpecificActive

@@ -147,6 +147,51 @@ Item {
             compare(alerts.alertBoxQueue.length, 0)
         }
 
+        // A download followed by an upload shows the upload's alert alone.
+        function test_syncProgressAlertFollowsTheTransfer() {
+            about.configSyncController.syncProcessStateUpdate(5, 300)
+            tryCompare(testCase, "shownTitle", Strings.downloadingConfigCloud)
+            about.configSyncController.syncProcessStateUpdate(9, 100)
+            tryCompare(testCase, "shownTitle", Strings.uploadingConfigCloud)
+            tryCompare(findProgressBox(alerts), "alertProgress", 10)
+            compare(alerts.alertBoxQueue.length, 0)
+            // The end of the sync closes it.
+            about.configSyncController.syncProcessStateUpdate(13, 0)
+            tryCompare(testCase, "shownTitle", Strings.settingsSyncedLabel)
+        }
+
+        // Cancelling a transfer's progress alert leaves the message that it was cancelled.
+        function test_cancelProgress_data() {
+            return [{
+                    "tag": "software download",
+                    "signal": "updateProcessStateUpdated",
+                    "state": 5,
+                    "title": Strings.downloadingSoftwareUpdate,
+                    "cancelled": Strings.softwareUpdateCanceledLabel
+                }, {
+                    "tag": "configuration download",
+                    "signal": "syncProcessStateUpdate",
+                    "state": 5,
+                    "title": Strings.downloadingConfigCloud,
+                    "cancelled": Strings.configDownloadCanceledLabel
+                }, {
+                    "tag": "configuration upload",
+                    "signal": "syncProcessStateUpdate",
+                    "state": 9,
+                    "title": Strings.uploadingConfigCloud,
+                    "cancelled": Strings.configUploadCanceledLabel
+                }]
+        }
+
+        function test_cancelProgress(data) {
+            var controller = data.signal === "syncProcessStateUpdate" ? about.configSyncController : about.updateController
+            controller[data.signal](data.state, 300)
+            tryCompare(testCase, "shownTitle", data.title)
+            pressButton(alerts, Strings.cancelBtnLabel)
+            tryCompare(testCase, "shownTitle", data.cancelled)
+            compare(alerts.alertBoxQueue.length, 0)
+        }
+
         function test_syncStates_data() {
             return [{
                     "state": 6,

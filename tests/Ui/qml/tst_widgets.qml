@@ -80,6 +80,29 @@ Item {
         mainBackgroundColor: PelvaneThemesManager.productsSelectedBarBackgroundColor
     }
 
+    PelvaneIconButton {
+        id: swappingIcon
+        x: 300
+        y: 450
+        width: 20
+        height: 20
+        normalSource: PelvaneThemesManager.closeIcon
+        hoverSource: PelvaneThemesManager.closeIconBlack
+    }
+    PelvaneIconButton {
+        id: plainIcon
+        x: 350
+        y: 450
+        width: 20
+        height: 20
+        normalSource: PelvaneThemesManager.closeIcon
+    }
+    SignalSpy {
+        id: iconClickSpy
+        target: plainIcon
+        signalName: "clicked"
+    }
+
     TestCase {
         name: "Widgets"
         when: windowShown
@@ -91,7 +114,7 @@ Item {
 
         // Every base control is created, in either theme, without a warning.
         function test_everyBaseControlLoads_data() {
-            var names = ["PelvaneButton", "PelvaneActionButton", "PelvaneToggle", "PelvaneCheckBox", "PelvaneRadioButton", "PelvaneInputField", "PelvaneInputFieldKeyInput", "PelvaneComboBox", "PelvaneComboBoxSearch", "PelvaneActionComboBox", "PelvaneActionMenu", "PelvaneActionMenuItem", "PelvaneDropAreaItem"]
+            var names = ["PelvaneButton", "PelvaneActionButton", "PelvaneToggle", "PelvaneCheckBox", "PelvaneRadioButton", "PelvaneInputField", "PelvaneInputFieldKeyInput", "PelvaneComboBox", "PelvaneComboBoxSearch", "PelvaneActionComboBox", "PelvaneActionMenu", "PelvaneActionMenuItem", "PelvaneDropAreaItem", "PelvaneIconButton"]
             var rows = []
             for (var theme = 0; theme < 2; ++theme) {
                 for (var i = 0; i < names.length; ++i)
@@ -273,6 +296,38 @@ Item {
             compare(keyField.currentKey, Qt.Key_Enter)
             keyClick(Qt.Key_F5)
             compare(keyField.keyText, "F5")
+        }
+
+        // Under the pointer an icon button shows its hover image, or keeps its own without one.
+        function test_iconButtonHoverImage_data() {
+            return [{
+                        "tag": "hover image",
+                        "button": swappingIcon,
+                        "hovered": PelvaneThemesManager.closeIconBlack
+                    }, {
+                        "tag": "none",
+                        "button": plainIcon,
+                        "hovered": PelvaneThemesManager.closeIcon
+                    }]
+        }
+
+        function test_iconButtonHoverImage(data) {
+            mouseMove(root, 590, 590)
+            compare(data.button.source, Qt.resolvedUrl(PelvaneThemesManager.closeIcon))
+            mouseMove(data.button)
+            tryVerify(() => data.button.hovered)
+            compare(data.button.source, Qt.resolvedUrl(data.hovered))
+            mouseMove(root, 590, 590)
+            tryVerify(() => !data.button.hovered)
+            compare(data.button.source, Qt.resolvedUrl(PelvaneThemesManager.closeIcon))
+        }
+
+        function test_iconButtonReportsClicksAndPressAction() {
+            iconClickSpy.clear()
+            mouseClick(plainIcon)
+            compare(iconClickSpy.count, 1)
+            plainIcon.Accessible.pressAction()
+            compare(iconClickSpy.count, 2)
         }
 
         function test_boldRoleIsPoppinsBold() {

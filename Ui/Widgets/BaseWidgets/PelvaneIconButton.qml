@@ -1,13 +1,14 @@
 import QtQuick
-import PelvaneApp 1.0
 
-// An image button of the tab area's top row, with its image under the pointer.
+// An image that acts as a button: its hover image under the pointer, its clicks reported.
 Image {
     id: button
 
     property url normalSource
-    property url hoverSource
+    // Without a hover image the button keeps its image under the pointer.
+    property url hoverSource: normalSource
     property string accessibleName: ""
+    readonly property alias hovered: area.containsMouse
 
     signal clicked
 
