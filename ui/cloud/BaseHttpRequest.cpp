@@ -360,6 +360,11 @@ void BaseHttpRequest::addHeader(const std::string& line) {
     settings_.headers.push_back(line);
 }
 
+void BaseHttpRequest::setHeaderSource(std::function<std::optional<std::string>()> source) {
+    std::lock_guard guard(mutex_);
+    settings_.headerSource = std::move(source);
+}
+
 void BaseHttpRequest::addMimeData(const std::string& name, const char* data, int64_t size) {
     std::string text;
     if (data != nullptr) {
@@ -418,7 +423,9 @@ void BaseHttpRequest::perform() {
     } while (!state_.compare_exchange_weak(state, kRunning));
     notifyState(kRunning);
     cleanup();
-    Response response = Transfer(*this, settingsCopy()).run();
+    Settings settings = settingsCopy();
+    addSourcedHeader(settings);
+    Response response = Transfer(*this, std::move(settings)).run();
     const int32_t httpCode = response.httpCode;
     {
         std::lock_guard guard(mutex_);
@@ -435,6 +442,18 @@ void BaseHttpRequest::perform() {
 BaseHttpRequest::Settings BaseHttpRequest::settingsCopy() const {
     std::lock_guard guard(mutex_);
     return settings_;
+}
+
+void BaseHttpRequest::addSourcedHeader(Settings& settings) {
+    if (!settings.headerSource) {
+        return;
+    }
+    const std::optional<std::string> line = settings.headerSource();
+    if (!line) {
+        settings.url.clear();
+    } else if (!line->empty()) {
+        settings.headers.push_back(*line);
+    }
 }
 
 void BaseHttpRequest::cleanup() {
