@@ -2,6 +2,7 @@
 
 #include <openssl/evp.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <ctime>
@@ -22,6 +23,7 @@ namespace {
 // would overflow the stack (and no URL the system handles comes near this).
 constexpr std::size_t kMaxUrlLength = 2048;
 constexpr std::size_t kMd5ChunkSize = 16384;
+constexpr std::size_t kMd5HexLength = 32;
 
 using DigestContext = std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)>;
 
@@ -109,6 +111,13 @@ bool isValidUrl(const std::string& text) {
     static const std::regex pattern(
         R"(^((http[s]?|ftp):\/)?\/?([^:\/\s]+)(\:[0-9]{0,5})?((\/\w+)*\/)([\w\-\.]+[^#?\s]+)(.*)?(#[\w\-]+)?$)");
     return std::regex_match(text, pattern);
+}
+
+bool isMd5Hex(const std::string& text) {
+    // Spelled out rather than std::isxdigit, which follows the locale.
+    return text.size() == kMd5HexLength && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+           });
 }
 
 std::string fileMd5Hex(const std::string& path) {

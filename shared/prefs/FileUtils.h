@@ -27,6 +27,10 @@ bool isValidUrl(const std::string& text);
 // (a folder included).
 bool readWholeFile(const std::string& path, std::string& text);
 
+// Whether the text could be an MD5 as fileMd5Hex gives it: 32 hex digits, in
+// either case. Such a text names no other file ("../x") when used as a file name.
+bool isMd5Hex(const std::string& text);
+
 // The MD5 of the file's bytes as 32 upper-case hex digits; "" when the path is
 // empty, is not a regular file, or cannot be opened or read to its end.
 std::string fileMd5Hex(const std::string& path);
