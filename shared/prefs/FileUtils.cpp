@@ -1,9 +1,11 @@
 #include "shared/prefs/FileUtils.h"
 
 #include <openssl/evp.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -138,6 +140,22 @@ std::string fileMd5Hex(const std::string& path) {
         return {};
     }
     return upperHex(digest.data(), length);
+}
+
+bool writeAll(int fd, const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const char*>(data);
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, bytes + written, size - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 // Stream reads would report a folder or an I/O error as an empty file.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -22,6 +23,10 @@ int32_t parseTime(const std::string& text, const std::string& format);
 // Whether the text looks like a URL with at least one "/" after the host.
 // Texts over 2,048 characters are refused without matching.
 bool isValidUrl(const std::string& text);
+
+// Writes all size bytes to the descriptor, going on after interruptions and
+// short writes; false (errno tells why) once a write fails or writes nothing.
+bool writeAll(int fd, const void* data, std::size_t size);
 
 // Appends the file's bytes to text; false when it cannot be opened or read
 // (a folder included).

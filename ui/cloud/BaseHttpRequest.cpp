@@ -227,20 +227,11 @@ private:
     }
 
     size_t writeToFile(const char* data, size_t length) {
-        size_t written = 0;
-        while (written < length) {
-            const ssize_t done = ::write(fd_, data + written, length - written);
-            if (done < 0 && errno == EINTR) {
-                continue;
-            }
-            if (done <= 0) {
-                LogManager::instance().log('E', "Cannot write the download: %s",
-                                           std::strerror(errno));
-                return 0;
-            }
-            written += static_cast<size_t>(done);
+        if (!writeAll(fd_, data, length)) {
+            LogManager::instance().log('E', "Cannot write the download: %s", std::strerror(errno));
+            return 0;
         }
-        return written;
+        return length;
     }
 
     size_t keepInMemory(const char* data, size_t length) {
