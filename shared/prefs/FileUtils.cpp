@@ -122,6 +122,15 @@ bool isMd5Hex(const std::string& text) {
            });
 }
 
+std::string md5Hex(std::string_view bytes) {
+    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, EVP_md5(), nullptr) != 1) {
+        return {};
+    }
+    return upperHex(digest.data(), length);
+}
+
 std::string fileMd5Hex(const std::string& path) {
     // Also keeps directories and pipes out: they would yield the digest of
     // nothing or block.

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // True when the path names an existing regular file (links are followed);
 // false for "", directories, missing paths and paths whose status cannot be read.
@@ -35,6 +36,10 @@ bool readWholeFile(const std::string& path, std::string& text);
 // Whether the text could be an MD5 as fileMd5Hex gives it: 32 hex digits, in
 // either case. Such a text names no other file ("../x") when used as a file name.
 bool isMd5Hex(const std::string& text);
+
+// The MD5 of the bytes as 32 upper-case hex digits, as fileMd5Hex gives it for
+// a file holding them; "" when the digest cannot be computed.
+std::string md5Hex(std::string_view bytes);
 
 // The MD5 of the file's bytes as 32 upper-case hex digits; "" when the path is
 // empty, is not a regular file, or cannot be opened or read to its end.

@@ -242,20 +242,21 @@ bool ConfigSyncProcedure::install() {
         setState(kDownloadFailed);
         return false;
     }
-    if (!downloadMatches()) {
+    // Read once: the checksum, the check and the copy all see the same bytes.
+    std::string contents;
+    if (!readWholeFile(target, contents) ||
+        !equalsIgnoreCase(md5Hex(contents), userConfig_->checksum)) {
         logError("Checksum check invalid downloaded file");
         removeIfExists(target);
         setState(kDownloadFailed);
         return false;
     }
-    if (!validateConfigFile(target)) {
+    if (!validateConfigText(contents, target)) {
         cloudFileInvalid_ = true;
         setState(localFileInvalid_ ? kAskReset : kAskRepairByUpload);
         return false;
     }
-    std::string contents;
-    if (!readWholeFile(target, contents) ||
-        !writeFileAtomically(defaultPreferencesFilePath(), contents)) {
+    if (!writeFileAtomically(defaultPreferencesFilePath(), contents)) {
         logError("Unable to install the downloaded configuration");
         setState(kDownloadFailed);
         return false;

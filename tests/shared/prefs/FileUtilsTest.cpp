@@ -164,6 +164,17 @@ TEST_F(FileUtilsTest, FileMd5HexOfContents) {
     }
 }
 
+TEST(Md5HexTest, DigestOfBytesAsOfAFileHoldingThem) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "D41D8CD98F00B204E9800998ECF8427E"},
+        {std::string("a\0b", 3), "70350F6027BCE3713F6B76473084309B"},
+        {std::string(1000000, 'a'), "7707D6AE4E027C70EEA2A935C2296F21"},
+    };
+    for (const auto& [content, digest] : cases) {
+        EXPECT_EQ(md5Hex(content), digest) << content.size();
+    }
+}
+
 TEST_F(FileUtilsTest, FileMd5HexIsEmptyForWhatCannotBeRead) {
     fs::create_directory(path("dir"));
     EXPECT_EQ(fileMd5Hex(""), "");
