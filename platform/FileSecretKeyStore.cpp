@@ -8,17 +8,17 @@
 #include <cerrno>
 #include <cstring>
 
+#include "shared/prefs/FileUtils.h"
 #include "shared/prefs/LogManager.h"
 
 namespace {
 
-// Moves all `size` bytes with `io` (read or write), going on after interruptions and short
-// transfers; false at an error or the end of the file.
-template <typename Io, typename Byte>
-bool transferExactly(Io io, int fd, Byte* data, size_t size) {
+// Reads all `size` bytes, going on after interruptions and short reads; false at an error or
+// the end of the file.
+bool readExactly(int fd, unsigned char* data, size_t size) {
     size_t done = 0;
     while (done < size) {
-        const ssize_t n = io(fd, data + done, size - done);
+        const ssize_t n = ::read(fd, data + done, size - done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -51,7 +51,7 @@ std::optional<SecretKeyStore::Key> FileSecretKeyStore::read() const {
     struct stat status {};
     const bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
                     status.st_size == static_cast<off_t>(key.size()) &&
-                    transferExactly(::read, fd, key.data(), key.size());
+                    readExactly(fd, key.data(), key.size());
     ::close(fd);
     if (!ok) {
         LogManager::instance().log('E', "Unusable key file %s", path_.c_str());
@@ -73,7 +73,7 @@ std::optional<SecretKeyStore::Key> FileSecretKeyStore::create() {
                                    std::strerror(errno));
         return std::nullopt;
     }
-    const bool written = transferExactly(::write, fd, key.data(), key.size()) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd, key.data(), key.size()) && ::fsync(fd) == 0;
     ::close(fd);
     if (!written) {
         ::unlink(path_.c_str());

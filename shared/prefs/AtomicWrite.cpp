@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "shared/prefs/FileUtils.h"
 #include "shared/prefs/LogManager.h"
 
 namespace {
@@ -17,20 +18,6 @@ std::string folderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool writeAll(int fd, std::string_view contents) {
-    while (!contents.empty()) {
-        const ssize_t n = ::write(fd, contents.data(), contents.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        contents.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
 }
 
 void logFailure(const char* step, const std::string& path) {
@@ -63,7 +50,7 @@ bool writeFileAtomically(const std::string& path, std::string_view contents, mod
     // mkostemp creates 0600; preference and settings files are ordinary user files, secrets
     // stay the user's own.
     ::fchmod(fd, mode);
-    const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd, contents.data(), contents.size()) && ::fsync(fd) == 0;
     if (!written) {
         logFailure("write", temporary);
     }

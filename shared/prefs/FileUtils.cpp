@@ -1,8 +1,11 @@
 #include "shared/prefs/FileUtils.h"
 
 #include <openssl/evp.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -22,6 +25,7 @@ namespace {
 // would overflow the stack (and no URL the system handles comes near this).
 constexpr std::size_t kMaxUrlLength = 2048;
 constexpr std::size_t kMd5ChunkSize = 16384;
+constexpr std::size_t kMd5HexLength = 32;
 
 using DigestContext = std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)>;
 
@@ -111,6 +115,22 @@ bool isValidUrl(const std::string& text) {
     return std::regex_match(text, pattern);
 }
 
+bool isMd5Hex(const std::string& text) {
+    // Spelled out rather than std::isxdigit, which follows the locale.
+    return text.size() == kMd5HexLength && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+           });
+}
+
+std::string md5Hex(std::string_view bytes) {
+    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &length, EVP_md5(), nullptr) != 1) {
+        return {};
+    }
+    return upperHex(digest.data(), length);
+}
+
 std::string fileMd5Hex(const std::string& path) {
     // Also keeps directories and pipes out: they would yield the digest of
     // nothing or block.
@@ -129,6 +149,22 @@ std::string fileMd5Hex(const std::string& path) {
         return {};
     }
     return upperHex(digest.data(), length);
+}
+
+bool writeAll(int fd, const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const char*>(data);
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, bytes + written, size - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 // Stream reads would report a folder or an I/O error as an empty file.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // True when the path names an existing regular file (links are followed);
 // false for "", directories, missing paths and paths whose status cannot be read.
@@ -23,9 +25,21 @@ int32_t parseTime(const std::string& text, const std::string& format);
 // Texts over 2,048 characters are refused without matching.
 bool isValidUrl(const std::string& text);
 
+// Writes all size bytes to the descriptor, going on after interruptions and
+// short writes; false (errno tells why) once a write fails or writes nothing.
+bool writeAll(int fd, const void* data, std::size_t size);
+
 // Appends the file's bytes to text; false when it cannot be opened or read
 // (a folder included).
 bool readWholeFile(const std::string& path, std::string& text);
+
+// Whether the text could be an MD5 as fileMd5Hex gives it: 32 hex digits, in
+// either case. Such a text names no other file ("../x") when used as a file name.
+bool isMd5Hex(const std::string& text);
+
+// The MD5 of the bytes as 32 upper-case hex digits, as fileMd5Hex gives it for
+// a file holding them; "" when the digest cannot be computed.
+std::string md5Hex(std::string_view bytes);
 
 // The MD5 of the file's bytes as 32 upper-case hex digits; "" when the path is
 // empty, is not a regular file, or cannot be opened or read to its end.

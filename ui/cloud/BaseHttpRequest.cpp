@@ -227,20 +227,11 @@ private:
     }
 
     size_t writeToFile(const char* data, size_t length) {
-        size_t written = 0;
-        while (written < length) {
-            const ssize_t done = ::write(fd_, data + written, length - written);
-            if (done < 0 && errno == EINTR) {
-                continue;
-            }
-            if (done <= 0) {
-                LogManager::instance().log('E', "Cannot write the download: %s",
-                                           std::strerror(errno));
-                return 0;
-            }
-            written += static_cast<size_t>(done);
+        if (!writeAll(fd_, data, length)) {
+            LogManager::instance().log('E', "Cannot write the download: %s", std::strerror(errno));
+            return 0;
         }
-        return written;
+        return length;
     }
 
     size_t keepInMemory(const char* data, size_t length) {
@@ -360,6 +351,11 @@ void BaseHttpRequest::addHeader(const std::string& line) {
     settings_.headers.push_back(line);
 }
 
+void BaseHttpRequest::setHeaderSource(std::function<std::optional<std::string>()> source) {
+    std::lock_guard guard(mutex_);
+    settings_.headerSource = std::move(source);
+}
+
 void BaseHttpRequest::addMimeData(const std::string& name, const char* data, int64_t size) {
     std::string text;
     if (data != nullptr) {
@@ -418,7 +414,9 @@ void BaseHttpRequest::perform() {
     } while (!state_.compare_exchange_weak(state, kRunning));
     notifyState(kRunning);
     cleanup();
-    Response response = Transfer(*this, settingsCopy()).run();
+    Settings settings = settingsCopy();
+    addSourcedHeader(settings);
+    Response response = Transfer(*this, std::move(settings)).run();
     const int32_t httpCode = response.httpCode;
     {
         std::lock_guard guard(mutex_);
@@ -435,6 +433,18 @@ void BaseHttpRequest::perform() {
 BaseHttpRequest::Settings BaseHttpRequest::settingsCopy() const {
     std::lock_guard guard(mutex_);
     return settings_;
+}
+
+void BaseHttpRequest::addSourcedHeader(Settings& settings) {
+    if (!settings.headerSource) {
+        return;
+    }
+    const std::optional<std::string> line = settings.headerSource();
+    if (!line) {
+        settings.url.clear();
+    } else if (!line->empty()) {
+        settings.headers.push_back(*line);
+    }
 }
 
 void BaseHttpRequest::cleanup() {

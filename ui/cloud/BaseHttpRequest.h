@@ -4,7 +4,9 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,10 @@ public:
     void setBody(const char* data, int64_t size, bool addTerminator);
     // A whole header line ("Name: value"); an empty line is ignored.
     void addHeader(const std::string& line);
+    // One more header line, asked for on the performing thread right before each transfer, so
+    // that a slow source (a token renewal) never holds up whoever builds the request. An empty
+    // line adds nothing; no line refuses the request as one without a URL.
+    void setHeaderSource(std::function<std::optional<std::string>()> source);
     // A form part; a negative size takes data as a zero-terminated text.
     void addMimeData(const std::string& name, const char* data, int64_t size);
     // A form part read from the file at path when the request is performed.
@@ -90,6 +96,7 @@ private:
         HttpMethod method = HttpMethod::Get;
         std::vector<char> body;
         std::vector<std::string> headers;
+        std::function<std::optional<std::string>()> headerSource;
         std::string downloadFile;
         std::vector<MimePart> mimeParts;
         std::string caFile;
@@ -102,6 +109,8 @@ private:
     };
 
     Settings settingsCopy() const;
+    // Outside the mutex: the source may take long.
+    static void addSourcedHeader(Settings& settings);
     void cleanup();
     void notifyState(uint32_t state);
     void notifyResponseCode(int32_t code);

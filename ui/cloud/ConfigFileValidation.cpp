@@ -68,20 +68,13 @@ bool contentLoads(const nlohmann::json& document) {
     return ok;
 }
 
-}  // namespace
-
-bool validateConfigFile(const std::string& path) {
-    LogManager& log = LogManager::instance();
-    if (path.empty()) {
-        log.log('E', "Unable to load JSON from an empty path!");
-        return false;
-    }
-    const JsonText text = readJsonFile(path);
+bool validateConfigDocument(const JsonText& text, const std::string& path) {
     if (!text.usable()) {
-        log.log('E',
-                text.status == JsonTextStatus::Unreadable ? "Error loading file: %s"
-                                                          : "Error parse file: %s",
-                path.c_str());
+        LogManager::instance().log('E',
+                                   text.status == JsonTextStatus::Unreadable
+                                       ? "Error loading file: %s"
+                                       : "Error parse file: %s",
+                                   path.c_str());
         return false;
     }
     const nlohmann::json& document = text.value;
@@ -90,4 +83,18 @@ bool validateConfigFile(const std::string& path) {
         return false;
     }
     return contentLoads(document);
+}
+
+}  // namespace
+
+bool validateConfigFile(const std::string& path) {
+    if (path.empty()) {
+        LogManager::instance().log('E', "Unable to load JSON from an empty path!");
+        return false;
+    }
+    return validateConfigDocument(readJsonFile(path), path);
+}
+
+bool validateConfigText(std::string text, const std::string& path) {
+    return validateConfigDocument(parseJsonText(std::move(text)), path);
 }

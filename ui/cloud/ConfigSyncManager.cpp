@@ -4,32 +4,11 @@
 
 #include "shared/prefs/ApplicationSettings.h"
 #include "shared/prefs/LogManager.h"
-#include "shared/prefs/PreferencesStore.h"
 #include "ui/cloud/HttpRequestManager.h"
 
-namespace {
-
-// Until the program tells who is signed in, nobody is.
-bool nobodySignedIn() {
-    return false;
-}
-
-ConfigSyncProcedure::Environment storeEnvironment() {
-    PreferencesStore& store = PreferencesStore::instance();
-    return {"Linux", ApplicationSettings::instance().versionString(),
-            [&store] { return store.configVersion(); },
-            [&store] {
-                store.reload(false);
-                store.load();
-            },
-            [&store] { store.reload(true); }};
-}
-
-}  // namespace
-
 ConfigSyncManager& ConfigSyncManager::instance() {
-    static ConfigSyncManager manager(HttpRequestManager::instance(), nobodySignedIn,
-                                     storeEnvironment());
+    // No sync starts until the program says who is signed in and what a sync works on.
+    static ConfigSyncManager manager(HttpRequestManager::instance(), {}, {});
     // Request workers call into the procedures: they must be stopped before this manager goes.
     static const bool requestsStopFirst = (HttpRequestManager::stopBeforeExit(), true);
     static_cast<void>(requestsStopFirst);
@@ -76,7 +55,7 @@ void ConfigSyncManager::startSync(bool skipQuestion) {
     enqueue(std::move(procedure));
 }
 
-void ConfigSyncManager::userConfig(UserConfigModel& out, bool /*lock*/) {
+void ConfigSyncManager::userConfig(UserConfigModel& out) {
     out = UserConfigModel();
     // The model is written under the procedure's lock by a worker that then takes the
     // manager's, so it is read outside the manager's lock, under a guard.

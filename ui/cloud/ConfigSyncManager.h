@@ -27,8 +27,7 @@ public:
     // permitted. With skipQuestion an identical cloud copy ends in 13 instead of 18.
     void startSync(bool skipQuestion);
     // The current sync's cloud configuration; empty when there is none or it is unusable.
-    // lock: read under the manager's lock (the program's callers always want it).
-    void userConfig(UserConfigModel& out, bool lock = true);
+    void userConfig(UserConfigModel& out);
 
     void setPermission(Permission permission);
     void setEnvironment(ConfigSyncProcedure::Environment environment);

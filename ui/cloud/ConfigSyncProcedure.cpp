@@ -1,6 +1,5 @@
 #include "ui/cloud/ConfigSyncProcedure.h"
 
-#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "shared/prefs/AtomicWrite.h"
@@ -16,14 +15,6 @@ namespace {
 
 void logError(const char* message) {
     LogManager::instance().log('E', "%s", message);
-}
-
-// The checksum names the downloaded file in the cache folder, so it must be an MD5 and nothing
-// that could name another file ("../x", the sign-in file).
-bool isMd5Hex(const std::string& checksum) {
-    return checksum.size() == 32 && std::all_of(checksum.begin(), checksum.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-           });
 }
 
 bool isSuccess(const nlohmann::json& answer) {
@@ -195,6 +186,7 @@ uint32_t ConfigSyncProcedure::judgeDescription(int32_t result, const std::vector
         // The service holds no usable copy: the local file goes up without a question.
         return kUpload;
     }
+    // The checksum names the downloaded file in the cache folder.
     if (!isMd5Hex(model->checksum)) {
         logError("Request response checksum invalid");
         return kRequestFailed;
@@ -250,20 +242,21 @@ bool ConfigSyncProcedure::install() {
         setState(kDownloadFailed);
         return false;
     }
-    if (!downloadMatches()) {
+    // Read once: the checksum, the check and the copy all see the same bytes.
+    std::string contents;
+    if (!readWholeFile(target, contents) ||
+        !equalsIgnoreCase(md5Hex(contents), userConfig_->checksum)) {
         logError("Checksum check invalid downloaded file");
         removeIfExists(target);
         setState(kDownloadFailed);
         return false;
     }
-    if (!validateConfigFile(target)) {
+    if (!validateConfigText(contents, target)) {
         cloudFileInvalid_ = true;
         setState(localFileInvalid_ ? kAskReset : kAskRepairByUpload);
         return false;
     }
-    std::string contents;
-    if (!readWholeFile(target, contents) ||
-        !writeFileAtomically(defaultPreferencesFilePath(), contents)) {
+    if (!writeFileAtomically(defaultPreferencesFilePath(), contents)) {
         logError("Unable to install the downloaded configuration");
         setState(kDownloadFailed);
         return false;

@@ -1,6 +1,7 @@
 #include "ui/cloud/HttpRequestManager.h"
 
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -52,9 +53,6 @@ std::shared_ptr<BaseHttpRequest> HttpRequestManager::createRequest(HttpRequestKi
         request->setUrl(url);
         request->setMethod(HttpMethod::Post);
     };
-    const std::string token =
-        kind >= HttpRequestKind::UserConfigInfo ? accessToken() : std::string();
-    const std::string bearer = "Authorization: Bearer " + token;
     switch (kind) {
         case HttpRequestKind::SoftwareVersionCheck:
             post(endpoints_.servicesBaseUrl + "/api/software-version-whirlen");
@@ -67,22 +65,16 @@ std::shared_ptr<BaseHttpRequest> HttpRequestManager::createRequest(HttpRequestKi
             request->addHeader(kFormContent);
             break;
         case HttpRequestKind::UserConfigInfo:
-            if (!token.empty()) {
-                post(endpoints_.servicesBaseUrl + "/api/user/config-info-whirlen");
-                request->addHeader(bearer);
-                request->addHeader(kJsonContent);
-            }
+            post(endpoints_.servicesBaseUrl + "/api/user/config-info-whirlen");
+            request->addHeader(kJsonContent);
+            authorize(*request, true);
             break;
         case HttpRequestKind::UserConfigDownload:
-            if (!token.empty()) {
-                request->addHeader(bearer);
-            }
+            authorize(*request, false);
             break;
         case HttpRequestKind::UserConfigUpload:
-            if (!token.empty()) {
-                post(endpoints_.servicesBaseUrl + "/api/user/sync-config-whirlen");
-                request->addHeader(bearer);
-            }
+            post(endpoints_.servicesBaseUrl + "/api/user/sync-config-whirlen");
+            authorize(*request, true);
             break;
     }
     return request;
@@ -142,13 +134,19 @@ size_t HttpRequestManager::pendingCount() const {
     return queue_.size() + running_;
 }
 
-std::string HttpRequestManager::accessToken() const {
+void HttpRequestManager::authorize(BaseHttpRequest& request, bool required) const {
     std::function<std::string()> source;
     {
         std::lock_guard guard(mutex_);
         source = accessTokenSource_;
     }
-    return source ? source() : std::string();
+    request.setHeaderSource([source, required]() -> std::optional<std::string> {
+        const std::string token = source ? source() : std::string();
+        if (!token.empty()) {
+            return "Authorization: Bearer " + token;
+        }
+        return required ? std::nullopt : std::optional<std::string>(std::string());
+    });
 }
 
 std::string HttpRequestManager::identityBaseUrl() const {

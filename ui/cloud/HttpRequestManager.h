@@ -30,11 +30,14 @@ public:
     HttpRequestManager& operator=(const HttpRequestManager&) = delete;
 
     // A new request of that kind with method, URL and headers filled in. The signed-in kinds
-    // (8 to 10) are bare requests while no access token is known.
+    // (8 to 10) take their access token only when performed, on the performing thread; while
+    // none is known then, the info and upload requests are refused like bare ones and the
+    // download goes without it.
     std::shared_ptr<BaseHttpRequest> createRequest(HttpRequestKind kind) const;
     // Queues the request and starts what may run. Ignored (logged) after shutdown().
     void enqueue(std::shared_ptr<BaseHttpRequest> request);
-    // The bearer token for the signed-in kinds: empty while signed out. Set by the sign-in.
+    // The bearer token for the signed-in kinds: empty while signed out. Set by the sign-in;
+    // called on the threads that perform the requests, and may take long (a renewal).
     void setAccessTokenSource(std::function<std::string()> source);
 
     // Drops the queue, cancels running requests and waits for their threads. Later requests
@@ -49,7 +52,8 @@ public:
 private:
     struct Worker;
 
-    std::string accessToken() const;
+    // Has the request take its bearer header from the access token source when performed.
+    void authorize(BaseHttpRequest& request, bool required) const;
     // With the mutex held.
     void dispatch();
     void startWorker(std::shared_ptr<BaseHttpRequest> request);

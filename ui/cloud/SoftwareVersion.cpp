@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr size_t kChecksumLength = 32;
 constexpr size_t kMaxVersionPartDigits = 3;
 
 std::string stringMember(const nlohmann::json& entry, const char* name) {
@@ -68,15 +67,7 @@ bool SoftwareVersion::isValidVersion() const {
 }
 
 bool SoftwareVersion::hasValidChecksum() const {
-    if (checksum.size() != kChecksumLength) {
-        return false;
-    }
-    for (const char c : checksum) {
-        if (std::isxdigit(static_cast<unsigned char>(c)) == 0) {
-            return false;
-        }
-    }
-    return true;
+    return isMd5Hex(checksum);
 }
 
 bool SoftwareVersion::isNewerThan(const std::string& currentVersion,

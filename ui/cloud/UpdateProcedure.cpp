@@ -191,32 +191,34 @@ bool UpdateProcedure::download() {
 
 bool UpdateProcedure::checkDownload() {
     dropRequest();
-    if (!chosen_ || !fileExists(installerPath())) {
-        logError("Downloaded installer does not exist");
-        setState(kDownloadFailed);
-        return false;
-    }
-    if (!installerMatches()) {
-        logError("Checksum check invalid downloaded installer");
-        removeIfExists(installerPath());
-        setState(kDownloadFailed);
-        return false;
-    }
-    return goInstall();
+    return verifyInstaller("Downloaded installer does not exist",
+                           "Checksum check invalid downloaded installer") &&
+           goInstall();
 }
 
 bool UpdateProcedure::install() {
+    // Checked again: the file may have changed while the user was asked.
+    return verifyInstaller("Installer to start does not exist",
+                           "Checksum check invalid installer") &&
+           launch();
+}
+
+bool UpdateProcedure::verifyInstaller(const char* missing, const char* corrupt) {
     if (!chosen_ || !fileExists(installerPath())) {
-        logError("Installer to start does not exist");
+        logError(missing);
         setState(kDownloadFailed);
         return false;
     }
     if (!installerMatches()) {
-        logError("Checksum check invalid installer");
+        logError(corrupt);
         removeIfExists(installerPath());
         setState(kDownloadFailed);
         return false;
     }
+    return true;
+}
+
+bool UpdateProcedure::launch() {
     setState(kStartingInstaller);
     if (!InstallerLauncher::launchInstaller(installerPath())) {
         logError("Unable to start the installer!");
@@ -228,8 +230,13 @@ bool UpdateProcedure::install() {
 }
 
 bool UpdateProcedure::goInstall() {
-    setState(installPermission_ ? kInstall : kAskInstall);
-    return installPermission_;
+    if (!installPermission_) {
+        setState(kAskInstall);
+        return false;
+    }
+    // Just checked, with no question in between: the installer starts without a second hash.
+    setState(kInstall);
+    return launch();
 }
 
 std::string UpdateProcedure::installerPath() const {

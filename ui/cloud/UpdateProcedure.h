@@ -65,6 +65,11 @@ private:
     uint32_t upToDateState() const;
     // After the installer is present and checked: install or ask first.
     bool goInstall();
+    // Whether the installer is there and matches its checksum; if not, the download failed (a
+    // file that does not match is removed) and the message for what is wrong is logged.
+    bool verifyInstaller(const char* missing, const char* corrupt);
+    // Starts the installer; returns false, as the last step.
+    bool launch();
     std::string installerPath() const;
     bool installerMatches() const;
 

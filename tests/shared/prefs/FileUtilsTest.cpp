@@ -1,7 +1,10 @@
 #include "shared/prefs/FileUtils.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -161,6 +164,17 @@ TEST_F(FileUtilsTest, FileMd5HexOfContents) {
     }
 }
 
+TEST(Md5HexTest, DigestOfBytesAsOfAFileHoldingThem) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "D41D8CD98F00B204E9800998ECF8427E"},
+        {std::string("a\0b", 3), "70350F6027BCE3713F6B76473084309B"},
+        {std::string(1000000, 'a'), "7707D6AE4E027C70EEA2A935C2296F21"},
+    };
+    for (const auto& [content, digest] : cases) {
+        EXPECT_EQ(md5Hex(content), digest) << content.size();
+    }
+}
+
 TEST_F(FileUtilsTest, FileMd5HexIsEmptyForWhatCannotBeRead) {
     fs::create_directory(path("dir"));
     EXPECT_EQ(fileMd5Hex(""), "");
@@ -170,6 +184,22 @@ TEST_F(FileUtilsTest, FileMd5HexIsEmptyForWhatCannotBeRead) {
 
 // The process's own memory file opens as a regular file, but reading from
 // offset 0 fails: that must not pass for the digest of an empty file.
+TEST_F(FileUtilsTest, WriteAllWritesEveryByteOrFails) {
+    const std::string content(1024 * 1024 + 7, 'w');
+    const std::string file = path("all.bin");
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    EXPECT_TRUE(writeAll(fd, content.data(), content.size()));
+    ::close(fd);
+    EXPECT_EQ(read(file), content);
+
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    EXPECT_FALSE(writeAll(full, content.data(), content.size()));
+    EXPECT_EQ(errno, ENOSPC);
+    ::close(full);
+}
+
 TEST(FileMd5HexTest, ReadErrorGivesEmptyResult) {
     if (!fileExists("/proc/self/mem")) {
         GTEST_SKIP() << "no /proc/self/mem";

@@ -1,7 +1,12 @@
 #include "ui/cloud/HttpRequestManager.h"
 
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -90,6 +95,56 @@ TEST_F(HttpRequestManagerTest, SignedInKindsAndUnknownKindsAreBareWhileSignedOut
         EXPECT_EQ(perform(*request).result, BaseHttpRequest::kNoTransfer) << kind;
     }
     EXPECT_TRUE(server_.received().empty());
+}
+
+TEST_F(HttpRequestManagerTest, TheDownloadGoesWithoutATokenWhileSignedOut) {
+    const auto request = manager_.createRequest(HttpRequestKind::UserConfigDownload);
+    request->setUrl(server_.baseUrl() + "/files/config.json");
+    perform(*request);
+    const auto received = server_.received();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_FALSE(received.front().hasHeader("Authorization"));
+}
+
+// A token renewal may take as long as its own request: the thread that builds and queues a
+// request (the window's) must not wait for it.
+TEST_F(HttpRequestManagerTest, ASlowTokenSourceHoldsUpOnlyTheThreadThatPerforms) {
+    // Shared with the source, which may outlive a failed test body.
+    struct Asked {
+        std::mutex mutex;
+        std::thread::id thread;
+        std::atomic<bool> done{false};
+    };
+    const auto asked = std::make_shared<Asked>();
+    std::promise<void> release;
+    const std::shared_future<void> released = release.get_future().share();
+    manager_.setAccessTokenSource([asked, released] {
+        {
+            std::lock_guard guard(asked->mutex);
+            asked->thread = std::this_thread::get_id();
+        }
+        asked->done = true;
+        // Bounded, so that a caller wrongly held here fails the test instead of hanging it.
+        released.wait_for(std::chrono::seconds(30));
+        return std::string("token-2");
+    });
+    RequestRecorder recorder;
+    const auto request = manager_.createRequest(HttpRequestKind::UserConfigInfo);
+    request->subscribe(&recorder);
+    manager_.enqueue(request);
+
+    ASSERT_TRUE(waitUntil([&] { return asked->done.load(); }));
+    {
+        std::lock_guard guard(asked->mutex);
+        EXPECT_NE(asked->thread, std::this_thread::get_id());
+    }
+    EXPECT_TRUE(server_.received().empty());
+    release.set_value();
+    ASSERT_TRUE(recorder.waitForFinishes(1));
+    const auto received = server_.received();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received.front().target, "/api/user/config-info-whirlen");
+    EXPECT_EQ(received.front().header("Authorization"), "Bearer token-2");
 }
 
 TEST_F(HttpRequestManagerTest, SixAtOnceAllFinishWithoutAnotherEnqueue) {
