@@ -2,11 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import QuickFlux 1.1
 import PelvaneApp 1.0
-import PlatformInfo 1.0
-import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets/BaseWidgets"
-import "qrc:/Ui/Widgets/ActionDescription.js" as ActionDescription
 
 // The macros: which one the binding runs, their names, and each macro's groups of steps.
 Column {
@@ -125,10 +122,6 @@ Column {
         mainWindow.showMacroActionWindow(group.editMacroAction, group)
     }
 
-    function stepDescription(step) {
-        return ActionDescription.describeStep(Strings, step, MacroGroupActionController, PlatformInfo.platformType === PlatformInfo.MacOS)
-    }
-
     // A rebuild of the same macro keeps the selected group; its steps are new objects.
     property string shownMacroName: ""
     onCurrentMacroChanged: {
@@ -231,6 +224,12 @@ Column {
                             selected: pane.selectedGroupIndex === groupRow.index
                             hovered: groupRow.hoverStatus
                             dragged: groupRow.dragActive
+                            selectedStep: pane.selectedStep
+                            onGroupClicked: pane.selectGroup(groupRow.index)
+                            onStepClicked: step => {
+                                               pane.selectedGroupIndex = groupRow.index
+                                               pane.selectedStep = step
+                                           }
                         }
                     }
                 }
