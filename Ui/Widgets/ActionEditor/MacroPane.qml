@@ -10,9 +10,9 @@ Column {
     id: pane
 
     property bool shown: false
-    // Every change of the macros rebuilds their controllers: the pane asks again then.
-    property int macrosRevision: 0
-    readonly property QtObject currentMacro: macrosRevision >= 0 && shown && picker.currentIndex >= 0 ? appController.getMacroController(picker.textAt(picker.currentIndex)) : null
+    // Every change of the macros renews their names, and may rebuild their controllers:
+    // the pane asks again for the name in the picker's row of the new list.
+    readonly property QtObject currentMacro: shown && picker.currentIndex >= 0 ? appController.getMacroController(appController.listMacroNames[picker.currentIndex] ?? "") : null
     property int selectedGroupIndex: -1
     property QtObject selectedStep: null
     readonly property QtObject selectedGroup: currentMacro && selectedGroupIndex >= 0 ? currentMacro.listMacroGroupControllers[selectedGroupIndex] ?? null : null
@@ -159,9 +159,6 @@ Column {
                 target: appController
                 function onListMacroNameIndexUpdated() {
                     picker.currentIndex = appController.listMacroNameIndex
-                }
-                function onListMacroControllersUpdated() {
-                    pane.macrosRevision += 1
                 }
             }
         }
