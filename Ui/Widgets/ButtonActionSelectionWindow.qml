@@ -37,32 +37,32 @@ FocusScope {
 
     // Reads every pane from the button's edit copy.
     function reinitWindow() {
-        mouseSystem.clear()
-        textField.inputText = ""
+        mouseSystem.chooser.clear()
+        typeText.field.inputText = ""
         program.path = ""
         program.arguments = ""
         profilePicker.currentIndex = -1
         if (!buttonController)
             return
         var button = buttonController
-        keystrokeModifiers.setFrom(button.getEditModifierStatus)
-        pressModifiers.setFrom(button.getEditModifierStatus)
+        keystroke.modifiers.setFrom(button.getEditModifierStatus)
+        pressModifiers.modifiers.setFrom(button.getEditModifierStatus)
         keystrokeRepetition.showPreset(button.getEditRepeatType())
         mouseRepetition.showPreset(button.getEditRepeatType())
-        keyCapture.currentKey = button.editPressKey
+        keystroke.keyCapture.currentKey = button.editPressKey
         comments().forEach(function (field) {
             field.text = button.editComment
         })
         switch (button.editActionType) {
         case ButtonController.Action_MouseAndSystemControls:
-            mouseSystem.showAction(button.realEditActionType !== unsetActionType ? button.realEditActionType : button.realActionType)
+            mouseSystem.chooser.showAction(button.realEditActionType !== unsetActionType ? button.realEditActionType : button.realActionType)
             break
         case ButtonController.Action_OpenFile:
             program.path = button.getEditCommandName()
             program.arguments = button.getEditCommandArgs()
             break
         case ButtonController.Action_TypeText:
-            textField.inputText = button.getEditTypeText()
+            typeText.field.inputText = button.getEditTypeText()
             break
         case ButtonController.Action_RunMacro:
             appController.listMacroNameIndex = Math.max(appController.listMacroNames.indexOf(button.getEditMacroToRun()), 0)
@@ -116,28 +116,25 @@ FocusScope {
     // is accepted, or null when there is nothing to store.
     function writePane(row) {
         var button = buttonController
-        var writeModifier = function (modifier, on) {
-            button.setEditModifierStatus(modifier, on)
-        }
         switch (row) {
         case ButtonController.Action_Disabled:
         case ButtonController.Action_UseDefaultSetting:
         case ButtonController.Action_SameAsLowerValue:
             return ""
         case ButtonController.Action_TypeKeystroke:
-            keystrokeModifiers.writeTo(writeModifier)
-            button.editPressKey = keyCapture.currentKey
+            keystroke.modifiers.writeTo(button)
+            button.editPressKey = keystroke.keyCapture.currentKey
             button.setRepeatType(keystrokeRepetition.preset)
             return button.editPressKey !== 0 ? "" : Strings.fieldIsEmptyText
         case ButtonController.Action_PressModifier:
-            pressModifiers.writeTo(writeModifier)
-            return pressModifiers.anyOn() ? "" : Strings.noActionChosenText
+            pressModifiers.modifiers.writeTo(button)
+            return pressModifiers.modifiers.anyOn() ? "" : Strings.noActionChosenText
         case ButtonController.Action_OpenFile:
             button.setEditCommandAndCommandArgs(program.path, program.arguments)
             return program.path !== "" ? "" : Strings.fieldIsEmptyText
         case ButtonController.Action_TypeText:
-            button.setEditCommandAndCommandArgs(textField.inputText, "")
-            return textField.inputText !== "" ? "" : Strings.fieldIsEmptyText
+            button.setEditCommandAndCommandArgs(typeText.field.inputText, "")
+            return typeText.field.inputText !== "" ? "" : Strings.fieldIsEmptyText
         case ButtonController.Action_RunMacro:
             if (!macroPane.currentMacro)
                 return null
@@ -148,9 +145,9 @@ FocusScope {
             return button.editSwitchToProfileKey !== "" ? "" : Strings.fieldIsEmptyText
         case ButtonController.Action_MouseAndSystemControls:
             button.setRepeatType(mouseRepetition.preset)
-            if (mouseSystem.chosenAction === 0)
+            if (mouseSystem.chooser.chosenAction === 0)
                 return Strings.noActionChosenText
-            button.realEditActionType = mouseSystem.chosenAction
+            button.realEditActionType = mouseSystem.chooser.chosenAction
             return ""
         }
         return null
@@ -195,25 +192,6 @@ FocusScope {
         if (visible && buttonController && shownProfile !== editedProfile)
             mainWindow.hideButtonsActionsWindow()
     }
-    onVisibleChanged: {
-        escapePressed = false
-        if (visible)
-            reactivate()
-    }
-    // Escape closes the editor once released in it: the release that closed the step
-    // editor above reaches this one after its press went to the other.
-    property bool escapePressed: false
-    Keys.onPressed: function (event) {
-        if (event.key === Qt.Key_Escape)
-            escapePressed = true
-    }
-    Keys.onReleased: function (event) {
-        if (event.key === Qt.Key_Escape && escapePressed) {
-            event.accepted = true
-            escapePressed = false
-            cancelEdit()
-        }
-    }
 
     Connections {
         target: editor.buttonController
@@ -237,49 +215,26 @@ FocusScope {
         onApplyClicked: editor.applyAllChanges()
         onDiscardClicked: mainWindow.hideButtonsActionsWindow()
         onCloseClicked: mainWindow.hideButtonsActionsWindow()
+        onEscapeReleased: editor.cancelEdit()
         onResetClicked: {
             if (editor.buttonController)
                 editor.buttonController.resetToDefault()
         }
 
-        Pane {
+        EditorPane {
             objectName: "simplePane"
             rows: [ButtonController.Action_Disabled, ButtonController.Action_UseDefaultSetting, ButtonController.Action_SameAsLowerValue]
+            currentRow: editor.currentRow
             CommentField {
                 id: simpleComment
             }
         }
 
-        Pane {
+        KeystrokePane {
+            id: keystroke
             objectName: "keystrokePane"
             rows: [ButtonController.Action_TypeKeystroke]
-            PaneText {
-                isTitle: true
-                text: Strings.typeKeyTitleText
-            }
-            PaneText {
-                text: Strings.selectModifText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.selectModifDescText
-            }
-            ModifierToggles {
-                id: keystrokeModifiers
-                width: parent.width
-            }
-            PaneText {
-                text: Strings.addKeyText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.addKeyDescText
-            }
-            KeyCapture {
-                id: keyCapture
-                width: parent.width
-                modifiers: keystrokeModifiers
-            }
+            currentRow: editor.currentRow
             PaneText {
                 text: Strings.repetitionsText
             }
@@ -293,55 +248,30 @@ FocusScope {
             }
         }
 
-        Pane {
+        ModifiersPane {
+            id: pressModifiers
             objectName: "modifiersPane"
             rows: [ButtonController.Action_PressModifier]
-            PaneText {
-                isTitle: true
-                text: Strings.pressModifKeysTitleText
-            }
-            PaneText {
-                text: Strings.selectModifText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.selectModifDescText
-            }
-            ModifierToggles {
-                id: pressModifiers
-                objectName: "pressModifiers"
-                width: parent.width
-            }
+            currentRow: editor.currentRow
             CommentField {
                 id: modifiersComment
             }
         }
 
-        Pane {
+        ProgramPane {
+            id: program
             objectName: "programPane"
             rows: [ButtonController.Action_OpenFile]
-            PaneText {
-                isTitle: true
-                text: Strings.openFileOrFolderTitleText
-            }
-            PaneText {
-                text: Strings.selectItemText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.selectItemDescText
-            }
-            ProgramPicker {
-                id: program
-            }
+            currentRow: editor.currentRow
             CommentField {
                 id: programComment
             }
         }
 
-        Pane {
+        EditorPane {
             objectName: "macroPane"
             rows: [ButtonController.Action_RunMacro]
+            currentRow: editor.currentRow
             MacroPane {
                 id: macroPane
                 width: parent.width
@@ -352,21 +282,11 @@ FocusScope {
             }
         }
 
-        Pane {
+        MouseSystemPane {
+            id: mouseSystem
             objectName: "mousePane"
             rows: [ButtonController.Action_MouseAndSystemControls]
-            PaneText {
-                isTitle: true
-                text: Strings.mouseAndSystemTitleText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.mouseAndSystemDescText
-            }
-            MouseSystemChooser {
-                id: mouseSystem
-                width: parent.width
-            }
+            currentRow: editor.currentRow
             PaneText {
                 text: Strings.repetitionsText
             }
@@ -380,32 +300,22 @@ FocusScope {
             }
         }
 
-        Pane {
+        TypeTextPane {
+            id: typeText
             objectName: "textPane"
             rows: [ButtonController.Action_TypeText]
-            PaneText {
-                isTitle: true
-                text: Strings.typeTextTitleText
-            }
-            PaneText {
-                text: Strings.addTypeTextLabel
-            }
-            PelvaneInputField {
-                id: textField
-                objectName: "typeTextField"
-                width: parent.width
-                height: 24
-                placeHolderText: Strings.noneText
-                maxSize: 100
-            }
+            currentRow: editor.currentRow
+            field.objectName: "typeTextField"
+            field.maxSize: 100
             CommentField {
                 id: textComment
             }
         }
 
-        Pane {
+        EditorPane {
             objectName: "switchPane"
             rows: [ButtonController.Action_SwitchToProfile]
+            currentRow: editor.currentRow
             PaneText {
                 isTitle: true
                 text: Strings.switchToProfileTitleText
@@ -469,13 +379,5 @@ FocusScope {
                 }
             }
         }
-    }
-
-    // A pane of the editor, shown while the current row is one of its rows.
-    component Pane: Column {
-        property var rows: []
-        width: parent ? parent.width : 0
-        spacing: 8
-        visible: rows.indexOf(editor.currentRow) >= 0
     }
 }

@@ -1,7 +1,6 @@
 import QtQuick
 import PelvaneApp 1.0
 import WhirlenUI 1.0
-import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/ActionEditor"
 
 // Edits a new step of a macro group: the same panes as the button editor for the five
@@ -20,42 +19,39 @@ FocusScope {
 
     // Shows the step; the text, path and argument fields start empty for every new step.
     function reinitWindow() {
-        mouseSystem.clear()
-        textField.inputText = ""
+        mouseSystem.chooser.clear()
+        typeText.field.inputText = ""
         program.path = ""
         program.arguments = ""
         var step = macroActionController
         if (!step)
             return
-        keystrokeModifiers.setFrom(step.getModifierStatus)
-        pressModifiers.setFrom(step.getModifierStatus)
-        keyCapture.currentKey = step.editPressKey
-        mouseSystem.showAction(step.realActionType)
+        keystroke.modifiers.setFrom(step.getModifierStatus)
+        pressModifiers.modifiers.setFrom(step.getModifierStatus)
+        keystroke.keyCapture.currentKey = step.editPressKey
+        mouseSystem.chooser.showAction(step.realActionType)
     }
 
     // Writes the pane of row into the step; false when there is nothing to store.
     function writePane(row) {
         var step = macroActionController
-        var writeModifier = function (modifier, on) {
-            step.setEditModifierStatus(modifier, on)
-        }
         switch (row) {
         case MacroGroupActionController.MacroAction_TypeKeystroke:
-            keystrokeModifiers.writeTo(writeModifier)
-            step.editPressKey = keyCapture.currentKey
+            keystroke.modifiers.writeTo(step)
+            step.editPressKey = keystroke.keyCapture.currentKey
             return true
         case MacroGroupActionController.MacroAction_PressModifier:
-            pressModifiers.writeTo(writeModifier)
+            pressModifiers.modifiers.writeTo(step)
             return true
         case MacroGroupActionController.MacroAction_TypeText:
-            step.setEditCommandAndCommandArgs(textField.inputText, "")
+            step.setEditCommandAndCommandArgs(typeText.field.inputText, "")
             return true
         case MacroGroupActionController.MacroAction_OpenFile:
             step.setEditCommandAndCommandArgs(program.path, program.arguments)
             return true
         case MacroGroupActionController.MacroAction_MouseAndSystemControls:
-            if (mouseSystem.chosenAction !== 0)
-                step.realActionType = mouseSystem.chosenAction
+            if (mouseSystem.chooser.chosenAction !== 0)
+                step.realActionType = mouseSystem.chooser.chosenAction
             return true
         }
         return false
@@ -74,25 +70,6 @@ FocusScope {
         if ((!macroActionController || !macroGroupController) && visible)
             mainWindow.hideMacroActionWindow()
     }
-    onVisibleChanged: {
-        escapePressed = false
-        if (visible)
-            frame.actionList.forceActiveFocus()
-    }
-    // Escape closes the editor once released in it: the release that closed the step
-    // editor above reaches this one after its press went to the other.
-    property bool escapePressed: false
-    Keys.onPressed: function (event) {
-        if (event.key === Qt.Key_Escape)
-            escapePressed = true
-    }
-    Keys.onReleased: function (event) {
-        if (event.key === Qt.Key_Escape && visible && escapePressed) {
-            event.accepted = true
-            escapePressed = false
-            cancelEdit()
-        }
-    }
 
     EditorFrame {
         id: frame
@@ -105,119 +82,42 @@ FocusScope {
         onApplyClicked: editor.applyAllChanges()
         onDiscardClicked: mainWindow.hideMacroActionWindow()
         onCloseClicked: mainWindow.hideMacroActionWindow()
+        onEscapeReleased: editor.cancelEdit()
 
-        StepPane {
+        KeystrokePane {
+            id: keystroke
             objectName: "stepKeystrokePane"
-            row: MacroGroupActionController.MacroAction_TypeKeystroke
-            PaneText {
-                isTitle: true
-                text: Strings.typeKeyTitleText
-            }
-            PaneText {
-                text: Strings.selectModifText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.selectModifDescText
-            }
-            ModifierToggles {
-                id: keystrokeModifiers
-                width: parent.width
-            }
-            PaneText {
-                text: Strings.addKeyText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.addKeyDescText
-            }
-            KeyCapture {
-                id: keyCapture
-                width: parent.width
-                modifiers: keystrokeModifiers
-            }
+            rows: [MacroGroupActionController.MacroAction_TypeKeystroke]
+            currentRow: editor.currentRow
         }
 
-        StepPane {
+        ModifiersPane {
+            id: pressModifiers
             objectName: "stepModifiersPane"
-            row: MacroGroupActionController.MacroAction_PressModifier
-            PaneText {
-                isTitle: true
-                text: Strings.pressModifKeysTitleText
-            }
-            PaneText {
-                text: Strings.selectModifText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.selectModifDescText
-            }
-            ModifierToggles {
-                id: pressModifiers
-                width: parent.width
-            }
+            rows: [MacroGroupActionController.MacroAction_PressModifier]
+            currentRow: editor.currentRow
         }
 
-        StepPane {
+        TypeTextPane {
+            id: typeText
             objectName: "stepTextPane"
-            row: MacroGroupActionController.MacroAction_TypeText
-            PaneText {
-                isTitle: true
-                text: Strings.typeTextTitleText
-            }
-            PaneText {
-                text: Strings.addTypeTextLabel
-            }
-            PelvaneInputField {
-                id: textField
-                objectName: "stepTextField"
-                width: parent.width
-                height: 24
-                placeHolderText: Strings.noneText
-            }
+            rows: [MacroGroupActionController.MacroAction_TypeText]
+            currentRow: editor.currentRow
+            field.objectName: "stepTextField"
         }
 
-        StepPane {
+        ProgramPane {
+            id: program
             objectName: "stepProgramPane"
-            row: MacroGroupActionController.MacroAction_OpenFile
-            PaneText {
-                isTitle: true
-                text: Strings.openFileOrFolderTitleText
-            }
-            PaneText {
-                text: Strings.selectItemText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.selectItemDescText
-            }
-            ProgramPicker {
-                id: program
-            }
+            rows: [MacroGroupActionController.MacroAction_OpenFile]
+            currentRow: editor.currentRow
         }
 
-        StepPane {
+        MouseSystemPane {
+            id: mouseSystem
             objectName: "stepMousePane"
-            row: MacroGroupActionController.MacroAction_MouseAndSystemControls
-            PaneText {
-                isTitle: true
-                text: Strings.mouseAndSystemTitleText
-            }
-            PaneText {
-                isDescription: true
-                text: Strings.mouseAndSystemDescText
-            }
-            MouseSystemChooser {
-                id: mouseSystem
-                width: parent.width
-            }
+            rows: [MacroGroupActionController.MacroAction_MouseAndSystemControls]
+            currentRow: editor.currentRow
         }
-    }
-
-    component StepPane: Column {
-        property int row: 0
-        width: parent ? parent.width : 0
-        spacing: 8
-        visible: editor.currentRow === row
     }
 }

@@ -7,7 +7,7 @@ import "qrc:/Ui/Widgets/BaseWidgets"
 // The frame of the action editors: a veil over the window, a panel with the list of action
 // kinds on the left, the chosen kind's pane on the right, Apply and Discard below and a
 // close icon (and, where offered, a reset icon) at the top right. The panes are the
-// frame's children.
+// frame's children. On show the list of kinds takes the keys.
 Item {
     id: frame
 
@@ -26,8 +26,29 @@ Item {
     signal discardClicked
     signal closeClicked
     signal resetClicked
+    signal escapeReleased
 
     anchors.fill: parent
+
+    onVisibleChanged: {
+        escapePressed = false
+        if (visible)
+            actionList.forceActiveFocus()
+    }
+    // Escape closes the editor once released in it: the release that closed the step
+    // editor above reaches this one after its press went to the other.
+    property bool escapePressed: false
+    Keys.onPressed: function (event) {
+        if (event.key === Qt.Key_Escape)
+            escapePressed = true
+    }
+    Keys.onReleased: function (event) {
+        if (event.key === Qt.Key_Escape && visible && escapePressed) {
+            event.accepted = true
+            escapePressed = false
+            frame.escapeReleased()
+        }
+    }
 
     Rectangle {
         anchors.fill: parent

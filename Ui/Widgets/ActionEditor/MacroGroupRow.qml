@@ -1,9 +1,13 @@
 import QtQuick
 import PelvaneApp 1.0
+import PlatformInfo 1.0
+import WhirlenUI 1.0
 import "qrc:/Ui/Widgets/BaseWidgets"
+import "qrc:/Ui/Widgets/ActionDescription.js" as ActionDescription
 
 // One group of a macro: its name with an arrow that shows or hides its steps, and the
-// steps, each with its wait after it; steps are dragged to reorder them.
+// steps, each with its wait after it; steps are dragged to reorder them. A click on the
+// arrow or on a step is told to the pane, which keeps the selection.
 Column {
     id: groupRow
 
@@ -13,6 +17,10 @@ Column {
     property bool hovered: false
     property bool dragged: false
     readonly property bool extended: group ? group.extended : false
+    property QtObject selectedStep: null
+
+    signal groupClicked
+    signal stepClicked(QtObject step)
 
     spacing: 2
 
@@ -36,7 +44,7 @@ Column {
                 anchors.margins: -6
                 onClicked: {
                     groupRow.group.extended = !groupRow.extended
-                    pane.selectGroup(groupRow.groupIndex)
+                    groupRow.groupClicked()
                 }
             }
         }
@@ -76,23 +84,20 @@ Column {
                     objectName: "step" + index
                     draggedItemParent: steps
                     onMoveItemRequested: (from, to) => groupRow.group.moveActionFromToIndex(from, to)
-                    onClickItem: {
-                        pane.selectedGroupIndex = groupRow.groupIndex
-                        pane.selectedStep = modelData
-                    }
+                    onClickItem: groupRow.stepClicked(modelData)
                     Rectangle {
                         width: steps.width
                         height: 25
                         radius: 4
                         color: "white"
-                        border.width: pane.selectedStep === stepItem.modelData ? 2 : stepItem.hoverStatus ? 1 : 0
-                        border.color: pane.selectedStep === stepItem.modelData ? PelvaneThemesManager.subtitleColor : PelvaneThemesManager.titleRedColor
+                        border.width: groupRow.selectedStep === stepItem.modelData ? 2 : stepItem.hoverStatus ? 1 : 0
+                        border.color: groupRow.selectedStep === stepItem.modelData ? PelvaneThemesManager.subtitleColor : PelvaneThemesManager.titleRedColor
                         Text {
                             objectName: "stepDescription"
                             x: 8
                             width: parent.width * 0.7 - 12
                             anchors.verticalCenter: parent.verticalCenter
-                            text: pane.stepDescription(stepItem.modelData)
+                            text: ActionDescription.describeStep(Strings, stepItem.modelData, MacroGroupActionController, PlatformInfo.platformType === PlatformInfo.MacOS)
                             textFormat: Text.PlainText
                             elide: Text.ElideRight
                             font.pixelSize: 12

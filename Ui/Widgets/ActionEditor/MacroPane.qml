@@ -2,20 +2,17 @@ import QtQuick
 import QtQuick.Controls
 import QuickFlux 1.1
 import PelvaneApp 1.0
-import PlatformInfo 1.0
-import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets/BaseWidgets"
-import "qrc:/Ui/Widgets/ActionDescription.js" as ActionDescription
 
 // The macros: which one the binding runs, their names, and each macro's groups of steps.
 Column {
     id: pane
 
     property bool shown: false
-    // Every change of the macros rebuilds their controllers: the pane asks again then.
-    property int macrosRevision: 0
-    readonly property QtObject currentMacro: macrosRevision >= 0 && shown && picker.currentIndex >= 0 ? appController.getMacroController(picker.textAt(picker.currentIndex)) : null
+    // Every change of the macros renews their names, and may rebuild their controllers:
+    // the pane asks again for the name in the picker's row of the new list.
+    readonly property QtObject currentMacro: shown && picker.currentIndex >= 0 ? appController.getMacroController(appController.listMacroNames[picker.currentIndex] ?? "") : null
     property int selectedGroupIndex: -1
     property QtObject selectedStep: null
     readonly property QtObject selectedGroup: currentMacro && selectedGroupIndex >= 0 ? currentMacro.listMacroGroupControllers[selectedGroupIndex] ?? null : null
@@ -125,10 +122,6 @@ Column {
         mainWindow.showMacroActionWindow(group.editMacroAction, group)
     }
 
-    function stepDescription(step) {
-        return ActionDescription.describeStep(Strings, step, MacroGroupActionController, PlatformInfo.platformType === PlatformInfo.MacOS)
-    }
-
     // A rebuild of the same macro keeps the selected group; its steps are new objects.
     property string shownMacroName: ""
     onCurrentMacroChanged: {
@@ -166,9 +159,6 @@ Column {
                 target: appController
                 function onListMacroNameIndexUpdated() {
                     picker.currentIndex = appController.listMacroNameIndex
-                }
-                function onListMacroControllersUpdated() {
-                    pane.macrosRevision += 1
                 }
             }
         }
@@ -231,6 +221,12 @@ Column {
                             selected: pane.selectedGroupIndex === groupRow.index
                             hovered: groupRow.hoverStatus
                             dragged: groupRow.dragActive
+                            selectedStep: pane.selectedStep
+                            onGroupClicked: pane.selectGroup(groupRow.index)
+                            onStepClicked: step => {
+                                               pane.selectedGroupIndex = groupRow.index
+                                               pane.selectedStep = step
+                                           }
                         }
                     }
                 }

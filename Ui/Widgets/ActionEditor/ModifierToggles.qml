@@ -31,10 +31,10 @@ Row {
         toggle.toggleState = !toggle.toggleState
     }
 
-    // Hands every state to write(modifier, on).
-    function writeTo(write) {
+    // Writes every state into the edit copy of target (a button or a macro step).
+    function writeTo(target) {
         order.forEach(function (modifier) {
-            write(modifier, isOn(modifier))
+            target.setEditModifierStatus(modifier, isOn(modifier))
         })
     }
 

@@ -509,6 +509,23 @@ Item {
             compare(names, ["Alpha"])
         }
 
+        // A rename that puts another name in the picker's row renews the names under the
+        // open pane: Apply stores the macro the picker shows, not the one it showed before.
+        function test_macroListChangeFollowsThePicker() {
+            open(2)
+            var picker = findChild(editor, "macroPicker")
+            appController.listMacroNameIndex = 0
+            compare(picker.currentText, "Alpha")
+            appController.renameMacro("Beta", "Aaron")
+            tryVerify(function () {
+                return appController.listMacroNames.indexOf("Aaron") >= 0 && picker.currentText !== ""
+            })
+            var shown = picker.currentText
+            apply()
+            verify(!editor.visible)
+            compare(saved("DeviceButton_3").MacroToRun, shown)
+        }
+
         function test_escapeCloses() {
             open(0)
             editor.reactivate()

@@ -1,0 +1,22 @@
+import QtQuick
+import PelvaneApp 1.0
+import "qrc:/Ui/Widgets/BaseWidgets"
+
+// A text to type; each editor names its field and sets its length limit through field.
+EditorPane {
+    readonly property alias field: field
+
+    PaneText {
+        isTitle: true
+        text: Strings.typeTextTitleText
+    }
+    PaneText {
+        text: Strings.addTypeTextLabel
+    }
+    PelvaneInputField {
+        id: field
+        width: parent.width
+        height: 24
+        placeHolderText: Strings.noneText
+    }
+}
