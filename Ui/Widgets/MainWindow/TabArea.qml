@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets"
-import "qrc:/Ui/Widgets/Pages"
+import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The tab pages under the top row: the window's buttons, the contact link and the

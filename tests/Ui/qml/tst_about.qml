@@ -5,7 +5,7 @@ import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
-import "qrc:/Ui/Widgets/Pages"
+import "qrc:/Ui/TabPages"
 
 // The About page's dialogues, driven by the signals of its own update and sync
 // controllers, through the window's alert container.

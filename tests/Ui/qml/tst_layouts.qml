@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 import PelvaneApp 1.0
 import WhirlenUI 1.0
-import "qrc:/Ui/Widgets/Pages"
+import "qrc:/Ui/TabPages"
 
 // The tab pages' button layouts over the real controllers and preference store: what each
 // row says, which lists are empty, where the pointer's control shows, and the edits the

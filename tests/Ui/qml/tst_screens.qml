@@ -3,7 +3,7 @@ import QtTest
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Widgets"
-import "qrc:/Ui/Widgets/Pages"
+import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/Overlays"
 
 // Pictures of the pages, editor panes and overlays of this part of the window, in both
@@ -98,7 +98,7 @@ Item {
             eachLook(function (theme, language) {
                 models.forEach(function (model) {
                     appController.setSelectedProductByType(model[0])
-                    page.source = "qrc:/Ui/Widgets/Pages/GlobalSettingsPage.qml"
+                    page.source = "qrc:/Ui/TabPages/GlobalSettingsPage.qml"
                     tryVerify(function () {
                         var loader = findChild(page.item, "globalLayoutLoader")
                         return loader && loader.item && loader.item.profileController
@@ -109,12 +109,12 @@ Item {
                         layout.selectList(index)
                         save("global-" + model[1] + "-" + list, theme, language)
                     })
-                    page.source = "qrc:/Ui/Widgets/Pages/ApplicationSpecificPage.qml"
+                    page.source = "qrc:/Ui/TabPages/ApplicationSpecificPage.qml"
                     save("appspecific-" + model[1], theme, language)
-                    page.source = "qrc:/Ui/Widgets/Pages/SetUpPage.qml"
+                    page.source = "qrc:/Ui/TabPages/SetUpPage.qml"
                     save("setup-" + model[1], theme, language)
                 })
-                page.source = "qrc:/Ui/Widgets/Pages/AboutPage.qml"
+                page.source = "qrc:/Ui/TabPages/AboutPage.qml"
                 save("about", theme, language)
                 page.source = ""
             })
