@@ -11,6 +11,8 @@ using IPCFrame = std::vector<uint8_t>;
 // number of pieces. Anything before a "#_" marker is dropped (the keep-alive
 // 0x00 bytes among it), and so is a header whose type is unknown or whose
 // length is over the limit: the search for the next marker starts behind it.
+// A header whose length runs past the start of the next header is dropped
+// there too, so that a corrupt length costs only its own frame.
 class IPCFrameAssembler {
 public:
     // Appends received bytes and returns the frames they complete, in order.
@@ -27,6 +29,7 @@ public:
 private:
     // One step over the held bytes: false when more input is needed.
     bool step(std::vector<IPCFrame>& frames);
+    size_t frameEnd(const uint8_t* marker, size_t frameSize, size_t available);
     void discard(size_t count);
     void compact();
 
@@ -34,6 +37,8 @@ private:
     // Consumed bytes stay at the front until compact() so that a long run of
     // small frames does not move the rest of the buffer for each one.
     size_t start_ = 0;
+    // How far behind the marker at start_ the search for a following header has come.
+    size_t scanned_ = 2;
     size_t discarded_ = 0;
 };
 

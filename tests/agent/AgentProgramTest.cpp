@@ -221,6 +221,29 @@ TEST_F(AgentProgramTest, FollowsControllersPluggedInAndOut) {
     EXPECT_TRUE(listBecomes({"4800010002", "32000200010004"})) << agent.log();
 }
 
+TEST_F(AgentProgramTest, AHeaderWithACorruptLengthCostsOnlyItselfAndTheNextRequestIsAnswered) {
+    ASSERT_TRUE(tree.addHidraw(0, kVendor, 0x30, 1, "2"));
+    ASSERT_TRUE(agent.start());
+    ASSERT_TRUE(listBecomes({"4800010002"})) << agent.log();
+
+    const int socket = ipctest::connectRaw();
+    ASSERT_GE(socket, 0);
+    // A known type with a length of 65,536, then a valid request right behind it.
+    std::vector<uint8_t> frames = IPCMessage(IPCMessageType::PrefsUpdate).serialize();
+    frames[8] = 1;
+    const std::vector<uint8_t> request = IPCMessage(IPCMessageType::RequestDevices).serialize();
+    frames.insert(frames.end(), request.begin(), request.end());
+    ASSERT_TRUE(ipctest::sendRaw(socket, frames));
+    const std::vector<IPCFrame> answer = ipctest::readFrames(socket, 1);
+    close(socket);
+
+    IPCResponseConnectedDevices list;
+    ASSERT_EQ(answer.size(), 1u) << agent.log();
+    ASSERT_TRUE(list.deserialize(answer[0].data(), answer[0].size()));
+    EXPECT_EQ(list.devices().size(), 1u);
+    EXPECT_TRUE(agent.isRunning());
+}
+
 TEST_F(AgentProgramTest, TerminationSignalsEndTheAgentWithZero) {
     ASSERT_TRUE(tree.addHidraw(0, kVendor, 0x30, 1, "2"));
     for (const int signal : {SIGTERM, SIGINT}) {

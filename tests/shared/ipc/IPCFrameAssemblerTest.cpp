@@ -108,6 +108,32 @@ TEST_F(IPCFrameAssemblerTest, BadHeadersAreSkippedAndTheNextFrameStillArrives) {
     }
 }
 
+TEST_F(IPCFrameAssemblerTest, AHeaderWhoseLengthRunsIntoTheNextFrameCostsOnlyItself) {
+    struct Case {
+        const char* name;
+        Bytes badHeader;
+    };
+    const Bytes truncated = headerWith(2, 0);
+    const Case cases[] = {
+        {"length of 65536", headerWith(2, 65536)},
+        {"length at the limit, some payload",
+         joined({headerWith(3, IPCMessage::kMaxPayloadLength), {'{', '"', 'a', '#', '_', 'b'}})},
+        {"length shorter than what follows", headerWith(3, 5)},
+        {"cut after its type", Bytes(truncated.begin(), truncated.begin() + 6)},
+    };
+    const Bytes prefs = prefsFrame("{}");
+    const Bytes request = IPCMessage(IPCMessageType::RequestDevices).serialize();
+    for (const Case& c : cases) {
+        const Bytes stream = joined({c.badHeader, prefs, request});
+        assembler.reset();
+        EXPECT_EQ(feed(stream), (std::vector<IPCFrame>{prefs, request})) << c.name;
+        EXPECT_GT(assembler.takeDiscardedBytes(), 0u) << c.name;
+        assembler.reset();
+        EXPECT_EQ(feedBytewise(stream), (std::vector<IPCFrame>{prefs, request})) << c.name;
+        EXPECT_EQ(assembler.bufferedBytes(), 0u) << c.name;
+    }
+}
+
 TEST_F(IPCFrameAssemblerTest, PayloadAtTheLimitIsAssembled) {
     Bytes frame = headerWith(3, IPCMessage::kMaxPayloadLength);
     frame.resize(frame.size() + IPCMessage::kMaxPayloadLength, 'p');
