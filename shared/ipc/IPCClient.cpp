@@ -92,6 +92,7 @@ bool IPCClient::sendBuffer(const std::vector<uint8_t>& bytes) {
 
 void IPCClient::receiveLoop() {
     IPCFrameAssembler assembler;
+    bool agentSpoke = false;
     while (running_) {
         if (socket_ < 0) {
             if (!connectToServer()) {
@@ -99,13 +100,17 @@ void IPCClient::receiveLoop() {
                 continue;
             }
             assembler.reset();
+            agentSpoke = false;
             onConnected();
         }
-        if (!waitAndRead(assembler)) {
+        if (!waitAndRead(assembler, agentSpoke)) {
             closeSocket();
-            // Also after a disconnect: an agent that refuses this client would
-            // otherwise see it come back at once, again and again.
-            pause(reconnectDelay_);
+            // An agent that has gone is looked for again on the next pass: a new
+            // one may be listening already. One that closed without a word may be
+            // refusing this client, which must not come back to it in a tight loop.
+            if (!agentSpoke) {
+                pause(reconnectDelay_);
+            }
         }
     }
     closeSocket();
@@ -150,7 +155,7 @@ void IPCClient::closeSocket() {
 }
 
 // False when the connection is gone.
-bool IPCClient::waitAndRead(IPCFrameAssembler& assembler) {
+bool IPCClient::waitAndRead(IPCFrameAssembler& assembler, bool& agentSpoke) {
     pollfd fds[2] = {{socket_, POLLIN, 0}, {wake_.fd(), POLLIN, 0}};
     const int ready = ::poll(fds, 2, IPCWakeEvent::pollTimeout(keepAliveInterval_));
     if (ready < 0) {
@@ -167,12 +172,13 @@ bool IPCClient::waitAndRead(IPCFrameAssembler& assembler) {
     if (fds[1].revents != 0) {
         wake_.drain();
     }
-    return fds[0].revents == 0 || readAvailable(assembler);
+    return fds[0].revents == 0 || readAvailable(assembler, agentSpoke);
 }
 
-bool IPCClient::readAvailable(IPCFrameAssembler& assembler) {
+bool IPCClient::readAvailable(IPCFrameAssembler& assembler, bool& agentSpoke) {
     std::vector<IPCFrame> frames;
     const bool open = ipcReceiveFrames(socket_, assembler, frames);
+    agentSpoke = agentSpoke || !frames.empty();
     for (const IPCFrame& frame : frames) {
         onMessage(frame.data(), frame.size());
     }

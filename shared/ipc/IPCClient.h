@@ -46,8 +46,9 @@ private:
     void receiveLoop();
     bool connectToServer();
     void closeSocket();
-    bool waitAndRead(IPCFrameAssembler& assembler);
-    bool readAvailable(IPCFrameAssembler& assembler);
+    // Both false when the connection is gone; agentSpoke is set once a frame came.
+    bool waitAndRead(IPCFrameAssembler& assembler, bool& agentSpoke);
+    bool readAvailable(IPCFrameAssembler& assembler, bool& agentSpoke);
     void sendKeepAlive();
     // Sleeps for the delay unless stop() comes first.
     void pause(std::chrono::milliseconds delay);

@@ -227,6 +227,39 @@ private slots:
         QCOMPARE(serials(devices->connectedDevices()), std::vector<std::string>{"lite"});
     }
 
+    void aHeaderWithACorruptLengthCostsOnlyItself() {
+        QSignalSpy updated(devices.get(), &DevicesManager::connectedDevicesUpdated);
+        // A known type, and a length that the valid list behind it does not come near.
+        std::vector<uint8_t> corrupt = IPCMessage(IPCMessageType::ConnectedDevices).serialize();
+        corrupt[8] = 1;
+        QVERIFY(ipctest::sendRaw(agent, corrupt));
+        send({record(2, "lite")});
+        QVERIFY(updated.wait());
+        QCOMPARE(serials(devices->connectedDevices()), std::vector<std::string>{"lite"});
+    }
+
+    void reconnectsOnTheNextPassWhenTheAgentComesBack() {
+        // An hour's pause between attempts: only a reconnect without one passes.
+        link->stop();
+        link->setReconnectDelay(std::chrono::hours(1));
+        QVERIFY(link->start());
+        ::close(agent);
+        agent = ipctest::acceptRaw(listener);
+        QVERIFY(agent >= 0);
+        QCOMPARE(ipctest::readFrames(agent, 2), announcement);
+        QSignalSpy updated(devices.get(), &DevicesManager::connectedDevicesUpdated);
+        send({record(1, "max")});
+        QVERIFY(updated.wait());
+        // The agent restarts: a new socket listens before the old connection drops.
+        ::close(listener);
+        listener = ipctest::listenRaw();
+        QVERIFY(listener >= 0);
+        ::close(agent);
+        agent = ipctest::acceptRaw(listener);
+        QVERIFY(agent >= 0);
+        QCOMPARE(ipctest::readFrames(agent, 2), announcement);
+    }
+
 private:
     void send(const std::vector<ConnectedDevice>& records) {
         QVERIFY(ipctest::sendRaw(agent, listFrame(records)));
