@@ -50,8 +50,11 @@ void QFMiddlewareList::setup() {
                 Qt::UniqueConnection);
     }
     if (dispatcher_) {
-        hook_ = new QFMiddlewaresHook(this);
-        hook_->setup(engine_, this);
+        // Another creator on the same dispatcher keeps the hook the list already has.
+        if (!hook_) {
+            hook_ = new QFMiddlewaresHook(this);
+            hook_->setup(engine_, this);
+        }
         dispatcher_->setHook(hook_);
     }
 }

@@ -37,14 +37,11 @@ void QFStore::setup() {
 }
 
 void QFStore::dispatch(QString type, QJSValue message) {
-    for (QObject* child : std::as_const(children_)) {
-        if (auto* store = qobject_cast<QFStore*>(child)) {
-            store->dispatch(type, message);
-        }
-    }
-    for (QObject* target : std::as_const(redispatchTargets_)) {
-        if (auto* store = qobject_cast<QFStore*>(target)) {
-            store->dispatch(type, message);
+    for (const QFGuardedObjectList* list : {&children_, &redispatchTargets_}) {
+        for (const QPointer<QObject>& object : list->objects()) {
+            if (auto* store = qobject_cast<QFStore*>(object.data())) {
+                store->dispatch(type, message);
+            }
         }
     }
     if (filterFunctionEnabled_) {
@@ -82,9 +79,9 @@ void QFStore::setFilterFunctionEnabled(bool enabled) {
 }
 
 QQmlListProperty<QObject> QFStore::children() {
-    return QQmlListProperty<QObject>(this, &children_);
+    return children_.property(this);
 }
 
 QQmlListProperty<QObject> QFStore::redispatchTargets() {
-    return QQmlListProperty<QObject>(this, &redispatchTargets_);
+    return redispatchTargets_.property(this);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QJSValue>
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QQmlListProperty>
@@ -9,6 +8,7 @@
 
 #include "ui/quickflux/QFActionCreator.h"
 #include "ui/quickflux/QFDispatcher.h"
+#include "ui/quickflux/QFGuardedObjectList.h"
 
 // Receives a dispatcher's actions after all its listeners, hands them down to its child
 // stores and on to its redispatch targets, then calls the handler functions its document
@@ -45,8 +45,8 @@ private slots:
 private:
     void callHandler(const QString& signature, const QJSValue& message);
 
-    QList<QObject*> children_;
-    QList<QObject*> redispatchTargets_;
+    QFGuardedObjectList children_;
+    QFGuardedObjectList redispatchTargets_;
     QPointer<QObject> bindSource_;
     QPointer<QFActionCreator> creator_;
     QPointer<QFDispatcher> dispatcher_;

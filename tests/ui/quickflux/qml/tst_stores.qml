@@ -108,6 +108,29 @@ TestCase {
         compare(store.log, ["ping:2"])
     }
 
+    function test_a_destroyed_child_or_target_drops_out() {
+        var dispatcher = createTemporaryObject(dispatcherComponent, this)
+        var store = createTemporaryObject(handlerStoreComponent, this,
+                                          {filterFunctionEnabled: true, bindSource: dispatcher})
+        var child = handlerStoreComponent.createObject(null, {filterFunctionEnabled: true})
+        var target = handlerStoreComponent.createObject(null, {filterFunctionEnabled: true})
+        var kept = createTemporaryObject(handlerStoreComponent, this, {filterFunctionEnabled: true})
+        store.children = [child]
+        store.redispatchTargets = [target, kept]
+        dispatcher.dispatch("ping", 1)
+        compare(child.log, ["ping:1"])
+        compare(target.log, ["ping:1"])
+        child.destroy()
+        target.destroy()
+        wait(0)
+        compare(store.children.length, 0)
+        compare(store.redispatchTargets.length, 1)
+        compare(store.redispatchTargets[0], kept)
+        dispatcher.dispatch("ping", 2)
+        compare(kept.log, ["ping:1", "ping:2"])
+        compare(store.log, ["ping:1", "ping:2"])
+    }
+
     function test_a_store_bound_to_a_creator_follows_its_dispatcher() {
         var first = createTemporaryObject(dispatcherComponent, this)
         var second = createTemporaryObject(dispatcherComponent, this)
