@@ -118,6 +118,8 @@ Rectangle {
                              "txt": Strings.yesLabel,
                              "callbackFunc": function () {
                                  menu.closeAlert()
+                                 // The row's place goes to the next profile, which stays folded.
+                                 menu.collapse()
                                  menu.appController.deleteProfile(key)
                              }
                          }, {

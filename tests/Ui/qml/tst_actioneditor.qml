@@ -154,6 +154,7 @@ Item {
         }
 
         function init() {
+            failOnWarning(/.?/)
             useDocument([])
         }
 

@@ -36,6 +36,11 @@ Item {
         name: "Settings"
         when: windowShown
 
+        // Any warning, Qt's own included, fails the test function.
+        function init() {
+            failOnWarning(/.?/)
+        }
+
         function test_toggles_data() {
             return [{
                     "tag": "downloadPermission"
