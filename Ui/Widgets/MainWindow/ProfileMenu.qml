@@ -149,6 +149,7 @@ Rectangle {
 
     ListView {
         id: profileList
+        objectName: "profileList"
         anchors.top: description.bottom
         width: parent.width
         height: count * 30 + (menu.expandedIndex >= 0 ? 30 : 0)

@@ -68,6 +68,22 @@ Item {
         name: "About"
         when: windowShown
 
+        // The permissions these tests change, given back to the test files that follow.
+        readonly property var permissions: ["downloadPermission", "installPermission", "configSyncPermission", "checkUpdatesPermission"]
+        property var savedPermissions: ({})
+
+        function initTestCase() {
+            permissions.forEach(function (name) {
+                savedPermissions[name] = appController[name]
+            })
+        }
+
+        function cleanupTestCase() {
+            permissions.forEach(function (name) {
+                appController[name] = savedPermissions[name]
+            })
+        }
+
         // Any warning, Qt's own included, fails the test function.
         function init() {
             failOnWarning(/.?/)
