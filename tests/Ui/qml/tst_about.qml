@@ -32,6 +32,15 @@ Item {
         id: appController
     }
 
+    LocalizationController {
+        id: localization
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: PelvaneThemesManager.mainBackgroundColor
+    }
+
     AboutPage {
         id: about
         anchors.fill: parent
@@ -583,6 +592,61 @@ Item {
             compare(shownTitle, "")
             wait(50)
             compare(shownTitle, "")
+        }
+
+        // Pictures of the page's dialogues in both themes, English and German, saved as
+        // "ui-about-<dialogue>-<theme>-<language>.png" for a person to look at.
+        function test_dialogueScreenshots() {
+            var themes = ["monochrome", "miraclemist"]
+            var languages = [["en", LocalizationController.English], ["de", LocalizationController.German]]
+            var save = function (what, theme, language) {
+                waitForRendering(mainWindow)
+                grabImage(mainWindow).save(screenshotsFolder + "/ui-about-" + what + "-" + theme + "-" + language + ".png")
+            }
+            var updateStates = [["checking", 1, 0], ["download", 3, 0], ["progress", 5, 425], ["install", 6, 0], ["uptodate", 9, 0]]
+            var syncStates = [["upload", 7, 0], ["syncprogress", 5, 300], ["synced", 13, 0]]
+            for (var t = 0; t < themes.length; ++t) {
+                PelvaneThemesManager.currentThemeIndex = t
+                for (var l = 0; l < languages.length; ++l) {
+                    localization.selectLanguage(languages[l][1])
+                    var theme = themes[t]
+                    var language = languages[l][0]
+                    updateStates.forEach(function (state) {
+                        about.updateController.updateProcessStateUpdated(state[1], state[2])
+                        if (state[1] === 5)
+                            about.updateController.updateProcessStateUpdated(state[1], state[2])
+                        tryVerify(function () {
+                            return shownTitle !== ""
+                        })
+                        save("update-" + state[0], theme, language)
+                        about.updateDialogues.stopChecking()
+                        about.updateController.updateProcessStateUpdated(13, 0)
+                    })
+                    // The cloud-or-local question with the cloud copy's date and version.
+                    windowFixture.useFactoryPreferences()
+                    cloud.offerCloudCopy("2024-05-01T12:34:56.789Z", 107, true)
+                    signInUntil(Strings.cloudOrLocalConfigQuestion.arg("2024-05-01 12:34:56").arg("107"))
+                    save("sync-cloudorlocal", theme, language)
+                    pressButton(alerts, Strings.cloudOrLocalConfigNoMsgQuestion)
+                    tryCompare(testCase, "shownTitle", Strings.cloudUploadConfigQuestion, 10000)
+                    pressButton(alerts, Strings.noLabel)
+                    tryCompare(testCase, "shownTitle", "")
+                    cloud.signIn(false)
+                    tryCompare(appController.authController, "authenticated", false)
+                    syncStates.forEach(function (state) {
+                        about.configSyncController.syncProcessStateUpdate(state[1], state[2])
+                        if (state[1] === 5)
+                            about.configSyncController.syncProcessStateUpdate(state[1], state[2])
+                        tryVerify(function () {
+                            return shownTitle !== ""
+                        })
+                        save("sync-" + state[0], theme, language)
+                        about.configSyncController.syncProcessStateUpdate(18, 0)
+                    })
+                }
+            }
+            PelvaneThemesManager.currentThemeIndex = 0
+            localization.selectLanguage(LocalizationController.English)
         }
     }
 }
