@@ -152,7 +152,7 @@ Item {
     readonly property string resetThisKeyToFactoryBtnLabel: qsTr("Reset this key")
     readonly property string yesLabel: qsTr("Yes")
     readonly property string noLabel: qsTr("No")
-    readonly property string resetConfirmationText: qsTr("Reset every setting to the factory values?")
+    readonly property string resetConfirmationText: qsTr("All settings were reset to their factory values.")
     readonly property string confirmationButtonText: qsTr("Ok")
 
     readonly property string welcomeText: qsTr("Welcome, ")
@@ -174,8 +174,8 @@ Item {
     readonly property string googleText: qsTr("Google")
     readonly property string createNewAccountText: qsTr("Create a new account")
     readonly property string acountDeletedText: qsTr("Your account was deleted.")
-    readonly property string noActionChosenText: qsTr("No action chosen")
-    readonly property string fieldIsEmptyText: qsTr("The field is empty!")
+    readonly property string noActionChosenText: qsTr("You need to choose an action to apply")
+    readonly property string fieldIsEmptyText: qsTr("Required field is empty")
     readonly property string resetToDefaultQ: qsTr("Reset to the default settings?")
 
     readonly property string checkForUpdatesLabel: qsTr("Check for updates")
@@ -187,7 +187,8 @@ Item {
     readonly property string softwareUpToDate: qsTr("Your software is up to date.")
     readonly property string downloadingSoftwareUpdate: qsTr("Downloading the update...")
     readonly property string softwareUpdateCanceledLabel: qsTr("The update was cancelled.")
-    readonly property string cloudOrLocalConfigQuestion: qsTr("Your cloud configuration differs from this one. Which one do you want to keep?")
+    //: %1 is the date and time the cloud copy was saved, %2 its version number
+    readonly property string cloudOrLocalConfigQuestion: qsTr("Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?")
     readonly property string cloudOrLocalConfigYesMsgQuestion: qsTr("Cloud")
     readonly property string cloudOrLocalConfigNoMsgQuestion: qsTr("Local")
     readonly property string cloudUploadConfigQuestion: qsTr("Upload your configuration to the cloud?")
@@ -410,6 +411,10 @@ Item {
     function getKeyStrFromKeyCode(code) {
         if (code >= 33 && code <= 127)
             return String.fromCharCode(code)
+        // A character that the preference files also name by its punctuation key ("KEY_;"
+        // beside "KEY_SEMICOLON") comes with a code of its own, 30000000 + the character.
+        if (code >= 30000033 && code <= 30000126)
+            return String.fromCharCode(code - 30000000)
         var lists = [[motionKeysQt, motionAndEditingKeysOptionsLabels], [internetBrowserKeysQt, internetBrowserOptionsLabels], [mediaKeysQt, mediaPlayerOptionsLabels], [specialKeysQt, specialKeysOptionsLabels], [generateNumLockQtKeys(), generateNumlockButtons()], [generateFunctionQtKeys(), generateFunctionButtons()]]
         for (var i = 0; i < lists.length; ++i) {
             var name = labelOf(code, lists[i][0], lists[i][1])

@@ -17,6 +17,7 @@ Item {
     property real lateralMargin: 0
     readonly property alias updateController: updateController
     readonly property alias configSyncController: configSyncController
+    readonly property alias updateDialogues: updateDialogues
 
     function askResetToFactory() {
         var close = function () {

@@ -81,10 +81,14 @@ Item {
         return properties
     }
 
+    // The alert in show keeps its Escape button and the item to give the keyboard back to
+    // while others are queued behind it.
     function updateCurrentAlert() {
+        if (currentAlertInShow !== null)
+            return
         escapeButton = null
         focusBeforeAlert = null
-        if (currentAlertInShow !== null || alertBoxQueue.length === 0)
+        if (alertBoxQueue.length === 0)
             return
         var record = alertBoxQueue.pop()
         var buttons = record.alertButtons || []
@@ -108,15 +112,40 @@ Item {
         boxLoader.setSource(document, boxProperties(record))
     }
 
+    // The close callback runs first, then the box goes and the keyboard returns to the item
+    // that had it when the alert was shown, before the next alert takes it.
     function closeCurrentAlert() {
         var record = currentAlertInShow
         if (record !== null) {
-            currentAlertInShow = null
-            unloadBox()
+            var focusItem = focusBeforeAlert
             if (typeof record.alertCloseCallback === "function")
                 record.alertCloseCallback()
+            if (currentAlertInShow === record) {
+                currentAlertInShow = null
+                unloadBox()
+                if (focusItem)
+                    focusItem.forceActiveFocus()
+            }
         }
         updateCurrentAlert()
+    }
+
+    // Closes that alert whether it is in show or still waiting in the queue.
+    function closeAlert(record) {
+        if (record === currentAlertInShow)
+            return closeCurrentAlert()
+        var at = alertBoxQueue.indexOf(record)
+        if (at < 0)
+            return
+        alertBoxQueue.splice(at, 1)
+        if (typeof record.alertCloseCallback === "function")
+            record.alertCloseCallback()
+    }
+
+    // A queued or shown alert whose record changed its title.
+    function updateAlert(record) {
+        if (record === currentAlertInShow && boxLoader.item)
+            boxLoader.item.msgTitleText = record.alertTitle
     }
 
     // Escape presses the alert's cancel button, if it has one, and gives the keyboard back.
@@ -184,9 +213,22 @@ Item {
                     container.boxLoader.item.alertProgress = record.alertProgress
             }
         }
+        // With a record, that alert is closed wherever it stands; without, the one in show.
         Filter {
             type: UiActionsTypes.closeCurrentAlertBox
-            onDispatched: container.closeCurrentAlert()
+            onDispatched: function (type, message) {
+                if (message && message.alertBoxDetails)
+                    container.closeAlert(message.alertBoxDetails)
+                else
+                    container.closeCurrentAlert()
+            }
+        }
+        Filter {
+            type: UiActionsTypes.updateAlertBox
+            onDispatched: function (type, message) {
+                if (message && message.alertBoxDetails)
+                    container.updateAlert(message.alertBoxDetails)
+            }
         }
     }
 

@@ -306,7 +306,6 @@ FocusScope {
             rows: [ButtonController.Action_TypeText]
             currentRow: editor.currentRow
             field.objectName: "typeTextField"
-            field.maxSize: 100
             CommentField {
                 id: textComment
             }

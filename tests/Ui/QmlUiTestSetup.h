@@ -13,14 +13,14 @@ class WindowFixture;
 // the language manager retranslating that engine, and a button on temporary preference
 // files; the application manager runs as in the program, with its configuration
 // placeholders (no agent answers its link), on preference files that documents choose
-// through WindowFixture. Any QML warning marks the run failed.
+// through WindowFixture. Any QML warning, and any warning of Qt's own, marks the run failed.
 class QmlUiTestSetup : public QObject {
     Q_OBJECT
 
 public:
     QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window);
 
-    bool warned() const { return warned_; }
+    bool warned() const;
     // A further fixture that the documents find under name.
     void expose(const QString& name, QObject* fixture);
 

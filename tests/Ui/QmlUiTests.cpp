@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "tests/Ui/CloudFixture.h"
 #include "tests/Ui/FontFixture.h"
 #include "tests/Ui/KeyListFixture.h"
 #include "tests/Ui/QmlUiTestSetup.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     display.set("DISPLAY", xvfb.display());
     display.set("QT_QPA_PLATFORM", "xcb");
     display.unset("QT_QUICK_BACKEND");
+    // Before the program's managers, which take the services' addresses when first used.
+    CloudFixture cloud;
     KeyListFixture keyList;
     WindowFixture window;
     RecordingAgentFixture recordingAgent;
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
     QmlUiTestSetup setup(keyList, window);
     setup.expose("recordingAgent", &recordingAgent);
     setup.expose("fonts", &fonts);
+    setup.expose("cloud", &cloud);
     const int failures =
         quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
     return failures != 0 || setup.warned() ? 1 : 0;

@@ -484,8 +484,8 @@
         <translation>Nej</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Vil du nulstille alle indstillinger til fabriksværdierne?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Alle indstillinger er nulstillet til fabriksværdierne.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Din konto er slettet.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Ingen handling valgt</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Du skal vælge en handling, der skal anvendes</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Feltet er tomt!</translation>
+        <source>Required field is empty</source>
+        <translation>Obligatorisk felt er tomt</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>Opdateringen blev annulleret.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Din konfiguration i skyen afviger fra denne. Hvilken vil du beholde?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Din konfiguration i skyen (gemt %1, version %2) afviger fra denne. Hvilken vil du beholde?</translation>
     </message>
     <message>
         <source>Cloud</source>

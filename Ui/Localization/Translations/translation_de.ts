@@ -484,8 +484,8 @@
         <translation>Nein</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Alle Einstellungen auf die Werkseinstellungen zurücksetzen?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Alle Einstellungen wurden auf die Werkseinstellungen zurückgesetzt.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Ihr Konto wurde gelöscht.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Keine Aktion gewählt</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Sie müssen eine Aktion zum Anwenden auswählen</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Das Feld ist leer!</translation>
+        <source>Required field is empty</source>
+        <translation>Pflichtfeld ist leer</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>Das Update wurde abgebrochen.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Ihre Cloud-Konfiguration weicht von dieser ab. Welche möchten Sie behalten?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Ihre Cloud-Konfiguration (gespeichert am %1, Version %2) weicht von dieser ab. Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>Cloud</source>

@@ -484,8 +484,8 @@
         <translation>No</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>¿Restablecer todos los ajustes a los valores de fábrica?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Todos los ajustes se han restablecido a los valores de fábrica.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Se ha eliminado su cuenta.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>No se ha elegido ninguna acción</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Debe elegir una acción para aplicar</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>¡El campo está vacío!</translation>
+        <source>Required field is empty</source>
+        <translation>El campo obligatorio está vacío</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>Se ha cancelado la actualización.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Su configuración en la nube es distinta de esta. ¿Cuál desea conservar?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Su configuración en la nube (guardada el %1, versión %2) es distinta de esta. ¿Cuál desea conservar?</translation>
     </message>
     <message>
         <source>Cloud</source>

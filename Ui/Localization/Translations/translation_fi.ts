@@ -484,8 +484,8 @@
         <translation>Ei</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Palautetaanko kaikki asetukset tehdasarvoihin?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Kaikki asetukset on palautettu tehdasarvoihin.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Tilisi on poistettu.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Toimintoa ei ole valittu</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Sinun on valittava käytettävä toiminto</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Kenttä on tyhjä!</translation>
+        <source>Required field is empty</source>
+        <translation>Pakollinen kenttä on tyhjä</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>Päivitys peruutettiin.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Pilvessä oleva määrityksesi eroaa tästä. Kumman haluat säilyttää?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Pilvessä oleva määrityksesi (tallennettu %1, versio %2) eroaa tästä. Kumman haluat säilyttää?</translation>
     </message>
     <message>
         <source>Cloud</source>

@@ -484,8 +484,8 @@
         <translation>Non</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Rétablir tous les paramètres d’usine ?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Tous les paramètres ont été rétablis aux valeurs d’usine.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Votre compte a été supprimé.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Aucune action choisie</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Vous devez choisir une action à appliquer</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Le champ est vide !</translation>
+        <source>Required field is empty</source>
+        <translation>Le champ obligatoire est vide</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>La mise à jour a été annulée.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Votre configuration dans le cloud diffère de celle-ci. Laquelle voulez-vous conserver ?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Votre configuration dans le cloud (enregistrée le %1, version %2) diffère de celle-ci. Laquelle voulez-vous conserver ?</translation>
     </message>
     <message>
         <source>Cloud</source>

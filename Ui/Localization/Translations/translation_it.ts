@@ -484,8 +484,8 @@
         <translation>No</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Ripristinare tutte le impostazioni ai valori di fabbrica?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Tutte le impostazioni sono state ripristinate ai valori di fabbrica.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>L'account è stato eliminato.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Nessuna azione scelta</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>È necessario scegliere un’azione da applicare</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Il campo è vuoto!</translation>
+        <source>Required field is empty</source>
+        <translation>Il campo obbligatorio è vuoto</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>L'aggiornamento è stato annullato.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>La configurazione nel cloud è diversa da questa. Quale mantenere?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>La configurazione nel cloud (salvata il %1, versione %2) è diversa da questa. Quale mantenere?</translation>
     </message>
     <message>
         <source>Cloud</source>

@@ -484,8 +484,8 @@
         <translation>いいえ</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>すべての設定を工場出荷時の値に戻しますか?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>すべての設定を工場出荷時の値に戻しました。</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>アカウントが削除されました。</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>アクションが選択されていません</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>適用するアクションを選択する必要があります</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>このフィールドは空です。</translation>
+        <source>Required field is empty</source>
+        <translation>必須フィールドが空です</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>アップデートはキャンセルされました。</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>クラウドの構成がこの構成と異なります。どちらを残しますか?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>クラウドの構成(保存日時 %1、バージョン %2)がこの構成と異なります。どちらを残しますか?</translation>
     </message>
     <message>
         <source>Cloud</source>

@@ -484,8 +484,8 @@
         <translation>Nee</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Alle instellingen terugzetten naar de fabriekswaarden?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Alle instellingen zijn teruggezet naar de fabriekswaarden.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Je account is verwijderd.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Geen actie gekozen</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Je moet een actie kiezen om toe te passen</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Het veld is leeg!</translation>
+        <source>Required field is empty</source>
+        <translation>Verplicht veld is leeg</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>De update is geannuleerd.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Je configuratie in de cloud verschilt van deze. Welke wil je behouden?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Je configuratie in de cloud (opgeslagen op %1, versie %2) verschilt van deze. Welke wil je behouden?</translation>
     </message>
     <message>
         <source>Cloud</source>

@@ -484,8 +484,8 @@
         <translation>Nei</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Vil du tilbakestille alle innstillinger til fabrikkverdiene?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Alle innstillinger er tilbakestilt til fabrikkverdiene.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Kontoen din er slettet.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Ingen handling er valgt</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Du må velge en handling som skal brukes</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Feltet er tomt!</translation>
+        <source>Required field is empty</source>
+        <translation>Obligatorisk felt er tomt</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>Oppdateringen ble avbrutt.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Konfigurasjonen din i skyen er forskjellig fra denne. Hvilken vil du beholde?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Konfigurasjonen din i skyen (lagret %1, versjon %2) er forskjellig fra denne. Hvilken vil du beholde?</translation>
     </message>
     <message>
         <source>Cloud</source>

@@ -484,8 +484,8 @@
         <translation>Não</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Restaurar todos os ajustes para os valores de fábrica?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Todos os ajustes foram restaurados para os valores de fábrica.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Sua conta foi excluída.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Nenhuma ação escolhida</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Você precisa escolher uma ação para aplicar</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>O campo está vazio!</translation>
+        <source>Required field is empty</source>
+        <translation>Campo obrigatório vazio</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>A atualização foi cancelada.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Sua configuração na nuvem é diferente desta. Qual você deseja manter?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Sua configuração na nuvem (salva em %1, versão %2) é diferente desta. Qual você deseja manter?</translation>
     </message>
     <message>
         <source>Cloud</source>

@@ -484,8 +484,8 @@
         <translation>Nej</translation>
     </message>
     <message>
-        <source>Reset every setting to the factory values?</source>
-        <translation>Vill du återställa alla inställningar till fabriksvärdena?</translation>
+        <source>All settings were reset to their factory values.</source>
+        <translation>Alla inställningar har återställts till fabriksvärdena.</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -568,12 +568,12 @@
         <translation>Ditt konto har tagits bort.</translation>
     </message>
     <message>
-        <source>No action chosen</source>
-        <translation>Ingen åtgärd har valts</translation>
+        <source>You need to choose an action to apply</source>
+        <translation>Du måste välja en åtgärd att tillämpa</translation>
     </message>
     <message>
-        <source>The field is empty!</source>
-        <translation>Fältet är tomt!</translation>
+        <source>Required field is empty</source>
+        <translation>Obligatoriskt fält är tomt</translation>
     </message>
     <message>
         <source>Reset to the default settings?</source>
@@ -616,8 +616,9 @@
         <translation>Uppdateringen avbröts.</translation>
     </message>
     <message>
-        <source>Your cloud configuration differs from this one. Which one do you want to keep?</source>
-        <translation>Din konfiguration i molnet skiljer sig från den här. Vilken vill du behålla?</translation>
+        <source>Your cloud configuration (saved %1, version %2) differs from this one. Which one do you want to keep?</source>
+        <extracomment>%1 is the date and time the cloud copy was saved, %2 its version number</extracomment>
+        <translation>Din konfiguration i molnet (sparad %1, version %2) skiljer sig från den här. Vilken vill du behålla?</translation>
     </message>
     <message>
         <source>Cloud</source>

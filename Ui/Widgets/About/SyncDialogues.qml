@@ -11,7 +11,7 @@ DialoguesBase {
             "9": [Strings.uploadingConfigCloud, Strings.configUploadCanceledLabel]
         }
         if (progress[state]) {
-            // A new progress alert replaces whatever is in show.
+            // A new progress alert replaces whatever these dialogues show.
             if (progressState !== state)
                 close()
             return showProgress(state, progress[state][0], progress[state][1], progressProc, controller.abortSynchronization)
@@ -31,7 +31,6 @@ DialoguesBase {
         }
         if (state !== 3 && state !== 18 && !messages[state] && !questions[state])
             return
-        progressState = 0
         close()
         if (state === 3)
             question(Strings.cloudOrLocalConfigQuestion.arg(controller.lastUpdateDate).arg(controller.configVersion), Strings.cloudOrLocalConfigYesMsgQuestion, Strings.cloudOrLocalConfigNoMsgQuestion, controller.userResponseOnSync)

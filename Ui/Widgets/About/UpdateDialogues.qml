@@ -1,4 +1,5 @@
 import QtQuick
+import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 import "Dialogues.js" as Dialogues
@@ -7,39 +8,72 @@ import "Dialogues.js" as Dialogues
 DialoguesBase {
     id: dialogues
 
-    // One checking message per check, up from the first checking state to the result.
-    property bool checkingShown: false
+    readonly property int maxCheckingTicks: 10
+    // The checking message while it is open (shown or waiting), else null.
+    property var checkingRecord: null
+    property int checkingTicks: 0
+    readonly property alias checkingTimer: checkingTimer
 
+    // The button's check: the timer starts again with every press.
     function startCheck() {
-        checkingShown = false
+        startChecking()
         controller.checkForSoftwareUpdates()
+    }
+
+    // The label without its own closing dots, then one to three dots or none, padded with
+    // blanks so that the title keeps its width.
+    function checkingTitle(ticks) {
+        var dots = (ticks + 1) % 4
+        return Strings.checkingForUpdatesLabel.replace(/[.…]+$/, "") + ".".repeat(dots) + " ".repeat(3 - dots)
+    }
+
+    function startChecking() {
+        checkingTicks = 0
+        checkingTimer.restart()
         showChecking()
     }
 
+    // The dots move in the message already open; a new one is opened only when none is.
     function showChecking() {
-        if (checkingShown)
+        var title = checkingTitle(checkingTicks)
+        if (isOpen(checkingRecord)) {
+            checkingRecord.alertTitle = title
+            AppDispatcher.dispatch(UiActionsTypes.updateAlertBox, {
+                                       "alertBoxDetails": checkingRecord
+                                   })
             return
-        checkingShown = true
-        show(Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, Strings.checkingForUpdatesLabel, [Dialogues.button(Strings.cancelBtnLabel, function () {
+        }
+        var record = Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, title, [Dialogues.button(Strings.cancelBtnLabel, function () {
             controller.abortSoftwareUpdate()
-            checkingShown = false
-            close()
-        })]))
+            dialogues.stopChecking()
+        })])
+        checkingRecord = record
+        show(record)
+    }
+
+    function stopChecking() {
+        checkingTimer.stop()
+        if (isOpen(checkingRecord))
+            closeRecord(checkingRecord)
+        checkingRecord = null
     }
 
     function onState(state, progressProc) {
-        // The checking message stays through the checking states, the download's alert
-        // through its reports; any other state replaces what is shown.
-        if (state === 1 || state === 2)
-            return showChecking()
-        checkingShown = false
+        if (state !== 1 && state !== 2)
+            stopChecking()
         if (state !== 5) {
-            progressState = 0
-            close()
+            // The checking message stays up from one checking state to the next.
+            openRecords.filter(function (record) {
+                return record !== checkingRecord
+            }).forEach(closeRecord)
         }
         switch (state) {
+        case 1:
+        case 2:
+            if (!checkingTimer.running)
+                startChecking()
+            break
         case 3:
-            close()
             question(Strings.newSoftwareUpdateFoundWantToDownloadLabel, Strings.yesLabel, Strings.noLabel, controller.userResponseOnDownload)
             break
         case 5:
@@ -55,6 +89,19 @@ DialoguesBase {
         case 11:
             message(Strings.updateCheckFailedLabel)
             break
+        }
+    }
+
+    property Timer timer: Timer {
+        id: checkingTimer
+        interval: 1000
+        repeat: true
+        onTriggered: {
+            dialogues.checkingTicks += 1
+            if (dialogues.checkingTicks < dialogues.maxCheckingTicks)
+                dialogues.showChecking()
+            else
+                dialogues.stopChecking()
         }
     }
 

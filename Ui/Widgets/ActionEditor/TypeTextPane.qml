@@ -2,7 +2,7 @@ import QtQuick
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets/BaseWidgets"
 
-// A text to type; each editor names its field and sets its length limit through field.
+// A text to type, at most 100 characters in both editors; each editor names its field.
 EditorPane {
     readonly property alias field: field
 
@@ -18,5 +18,6 @@ EditorPane {
         width: parent.width
         height: 24
         placeHolderText: Strings.noneText
+        maxSize: 100
     }
 }

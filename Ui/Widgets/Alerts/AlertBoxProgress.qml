@@ -31,6 +31,7 @@ AlertBoxBase {
 
         Text {
             id: percent
+            objectName: "progressText"
             anchors.centerIn: parent
             text: box.alertProgress.toFixed(1) + "%"
             font.pixelSize: 12

@@ -19,6 +19,37 @@ ComboBox {
         return textAt(index)
     }
 
+    // The next entry from index in direction step that is not a separator, or index itself.
+    function entryAfter(index, step) {
+        for (var next = index + step; next >= 0 && next < count; next += step) {
+            if (entryText(next) !== "")
+                return next
+        }
+        return index
+    }
+
+    // The arrow keys pass over separators, in the open list and on the closed box alike.
+    function stepBy(step) {
+        if (popup.visible) {
+            var target = entryAfter(highlightedIndex, step)
+            for (var moves = 0; moves < count && highlightedIndex !== target; ++moves) {
+                if (step > 0)
+                    incrementCurrentIndex()
+                else
+                    decrementCurrentIndex()
+            }
+            return
+        }
+        var chosen = entryAfter(currentIndex, step)
+        if (chosen === currentIndex)
+            return
+        currentIndex = chosen
+        activated(chosen)
+    }
+
+    Keys.onUpPressed: stepBy(-1)
+    Keys.onDownPressed: stepBy(1)
+
     implicitHeight: 20
     font.family: PelvaneThemesManager.defaultNormalFontFamily
     font.pixelSize: 12

@@ -81,9 +81,13 @@ Item {
     MouseArea {
         anchors.fill: trackBox
         cursorShape: Qt.PointingHandCursor
+        // The owner is told first: when it changes what isToggled is bound to, the binding
+        // flips the switch and stays in place; only a switch that nobody follows flips itself.
         onClicked: {
-            toggle.isToggled = !toggle.isToggled
+            var wanted = !toggle.isToggled
             toggle.pressed()
+            if (toggle.isToggled !== wanted)
+                toggle.isToggled = wanted
         }
     }
 }

@@ -118,6 +118,8 @@ Rectangle {
                              "txt": Strings.yesLabel,
                              "callbackFunc": function () {
                                  menu.closeAlert()
+                                 // The row's place goes to the next profile, which stays folded.
+                                 menu.collapse()
                                  menu.appController.deleteProfile(key)
                              }
                          }, {
@@ -147,6 +149,7 @@ Rectangle {
 
     ListView {
         id: profileList
+        objectName: "profileList"
         anchors.top: description.bottom
         width: parent.width
         height: count * 30 + (menu.expandedIndex >= 0 ? 30 : 0)

@@ -35,28 +35,22 @@ Item {
         onClicked: mainWindow.close()
     }
 
-    Item {
+    // The 2 px line lies along the bottom edge; the whole square takes the pointer.
+    PelvaneIconButton {
         id: minimiseButton
+        objectName: "minimiseButton"
         anchors.right: closeButton.left
         anchors.rightMargin: 15
         anchors.verticalCenter: closeButton.verticalCenter
         width: closeButton.width
         height: closeButton.height
-
-        PelvaneIconButton {
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: 2
-            fillMode: Image.Stretch
-            normalSource: PelvaneThemesManager.minimizeIcon
-            hoverSource: PelvaneThemesManager.minimizeIconBlack
-            accessibleName: Strings.minimizeLabel
-        }
-        MouseArea {
-            anchors.fill: parent
-            cursorShape: Qt.PointingHandCursor
-            onClicked: mainWindow.showMinimized()
-        }
+        sourceSize: Qt.size(width, 2)
+        fillMode: Image.Pad
+        verticalAlignment: Image.AlignBottom
+        normalSource: PelvaneThemesManager.minimizeIcon
+        hoverSource: PelvaneThemesManager.minimizeIconBlack
+        accessibleName: Strings.minimizeLabel
+        onClicked: mainWindow.showMinimized()
     }
 
     PelvaneIconButton {

@@ -15,23 +15,31 @@ NoticeFrame {
     readonly property int pathTaken: 1 << ApplicationController.ProgramPathAlreadyExists
     readonly property int fieldEmpty: 8
     property int refusal: 0
+    // Which field an empty-field refusal is about, as they were when it was given.
+    property bool nameEmpty: false
+    property bool pathEmpty: false
 
     function resetToDefault() {
         nameField.inputText = ""
         program.path = ""
         refusal = 0
+        nameEmpty = false
+        pathEmpty = false
     }
 
     function apply() {
         refusal = 0
         var name = nameField.inputText
-        var result = appController.addApplicationContextConfiguration(name, program.path)
+        var path = program.path
+        var result = appController.addApplicationContextConfiguration(name, path)
         if (result === 0) {
             appController.selectedAppContext = name
             mainWindow.hideAddNewAppConfigurationContextWindow()
             return
         }
         refusal = result
+        nameEmpty = (result & fieldEmpty) !== 0 && name === ""
+        pathEmpty = (result & fieldEmpty) !== 0 && path === ""
     }
 
     contentWidth: 450 + 100
@@ -58,8 +66,8 @@ NoticeFrame {
         }
         ErrorText {
             objectName: "nameError"
-            visible: (dialog.refusal & (dialog.nameTaken | dialog.fieldEmpty)) !== 0
-            text: (dialog.refusal & dialog.fieldEmpty) !== 0 ? Strings.fieldIsEmptyText : Strings.configNameAlreadyExists
+            visible: dialog.nameEmpty || (dialog.refusal & dialog.nameTaken) !== 0
+            text: dialog.nameEmpty ? Strings.fieldIsEmptyText : Strings.configNameAlreadyExists
         }
         ProgramPicker {
             id: program
@@ -67,8 +75,8 @@ NoticeFrame {
         }
         ErrorText {
             objectName: "pathError"
-            visible: (dialog.refusal & dialog.pathTaken) !== 0
-            text: Strings.configPathAlreadyExists
+            visible: dialog.pathEmpty || (dialog.refusal & dialog.pathTaken) !== 0
+            text: dialog.pathEmpty ? Strings.fieldIsEmptyText : Strings.configPathAlreadyExists
         }
     }
 

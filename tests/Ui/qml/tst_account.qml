@@ -76,6 +76,7 @@ Item {
         when: windowShown
 
         function init() {
+            failOnWarning(/.?/)
             auth.calls = []
             account.valid = false
             popup.visible = true

@@ -154,6 +154,7 @@ Item {
         }
 
         function init() {
+            failOnWarning(/.?/)
             useDocument([])
         }
 
@@ -291,11 +292,11 @@ Item {
             return [{
                     "tag": "keystroke without key",
                     "row": ButtonController.Action_TypeKeystroke,
-                    "alert": Strings.fieldIsEmptyText
+                    "alert": "Required field is empty"
                 }, {
                     "tag": "modifiers none on",
                     "row": ButtonController.Action_PressModifier,
-                    "alert": Strings.noActionChosenText
+                    "alert": "You need to choose an action to apply"
                 }, {
                     "tag": "program without path",
                     "row": ButtonController.Action_OpenFile,
@@ -325,6 +326,12 @@ Item {
             tryCompare(testCase, "shownAlertTitle", data.alert)
             verify(editor.visible)
             compare(saved("DeviceButton_4"), null)
+            // Once the refusal is closed, Escape closes the editor again.
+            pressAlertButton(Strings.confirmationButtonText)
+            compare(shownAlertTitle, "")
+            verify(editor.visible)
+            keyClick(Qt.Key_Escape)
+            verify(!editor.visible)
         }
 
         readonly property string shownAlertTitle: shownAlert()
@@ -713,6 +720,82 @@ Item {
                 return m.Name === "Beta"
             })[0].MacroGroups[0].Actions[0]
             compare(saved.DelayRepeat, data.delay)
+        }
+
+        // The arrow keys pass over the separators, on the closed box and in the open list.
+        function test_waitComboKeyboardSkipsSeparators() {
+            openBeta([textGroup(1, ["one"])])
+            mouseClick(findChild(findChild(editor, "macroGroup0"), "groupArrow"))
+            // Each saved wait rebuilds the step's row, and with it the combo.
+            var waitCombo = function () {
+                var combo = null
+                tryVerify(function () {
+                    combo = findChild(findChild(editor, "macroGroup0"), "waitCombo")
+                    return combo !== null && combo.visible
+                })
+                combo.forceActiveFocus()
+                return combo
+            }
+            var savedDelay = function () {
+                return JSON.parse(windowFixture.savedPreferences()).Macros.filter(function (m) {
+                    return m.Name === "Beta"
+                })[0].MacroGroups[0].Actions[0].DelayRepeat
+            }
+            compare(waitCombo().currentIndex, 7)
+            keyClick(Qt.Key_Down)
+            tryVerify(function () {
+                return savedDelay() === 50
+            })
+            // Row 9 is a separator.
+            compare(waitCombo().currentIndex, 8)
+            keyClick(Qt.Key_Down)
+            tryVerify(function () {
+                return savedDelay() === 100
+            })
+            compare(waitCombo().currentIndex, 10)
+            keyClick(Qt.Key_Up)
+            tryVerify(function () {
+                return savedDelay() === 50
+            })
+            var combo = waitCombo()
+            combo.popup.open()
+            tryVerify(function () {
+                return combo.popup.opened
+            })
+            keyClick(Qt.Key_Down)
+            compare(combo.highlightedIndex, 10)
+            keyClick(Qt.Key_Return)
+            tryVerify(function () {
+                return savedDelay() === 100
+            })
+        }
+
+        // The step editor's text holds at most 100 characters, as the button editor's does.
+        function test_typedTextLimits_data() {
+            return [{
+                    "tag": "button editor",
+                    "step": false
+                }, {
+                    "tag": "step editor",
+                    "step": true
+                }]
+        }
+
+        function test_typedTextLimits(data) {
+            var field
+            if (data.step) {
+                openStepEditor()
+                mouseClick(findChild(stepEditor, "actionRow2"))
+                field = findChild(stepEditor, "stepTextField")
+            } else {
+                open(0)
+                chooseRow(ButtonController.Action_TypeText)
+                field = findChild(editor, "typeTextField")
+            }
+            mouseClick(field)
+            for (var i = 0; i < 101; ++i)
+                keyClick(Qt.Key_A)
+            compare(field.inputText.length, 100)
         }
 
         // The profile deleted under an open editor takes its controls' controllers along:

@@ -255,5 +255,70 @@ Item {
             closeShown()
             compare(nativeAlerts.calls, ["button hash1 Retry", "close hash1"])
         }
+
+        // Another alert queued behind the one in show leaves its Escape button and the item
+        // to give the keyboard back to in place.
+        function test_escapeWithAnotherQueued() {
+            var record = alert("escape", 0)
+            record.alertButtons[1].onCancel = true
+            show(record)
+            show(alert("behind", 0))
+            compare(shownTitle(), "escape")
+            keyClick(Qt.Key_Escape)
+            compare(shownTitle(), "behind")
+            pressButton("Close")
+            compare(shownTitle(), "")
+            verify(focusHolder.activeFocus)
+        }
+
+        // Closed by a button, an alert gives the keyboard back too.
+        function test_closeGivesTheKeyboardBack() {
+            show(alert("question", 0))
+            verify(!focusHolder.activeFocus)
+            pressButton("Close")
+            verify(focusHolder.activeFocus)
+        }
+
+        // The close callback runs while its alert is still the one in show, before the next.
+        function test_closeCallbackRunsFirst() {
+            var record = alert("first", 0)
+            var seen = []
+            record.alertCloseCallback = function () {
+                seen.push(shownTitle())
+                seen.push(container.boxLoader.item !== null)
+            }
+            show(record)
+            show(alert("second", 0))
+            closeShown()
+            compare(seen, ["first", true])
+            compare(shownTitle(), "second")
+        }
+
+        // A record names the alert to close, shown or queued; another in show is left alone.
+        function test_closeAndUpdateByRecord() {
+            var shown = alert("shown", 0)
+            var queued = alert("queued", 0)
+            var closed = []
+            queued.alertCloseCallback = function () {
+                closed.push("queued")
+            }
+            show(shown)
+            show(queued)
+            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox, {
+                                       "alertBoxDetails": queued
+                                   })
+            compare(shownTitle(), "shown")
+            compare(container.alertBoxQueue.length, 0)
+            compare(closed, ["queued"])
+            shown.alertTitle = "shown again"
+            AppDispatcher.dispatch(UiActionsTypes.updateAlertBox, {
+                                       "alertBoxDetails": shown
+                                   })
+            compare(container.boxLoader.item.msgTitleText, "shown again")
+            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox, {
+                                       "alertBoxDetails": shown
+                                   })
+            compare(container.currentAlertInShow, null)
+        }
     }
 }

@@ -36,6 +36,7 @@ Item {
         when: windowShown
 
         function init() {
+            failOnWarning(/.?/)
             windowFixture.useFactoryPreferences()
             appController.selectedAppContext = ""
             compare(appController.addApplicationContextConfiguration("Writer", "/usr/bin/writer"), 0)
@@ -50,35 +51,49 @@ Item {
                     "path": "/usr/bin/painter",
                     "result": 0,
                     "nameError": "",
-                    "pathError": false
+                    "pathError": ""
                 }, {
                     "tag": "2 name taken",
                     "name": "Writer",
                     "path": "/usr/bin/painter",
                     "result": 2,
                     "nameError": Strings.configNameAlreadyExists,
-                    "pathError": false
+                    "pathError": ""
                 }, {
                     "tag": "4 path taken",
                     "name": "Painter",
                     "path": "/usr/bin/writer",
                     "result": 4,
                     "nameError": "",
-                    "pathError": true
+                    "pathError": Strings.configPathAlreadyExists
                 }, {
                     "tag": "6 both taken",
                     "name": "Writer",
                     "path": "/usr/bin/writer",
                     "result": 6,
                     "nameError": Strings.configNameAlreadyExists,
-                    "pathError": true
+                    "pathError": Strings.configPathAlreadyExists
                 }, {
                     "tag": "8 empty name",
                     "name": "",
                     "path": "/usr/bin/painter",
                     "result": 8,
                     "nameError": Strings.fieldIsEmptyText,
-                    "pathError": false
+                    "pathError": ""
+                }, {
+                    "tag": "8 empty path",
+                    "name": "Painter",
+                    "path": "",
+                    "result": 8,
+                    "nameError": "",
+                    "pathError": Strings.fieldIsEmptyText
+                }, {
+                    "tag": "8 both empty",
+                    "name": "",
+                    "path": "",
+                    "result": 8,
+                    "nameError": Strings.fieldIsEmptyText,
+                    "pathError": Strings.fieldIsEmptyText
                 }]
         }
 
@@ -92,7 +107,11 @@ Item {
             compare(nameError.visible, data.nameError !== "")
             if (data.nameError !== "")
                 compare(nameError.text, data.nameError)
-            compare(findChild(dialog, "pathError").visible, data.pathError)
+            // Each refusal stands under the field it is about.
+            var pathError = findChild(dialog, "pathError")
+            compare(pathError.visible, data.pathError !== "")
+            if (data.pathError !== "")
+                compare(pathError.text, data.pathError)
             compare(appController.selectedAppContext, data.result === 0 ? data.name : "")
             var expected = data.result === 0 ? ["Painter", "Writer"] : ["Writer"]
             compare(appController.appContextList.slice().sort(), expected)

@@ -97,7 +97,9 @@ Item {
                                                                                                                          "SwitchToProfile": maxDefault
                                                                                                                      }), action(w, "DeviceButton_7", "Use_Default_Setting"), action(w, "DeviceButton_8", "Switch_To_Profile", {
                                                                                                                                                                                         "SwitchToProfile": "Gaming"
-                                                                                                                                                                                    })]
+                                                                                                                                                                                    }), action(w, "DeviceButton_9", "keypress", {
+                                                                                                                                                                                                   "KeyCode": "KEY_;"
+                                                                                                                                                                                               })]
             return JSON.stringify({
                                       "MajorVersion": 1,
                                       "MinorVersion": 1,
@@ -113,6 +115,7 @@ Item {
         }
 
         function init() {
+            failOnWarning(/.?/)
             windowFixture.usePreferences(document())
             appController.setSelectedProductByType(1)
             appController.setActiveProfile(maxWork)
@@ -193,8 +196,13 @@ Item {
                     "value": "Switch Profile to : Gaming",
                     "description": "Switch Profile to : Gaming"
                 }, {
-                    "tag": "other",
+                    "tag": "character named outside the window",
                     "row": 8,
+                    "value": "Type Keystroke",
+                    "description": "Once Only: ;"
+                }, {
+                    "tag": "other",
+                    "row": 9,
                     "value": "Disabled",
                     "description": "Disabled"
                 }]

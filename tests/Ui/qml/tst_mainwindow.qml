@@ -233,6 +233,83 @@ TestCase {
         window.hideProfileMenu()
     }
 
+    function findWithText(item, text) {
+        if (item.text === text && item.visible)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = findWithText(item.children[i], text)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function pressAlertButton(text) {
+        var box = showAlert().boxLoader.item
+        var found = null
+        var search = function (item) {
+            if (item.btnText === text && item.visible)
+                found = item
+            for (var i = 0; i < item.children.length && !found; ++i)
+                search(item.children[i])
+        }
+        search(box)
+        verify(found, text)
+        mouseClick(found)
+    }
+
+    // The deleted profile's row goes, and the row that takes its place stays folded.
+    function test_deletedProfileLeavesNoRowExpanded() {
+        window.createConfigurationAction(DeviceController.MultimediaMax)
+        findNamed(window.contentItem, "connectScreen").visible = false
+        var controller = window.appController
+        controller.addProfile("Gone")
+        controller.addProfile("Next")
+        tryVerify(function () {
+            return window.selectedDeviceController.profilesNames.indexOf("Next") >= 0
+        })
+        controller.setActiveProfile("Profile##whirlen#whirlenmax#default")
+        window.openProfileMenu()
+        var menu = findNamed(window.contentItem, "profileMenu")
+        var list = findNamed(menu, "profileList")
+        var row = null
+        tryVerify(function () {
+            for (var i = 0; i < list.count; ++i) {
+                var item = list.itemAtIndex(i)
+                if (item && item.profile.name === "Gone")
+                    row = item
+            }
+            return row !== null && !row.selected
+        })
+        mouseClick(row, 60, 15)
+        verify(row.expanded)
+        // Apart enough not to make a double click with the first.
+        wait(Qt.styleHints.mouseDoubleClickInterval + 50)
+        mouseClick(findWithText(row, Strings.editProfile))
+        compare(shownTitle(), Strings.chooseAnActionText)
+        pressAlertButton(Strings.deleteText)
+        compare(shownTitle(), Strings.deleteProfileText)
+        pressAlertButton(Strings.yesLabel)
+        tryVerify(function () {
+            return window.selectedDeviceController.profilesNames.indexOf("Gone") < 0
+        })
+        compare(menu.expandedIndex, -1)
+        for (var i = 0; i < list.count; ++i)
+            verify(!list.itemAtIndex(i).expanded, "row " + i)
+        window.hideProfileMenu()
+    }
+
+    // The minimise button's hover image shows wherever the pointer is on its square.
+    function test_minimiseHoverCoversItsSquare() {
+        findNamed(window.contentItem, "connectScreen").visible = false
+        var button = findNamed(window.contentItem, "minimiseButton")
+        verify(button)
+        mouseMove(button, button.width / 2, button.height / 4)
+        compare(String(button.source), PelvaneThemesManager.minimizeIconBlack)
+        mouseMove(window.contentItem, 1, 1)
+        compare(String(button.source), PelvaneThemesManager.minimizeIcon)
+    }
+
     function test_restartNowClosesItsAlert() {
         window.appController.softwareUpdateCompleted()
         compare(shownTitle(), Strings.softwareUpdateCompleteLabel)
@@ -254,6 +331,8 @@ TestCase {
     function test_themeSwitcherHangsUnderItsButton() {
         var button = findButton(window.contentItem, Strings.themeLabel)
         verify(button)
+        // The account popup opens on its own three seconds after the window.
+        window.closeLoginWindow()
         mouseClick(button)
         var switcher = null
         for (var i = 0; i < window.contentItem.children.length; ++i) {

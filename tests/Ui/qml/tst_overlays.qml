@@ -67,6 +67,11 @@ Item {
         name: "Overlays"
         when: windowShown
 
+        // Any warning, Qt's own included, fails the test function.
+        function init() {
+            failOnWarning(/.?/)
+        }
+
         function cleanup() {
             localization.selectLanguage(LocalizationController.English)
             securityNotice.visible = false

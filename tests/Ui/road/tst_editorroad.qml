@@ -104,6 +104,7 @@ Item {
         }
 
         function init() {
+            failOnWarning(/.?/)
             windowFixture.usePreferences(document())
             appController.setSelectedProductByType(1)
             appController.setActiveProfile(otherProfile)

@@ -1,5 +1,5 @@
 // The documents' view of the program's QML types: each module imports, each registered type
-// is created, and any QML warning on the way fails the run.
+// is created, and any warning on the way, of the documents or of Qt, fails the run.
 
 #include <QList>
 #include <QObject>
@@ -12,6 +12,7 @@
 
 #include "shared/prefs/PreferencesStore.h"
 #include "tests/ui/app/QtTestMain.h"
+#include "tests/ui/app/QtWarningWatch.h"
 #include "ui/app/ButtonController.h"
 #include "ui/app/QmlTypeRegistration.h"
 
@@ -23,6 +24,7 @@ public:
 
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine) {
+        QtWarningWatch::install();
         // Documents never create button controllers: one is handed in, as its profile would.
         engine->rootContext()->setContextProperty("smokeButton", &button_);
         connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {
@@ -43,7 +45,7 @@ int main(int argc, char** argv) {
     QmlSmokeSetup setup;
     const int failures =
         quick_test_main_with_setup(argc, argv, "qml_smoke", WHIRLEN_QML_TESTS, &setup);
-    return failures != 0 || setup.warned ? 1 : 0;
+    return failures != 0 || setup.warned || QtWarningWatch::warned() ? 1 : 0;
 }
 
 #include "QmlSmokeTest.moc"

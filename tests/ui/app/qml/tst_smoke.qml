@@ -8,6 +8,11 @@ TestCase {
     id: testCase
     name: "QmlSmoke"
 
+    // Any warning, Qt's own included, fails the test function.
+    function init() {
+        failOnWarning(/.?/)
+    }
+
     Component {
         id: localizationComponent
         LocalizationController {}
