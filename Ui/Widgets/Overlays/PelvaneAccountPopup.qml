@@ -30,7 +30,7 @@ NoticeFrame {
             showSignInCannotStart()
     }
 
-    function register() {
+    function registerAccount() {
         if (!authController.startRegister(emailField.inputText, ""))
             showSignInCannotStart()
     }
@@ -148,7 +148,7 @@ NoticeFrame {
             AccountButton {
                 objectName: "registerButton"
                 btnText: Strings.createNewAccountText
-                onPressed: popup.register()
+                onPressed: popup.registerAccount()
             }
         }
         Text {
