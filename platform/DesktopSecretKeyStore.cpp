@@ -1,24 +1,55 @@
 #include "platform/DesktopSecretKeyStore.h"
 
-#include "platform/FileSecretKeyStore.h"
-#include "platform/SecretServiceKeyStore.h"
+#include <openssl/rand.h>
 
-DesktopSecretKeyStore::DesktopSecretKeyStore(std::string fallbackPath)
-    : fallbackPath_(std::move(fallbackPath)) {}
+#include "platform/SecretServiceKeyStore.h"
+#include "shared/prefs/FileUtils.h"
+#include "shared/prefs/LogManager.h"
+
+DesktopSecretKeyStore::DesktopSecretKeyStore(std::string fallbackPath,
+                                             std::chrono::milliseconds answerTime)
+    : file_(fallbackPath) {
+    if (!fileExists(fallbackPath)) {
+        service_ = std::make_unique<SecretServiceKeyStore>(answerTime);
+    }
+}
+
+DesktopSecretKeyStore::~DesktopSecretKeyStore() = default;
 
 std::optional<SecretKeyStore::Key> DesktopSecretKeyStore::key(bool create) {
-    SecretKeyStore* chosen = nullptr;
     {
         std::lock_guard guard(mutex_);
-        if (!chosen_) {
-            if (SecretServiceKeyStore::isAvailable()) {
-                chosen_ = std::make_unique<SecretServiceKeyStore>();
-            } else {
-                // The key file says so in the log when it is created.
-                chosen_ = std::make_unique<FileSecretKeyStore>(fallbackPath_);
-            }
+        if (service_) {
+            return serviceKey(create);
         }
-        chosen = chosen_.get();
     }
-    return chosen->key(create);
+    // The key file says so in the log when it is created.
+    return file_.key(create);
+}
+
+std::optional<SecretKeyStore::Key> DesktopSecretKeyStore::serviceKey(bool create) {
+    if (serviceKey_) {
+        return serviceKey_;
+    }
+    const SecretServiceKeyStore::Answer answer = service_->lookup();
+    if (answer.outcome == SecretServiceKeyStore::Outcome::Found) {
+        serviceKey_ = answer.key;
+        return serviceKey_;
+    }
+    if (answer.outcome == SecretServiceKeyStore::Outcome::Absent) {
+        if (!create) {
+            return std::nullopt;
+        }
+        Key fresh{};
+        if (RAND_bytes(fresh.data(), static_cast<int>(fresh.size())) != 1) {
+            return std::nullopt;
+        }
+        if (service_->store(fresh)) {
+            serviceKey_ = fresh;
+            return serviceKey_;
+        }
+    }
+    LogManager::instance().log('E', "The sign-in key is kept in a file instead");
+    service_.reset();
+    return file_.key(create);
 }

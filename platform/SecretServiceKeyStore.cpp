@@ -1,7 +1,6 @@
 #include "platform/SecretServiceKeyStore.h"
 
 #include <libsecret/secret.h>
-#include <openssl/rand.h>
 
 #include <memory>
 #include <string>
@@ -27,6 +26,12 @@ const SecretSchema* schema() {
 }
 
 constexpr const char* kPurpose = "sign-in key";
+
+struct GObjectDeleter {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+template <typename T>
+using GObjectPtr = std::unique_ptr<T, GObjectDeleter>;
 
 struct ErrorDeleter {
     void operator()(GError* error) const { g_error_free(error); }
@@ -58,56 +63,160 @@ std::optional<SecretKeyStore::Key> fromHex(const std::string& text) {
     return key;
 }
 
-// The stored text; nothing when absent. Sets failed when the service cannot be asked.
-std::optional<std::string> lookup(bool& failed) {
-    GError* raw = nullptr;
-    gchar* found =
-        secret_password_lookup_sync(schema(), nullptr, &raw, "purpose", kPurpose, nullptr);
-    const Error error(raw);
-    failed = error != nullptr;
-    if (found == nullptr) {
-        return std::nullopt;
+// Calls given up (at a time-out or at exit) were logged by whoever gave them up.
+void logFailure(const char* what, const GError* error, GCancellable* cancellable) {
+    if (g_cancellable_is_cancelled(cancellable)) {
+        return;
     }
-    std::string text(found);
-    secret_password_free(found);
-    return text;
+    if (error != nullptr) {
+        LogManager::instance().log('E', "%s: %s", what, error->message);
+    } else {
+        LogManager::instance().log('E', "%s", what);
+    }
+}
+
+GObjectPtr<SecretService> connect(GCancellable* cancellable) {
+    GError* raw = nullptr;
+    GObjectPtr<SecretService> service(
+        secret_service_get_sync(SECRET_SERVICE_OPEN_SESSION, cancellable, &raw));
+    const Error error(raw);
+    if (!service) {
+        logFailure("The Secret Service does not answer", error.get(), cancellable);
+    }
+    return service;
+}
+
+// Searches without unlocking: a locked item has no secret loaded and counts as unavailable.
+SecretServiceKeyStore::Answer lookupKey(GCancellable* cancellable) {
+    using Outcome = SecretServiceKeyStore::Outcome;
+    const GObjectPtr<SecretService> service = connect(cancellable);
+    if (!service) {
+        return {};
+    }
+    GHashTable* attributes = secret_attributes_build(schema(), "purpose", kPurpose, nullptr);
+    GError* raw = nullptr;
+    GList* items = secret_service_search_sync(service.get(), schema(), attributes,
+                                              SECRET_SEARCH_LOAD_SECRETS, cancellable, &raw);
+    g_hash_table_unref(attributes);
+    const Error error(raw);
+    SecretServiceKeyStore::Answer answer;
+    if (error) {
+        logFailure("The Secret Service does not answer", error.get(), cancellable);
+    } else if (items == nullptr) {
+        answer.outcome = Outcome::Absent;
+    } else if (SecretValue* value = secret_item_get_secret(SECRET_ITEM(items->data))) {
+        const std::optional<SecretKeyStore::Key> key = fromHex(secret_value_get_text(value));
+        secret_value_unref(value);
+        if (key) {
+            answer = {Outcome::Found, *key};
+        }
+    } else {
+        logFailure("The sign-in key is in a locked keyring", nullptr, cancellable);
+    }
+    g_list_free_full(items, g_object_unref);
+    return answer;
+}
+
+bool storeKey(const SecretKeyStore::Key& key, GCancellable* cancellable) {
+    const GObjectPtr<SecretService> service = connect(cancellable);
+    if (!service) {
+        return false;
+    }
+    GError* raw = nullptr;
+    const GObjectPtr<SecretCollection> keyring(secret_collection_for_alias_sync(
+        service.get(), SECRET_COLLECTION_DEFAULT, SECRET_COLLECTION_NONE, cancellable, &raw));
+    const Error lookupError(raw);
+    if (!keyring || secret_collection_get_locked(keyring.get())) {
+        // Creating or unlocking one would prompt the user.
+        logFailure("No unlocked keyring to keep the sign-in key in", lookupError.get(),
+                   cancellable);
+        return false;
+    }
+    raw = nullptr;
+    const gboolean saved = secret_password_store_sync(
+        schema(), SECRET_COLLECTION_DEFAULT, "Whirlen sign-in key", toHex(key).c_str(), cancellable,
+        &raw, "purpose", kPurpose, nullptr);
+    const Error error(raw);
+    if (!saved) {
+        logFailure("Unable to keep the sign-in key in the Secret Service", error.get(),
+                   cancellable);
+    }
+    return saved == TRUE;
 }
 
 }  // namespace
 
-bool SecretServiceKeyStore::isAvailable() {
-    bool failed = false;
-    lookup(failed);
-    return !failed;
+template <typename Result>
+SecretServiceKeyStore::Slot<Result> SecretServiceKeyStore::submit(
+    std::function<Result(GCancellable*)> work) {
+    auto slot = std::make_shared<std::optional<Result>>();
+    std::lock_guard guard(mutex_);
+    jobs_.push_back([this, work = std::move(work), slot] {
+        Result result = work(cancellable_);
+        std::lock_guard done(mutex_);
+        *slot = std::move(result);
+        changed_.notify_all();
+    });
+    changed_.notify_all();
+    return slot;
 }
 
-std::optional<SecretKeyStore::Key> SecretServiceKeyStore::key(bool create) {
-    std::lock_guard guard(mutex_);
-    bool failed = false;
-    const std::optional<std::string> stored = lookup(failed);
-    if (failed) {
-        LogManager::instance().log('E', "The Secret Service does not answer");
+template <typename Result>
+std::optional<Result> SecretServiceKeyStore::await(const Slot<Result>& slot,
+                                                   std::chrono::steady_clock::time_point deadline) {
+    std::unique_lock lock(mutex_);
+    if (!changed_.wait_until(lock, deadline, [&] { return slot->has_value() || givenUp_; }) ||
+        !slot->has_value()) {
+        if (!givenUp_) {
+            // Every call still waiting ends at once; the service is not asked again.
+            givenUp_ = true;
+            g_cancellable_cancel(cancellable_);
+            LogManager::instance().log('E', "The Secret Service did not answer in time");
+        }
         return std::nullopt;
     }
-    if (stored) {
-        return fromHex(*stored);
+    return *slot;
+}
+
+SecretServiceKeyStore::SecretServiceKeyStore(std::chrono::milliseconds answerTime)
+    : answerTime_(answerTime), cancellable_(g_cancellable_new()) {
+    lookupDeadline_ = std::chrono::steady_clock::now() + answerTime_;
+    lookup_ = submit<Answer>(lookupKey);
+    thread_ = std::thread([this] { run(); });
+}
+
+SecretServiceKeyStore::~SecretServiceKeyStore() {
+    {
+        std::lock_guard guard(mutex_);
+        running_ = false;
+        g_cancellable_cancel(cancellable_);
     }
-    if (!create) {
-        return std::nullopt;
+    changed_.notify_all();
+    thread_.join();
+    g_object_unref(cancellable_);
+}
+
+SecretServiceKeyStore::Answer SecretServiceKeyStore::lookup() {
+    return await(lookup_, lookupDeadline_).value_or(Answer{});
+}
+
+bool SecretServiceKeyStore::store(const SecretKeyStore::Key& key) {
+    const auto slot =
+        submit<bool>([key](GCancellable* cancellable) { return storeKey(key, cancellable); });
+    return await(slot, std::chrono::steady_clock::now() + answerTime_).value_or(false);
+}
+
+void SecretServiceKeyStore::run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return !running_ || !jobs_.empty(); });
+        if (!running_) {
+            return;
+        }
+        std::function<void()> job = std::move(jobs_.front());
+        jobs_.pop_front();
+        lock.unlock();
+        job();
+        lock.lock();
     }
-    Key key{};
-    if (RAND_bytes(key.data(), static_cast<int>(key.size())) != 1) {
-        return std::nullopt;
-    }
-    GError* raw = nullptr;
-    const gboolean saved =
-        secret_password_store_sync(schema(), SECRET_COLLECTION_DEFAULT, "Whirlen sign-in key",
-                                   toHex(key).c_str(), nullptr, &raw, "purpose", kPurpose, nullptr);
-    const Error error(raw);
-    if (!saved) {
-        LogManager::instance().log('E', "Unable to keep the sign-in key in the Secret Service: %s",
-                                   error ? error->message : "refused");
-        return std::nullopt;
-    }
-    return key;
 }

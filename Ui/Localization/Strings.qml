@@ -173,6 +173,8 @@ Item {
     readonly property string microsoftText: qsTr("Microsoft")
     readonly property string googleText: qsTr("Google")
     readonly property string createNewAccountText: qsTr("Create a new account")
+    //: %1 is the number of the port on this computer to which the browser returns the sign-in
+    readonly property string signInCannotStartText: qsTr("The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.")
     readonly property string acountDeletedText: qsTr("Your account was deleted.")
     readonly property string noActionChosenText: qsTr("You need to choose an action to apply")
     readonly property string fieldIsEmptyText: qsTr("Required field is empty")

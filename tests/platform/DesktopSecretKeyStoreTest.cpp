@@ -7,17 +7,23 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "platform/DataProtection.h"
+#include "platform/FileSecretKeyStore.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/SessionBusServer.h"
+#include "tests/support/SilentSecretService.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/WaitUntil.h"
 
 namespace {
+
+using namespace std::chrono_literals;
 
 // Whether a program owns the name on the session bus, asked without starting anything.
 bool nameHasOwner(const char* name) {
@@ -128,6 +134,59 @@ TEST_F(DesktopSecretKeyStoreTest, TheUnlockedLoginKeyringKeepsTheKey) {
     ASSERT_TRUE(sealed);
     EXPECT_EQ(unprotectData(again, *sealed, "entropy-1234"), "refresh token");
     EXPECT_FALSE(std::filesystem::exists(fallback_));
+}
+
+// A desktop whose Secret Service waits on a prompt nobody answers: one wait of the answer
+// time at most, then the key file, for this run and the next, without asking again.
+TEST_F(DesktopSecretKeyStoreTest, AServiceThatNeverAnswersCostsOneWaitThenTheKeyFile) {
+    SessionBusServer bus;
+    if (!bus.running()) {
+        GTEST_SKIP() << "no dbus-daemon";
+    }
+    SilentSecretService silent(bus.address());
+    ASSERT_TRUE(silent.owned());
+    constexpr auto kAnswerTime = 300ms;
+    DesktopSecretKeyStore store(fallback_, kAnswerTime);
+
+    const auto started = std::chrono::steady_clock::now();
+    const auto key = store.key(true);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    ASSERT_TRUE(key);
+    // Far below the bus's own time-out of 25 s.
+    EXPECT_LT(waited, kAnswerTime + 2s);
+    EXPECT_EQ(FileSecretKeyStore(fallback_).key(false), key);
+    const int asked = silent.calls();
+    EXPECT_GE(asked, 1);
+
+    EXPECT_EQ(store.key(false), key);
+    EXPECT_EQ(store.key(true), key);
+    DesktopSecretKeyStore nextRun(fallback_, kAnswerTime);
+    EXPECT_EQ(nextRun.key(false), key);
+    EXPECT_EQ(silent.calls(), asked);
+}
+
+// The service is asked from the start, in the background: by the time a key is needed, a
+// silent one costs no wait at all.
+TEST_F(DesktopSecretKeyStoreTest, AKeyNeededLaterWaitsForNoSilentService) {
+    SessionBusServer bus;
+    if (!bus.running()) {
+        GTEST_SKIP() << "no dbus-daemon";
+    }
+    SilentSecretService silent(bus.address());
+    ASSERT_TRUE(silent.owned());
+    constexpr std::chrono::milliseconds kAnswerTime = 1s;
+    DesktopSecretKeyStore store(fallback_, kAnswerTime);
+    EXPECT_TRUE(waitUntil([&] { return silent.calls() > 0; }));
+    std::this_thread::sleep_for(kAnswerTime);
+
+    const auto started = std::chrono::steady_clock::now();
+    const auto sealed = protectData(store, "refresh token", "entropy-1234");
+    const auto waited = std::chrono::steady_clock::now() - started;
+    ASSERT_TRUE(sealed);
+    // A wait begun by the call would last the whole answer time.
+    EXPECT_LT(waited, kAnswerTime / 2);
+    FileSecretKeyStore file(fallback_);
+    EXPECT_EQ(unprotectData(file, *sealed, "entropy-1234"), "refresh token");
 }
 
 }  // namespace

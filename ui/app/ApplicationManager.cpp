@@ -105,21 +105,21 @@ void ApplicationManager::connectSync() {
     };
     configSyncManager_->setEnvironment({PlatformInfo::platformName(), settings_.versionString(),
                                         [store] { return store->configVersion(); },
-                                        [onMainThread, store, link] {
+                                        [store, link] {
                                             // The store takes a whole new document only after this
                                             // reload.
-                                            onMainThread([store, link] {
-                                                store->reload(false);
-                                                store->load();
-                                                announcePreferences(link);
-                                            });
+                                            store->reload(false);
+                                            store->load();
+                                            announcePreferences(link);
                                         },
                                         [onMainThread, store, link] {
                                             onMainThread([store, link] {
                                                 store->reload(true);
                                                 announcePreferences(link);
                                             });
-                                        }});
+                                        },
+                                        // The window saves its edits on the main thread.
+                                        onMainThread});
 }
 
 void ApplicationManager::stop() {

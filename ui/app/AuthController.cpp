@@ -36,16 +36,24 @@ AuthAccount* AuthController::authAccount() const {
     return account;
 }
 
-void AuthController::login(const QString& hint, const QString& authProvider) {
-    if (authentication_) {
-        authentication_->loginWithHints(hint, authProvider);
-    }
+int AuthController::signInPort() const {
+    return authentication_ ? authentication_->signInPort() : 0;
 }
 
-void AuthController::startRegister(const QString& hint, const QString& authProvider) {
-    if (authentication_) {
-        authentication_->registerAccount(hint, authProvider);
+bool AuthController::login(const QString& hint, const QString& authProvider) {
+    if (!authentication_ || !authentication_->canStartSignIn()) {
+        return false;
     }
+    authentication_->loginWithHints(hint, authProvider);
+    return true;
+}
+
+bool AuthController::startRegister(const QString& hint, const QString& authProvider) {
+    if (!authentication_ || !authentication_->canStartSignIn()) {
+        return false;
+    }
+    authentication_->registerAccount(hint, authProvider);
+    return true;
 }
 
 void AuthController::logout() {

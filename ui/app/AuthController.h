@@ -16,6 +16,8 @@ class AuthController : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool authenticated READ authenticated NOTIFY authenticationChanged)
     Q_PROPERTY(AuthAccount* authAccount READ authAccount NOTIFY authAccountChanged)
+    // The loopback port the browser hands the sign-in back to.
+    Q_PROPERTY(int signInPort READ signInPort CONSTANT)
 
 public:
     // On the application manager's sign-in and sync managers.
@@ -28,8 +30,12 @@ public:
     bool authenticated() const;
     AuthAccount* authAccount() const;
 
-    Q_INVOKABLE void login(const QString& hint, const QString& authProvider);
-    Q_INVOKABLE void startRegister(const QString& hint, const QString& authProvider);
+    int signInPort() const;
+
+    // Both false when the browser's answer could not be received (the port is taken), so
+    // that the window can say so; nothing is started then.
+    Q_INVOKABLE bool login(const QString& hint, const QString& authProvider);
+    Q_INVOKABLE bool startRegister(const QString& hint, const QString& authProvider);
     Q_INVOKABLE void logout();
     Q_INVOKABLE void resetPass();
     Q_INVOKABLE void deleteAccount();

@@ -10,6 +10,7 @@
 #include "platform/InstanceNames.h"
 #include "shared/prefs/ApplicationSettings.h"
 #include "shared/prefs/LogManager.h"
+#include "shared/version/VersionStamp.h"
 #include "ui/app/AgentProcess.h"
 #include "ui/app/ApplicationFont.h"
 #include "ui/app/ApplicationManager.h"
@@ -19,11 +20,6 @@
 #include "ui/app/TerminationWatcher.h"
 
 namespace {
-
-// The release process writes the version and the build number between the markers in the
-// built program, so both stay in its data exactly as they are here.
-[[gnu::used]] const char kVersionStamp[] = "####STAMP_START####00000.00000.00000####STAMP_END####";
-[[gnu::used]] const char kBuildStamp[] = "####STAMP_B_START####00000####STAMP_B_END####";
 
 // The Qt side: application, fonts, engine and types, the main document, the managers' start
 // and the event loop; ends with the loop's result, -1 when the document yields no window.

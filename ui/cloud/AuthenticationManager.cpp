@@ -112,6 +112,14 @@ void AuthenticationManager::login() {
     }
 }
 
+bool AuthenticationManager::canStartSignIn() {
+    return flow_ && flow_->listenForSignIn();
+}
+
+uint16_t AuthenticationManager::signInPort() const {
+    return flow_ ? flow_->listenPort() : 0;
+}
+
 void AuthenticationManager::loginWithHints(const QString& loginHint, const QString& idpHint) {
     if (flow_) {
         flow_->login(loginHint, idpHint, false);

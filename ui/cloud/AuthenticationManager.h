@@ -41,6 +41,11 @@ public:
 
     // The silent sign-in from the stored refresh token; never opens the browser.
     void login();
+    // Whether a browser sign-in (or registration) can start: something must listen on the
+    // loopback port for the browser's answer. Tries to listen again when it could not before.
+    bool canStartSignIn();
+    // That port; 0 without a flow.
+    uint16_t signInPort() const;
     void loginWithHints(const QString& loginHint, const QString& idpHint);
     void registerAccount(const QString& loginHint, const QString& idpHint);
     void deleteAccount();

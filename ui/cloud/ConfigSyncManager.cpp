@@ -51,7 +51,8 @@ void ConfigSyncManager::startSync(bool skipQuestion) {
     procedure->setPlatform(environment.platform);
     procedure->setSoftwareVersion(environment.softwareVersion);
     procedure->setSkipQuestion(skipQuestion);
-    procedure->setActions(environment.installed, environment.resetPreferences);
+    procedure->setActions(environment.installed, environment.resetPreferences,
+                          environment.onStoreThread);
     enqueue(std::move(procedure));
 }
 

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <utility>
+
 #include "shared/prefs/AtomicWrite.h"
 #include "shared/prefs/FileUtils.h"
 #include "shared/prefs/JsonText.h"
@@ -51,10 +53,12 @@ void ConfigSyncProcedure::setSkipQuestion(bool skipQuestion) {
 }
 
 void ConfigSyncProcedure::setActions(std::function<void()> installed,
-                                     std::function<void()> resetPreferences) {
+                                     std::function<void()> resetPreferences,
+                                     std::function<void(std::function<void()>)> onStoreThread) {
     Turn turn(*this);
     installed_ = std::move(installed);
     resetPreferences_ = std::move(resetPreferences);
+    onStoreThread_ = std::move(onStoreThread);
 }
 
 void ConfigSyncProcedure::answer(uint32_t asked, bool yes, uint32_t onYes, uint32_t onNo) {
@@ -256,17 +260,40 @@ bool ConfigSyncProcedure::install() {
         setState(localFileInvalid_ ? kAskReset : kAskRepairByUpload);
         return false;
     }
+    if (!onStoreThread_) {
+        setState(writeInstall(contents));
+        return false;
+    }
+    // Stays in this state, and alive, until the store's thread has installed the file.
+    pendingInstall_ = std::move(contents);
+    addGuard();
+    onStoreThread_([this] {
+        finishInstall();
+        releaseGuard();
+    });
+    return false;
+}
+
+void ConfigSyncProcedure::finishInstall() {
+    Turn turn(*this);
+    if (state() != kWaitForDownload || pendingInstall_.empty()) {
+        // Aborted meanwhile: the local file stays as it is.
+        return;
+    }
+    const std::string contents = std::exchange(pendingInstall_, {});
+    setState(writeInstall(contents));
+}
+
+uint32_t ConfigSyncProcedure::writeInstall(const std::string& contents) {
     if (!writeFileAtomically(defaultPreferencesFilePath(), contents)) {
         logError("Unable to install the downloaded configuration");
-        setState(kDownloadFailed);
-        return false;
+        return kDownloadFailed;
     }
     if (installed_) {
         installed_();
     }
-    setState(kDone);
-    removeIfExists(target);
-    return false;
+    removeIfExists(downloadPath());
+    return kDone;
 }
 
 bool ConfigSyncProcedure::upload() {

@@ -48,11 +48,15 @@ public:
         std::string platform;
         std::string softwareVersion;
         std::function<int32_t()> configVersion;
-        // After the default preference file was replaced: the store takes it up and the agent
-        // is told. May hand the work on to another thread.
+        // Right after the default preference file was replaced, on the same thread: the store
+        // takes it up and the agent is told.
         std::function<void()> installed;
         // The default preference file is reset from its backup and loaded.
         std::function<void()> resetPreferences;
+        // Runs work on the thread that saves the preferences, later. A downloaded file is
+        // written and taken up there in one go, so that no save of the old document falls
+        // between the two. Null: in the step that checked the file.
+        std::function<void(std::function<void()>)> onStoreThread = nullptr;
     };
 
     explicit ConfigSyncProcedure(HttpRequestManager& requests);
@@ -61,7 +65,8 @@ public:
     void setPlatform(const std::string& platform);
     void setSoftwareVersion(const std::string& softwareVersion);
     void setSkipQuestion(bool skipQuestion);
-    void setActions(std::function<void()> installed, std::function<void()> resetPreferences);
+    void setActions(std::function<void()> installed, std::function<void()> resetPreferences,
+                    std::function<void(std::function<void()>)> onStoreThread = {});
 
     // Each ignored unless its question is asked.
     void answerSync(bool answer);
@@ -84,6 +89,11 @@ private:
     uint32_t judgeDescription(int32_t result, const std::vector<char>& body);
     bool download();
     bool install();
+    // On the store's thread: writes the checked download over the default preference file and
+    // has the store take it up, unless the sync was aborted meanwhile.
+    void finishInstall();
+    // With the mutex held; the state the install ends in.
+    uint32_t writeInstall(const std::string& contents);
     bool upload();
     bool readUploadAnswer();
     bool reset();
@@ -102,4 +112,7 @@ private:
     bool localFileInvalid_ = false;
     std::function<void()> installed_;
     std::function<void()> resetPreferences_;
+    std::function<void(std::function<void()>)> onStoreThread_;
+    // The checked download, while it waits for the store's thread.
+    std::string pendingInstall_;
 };

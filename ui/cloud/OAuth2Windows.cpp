@@ -96,8 +96,20 @@ void OAuth2Windows::setUpFlow(const QString& authorizationPath, const QString& s
     flow_->setReplyHandler(replyHandler_);
 }
 
+bool OAuth2Windows::listenForSignIn() {
+    if (replyHandler_->isListening()) {
+        return true;
+    }
+    if (replyHandler_->listen(QHostAddress::LocalHost, settings_.listenPort)) {
+        return true;
+    }
+    LogManager::instance().log('E', "Unable to listen for the sign-in on port %u",
+                               static_cast<unsigned>(settings_.listenPort));
+    return false;
+}
+
 bool OAuth2Windows::startBrowserFlow() {
-    if (!replyHandler_->isListening()) {
+    if (!listenForSignIn()) {
         LogManager::instance().log('E', "Sign-in not started: nothing listens for its answer");
         return false;
     }

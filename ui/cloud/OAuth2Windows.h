@@ -26,6 +26,11 @@ public:
 
     // Whether the loopback listener could be opened; without it no browser sign-in starts.
     bool isListening() const;
+    // Listens again when the port was taken before (its holder may have gone); whether a
+    // browser sign-in can start now.
+    bool listenForSignIn();
+    // The loopback port the browser comes back to.
+    uint16_t listenPort() const { return settings_.listenPort; }
     // Where the browser comes back to.
     QString redirectUri() const;
 

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Indstillinger</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Logonet kunne ikke startes: et andet program bruger port %1, som browseren sender logonet tilbage til. Luk det program, og prøv igen.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Die Anmeldung konnte nicht gestartet werden: Ein anderes Programm verwendet Port %1, über den der Browser die Anmeldung zurückgibt. Schließen Sie dieses Programm, und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>No se pudo iniciar la sesión: otro programa está usando el puerto %1, al que el navegador devuelve el inicio de sesión. Cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Asetukset</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Kirjautumista ei voitu aloittaa: toinen ohjelma käyttää porttia %1, johon selain palauttaa kirjautumisen. Sulje se ohjelma ja yritä uudelleen.</translation>
+    </message>
 </context>
 </TS>

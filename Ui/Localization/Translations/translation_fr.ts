@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>La connexion n’a pas pu démarrer : un autre programme utilise le port %1, par lequel le navigateur renvoie la connexion. Fermez ce programme et réessayez.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Impossibile avviare l'accesso: un altro programma sta usando la porta %1, a cui il browser restituisce l'accesso. Chiudere quel programma e riprovare.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>設定</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>サインインを開始できませんでした。ブラウザーがサインインを返すポート %1 を別のプログラムが使用しています。そのプログラムを終了してから、もう一度お試しください。</translation>
+    </message>
 </context>
 </TS>

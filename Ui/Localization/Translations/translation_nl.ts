@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Het aanmelden kon niet starten: een ander programma gebruikt poort %1, waarop de browser de aanmelding teruggeeft. Sluit dat programma en probeer het opnieuw.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Innstillinger</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Påloggingen kunne ikke starte: et annet program bruker port %1, som nettleseren sender påloggingen tilbake til. Lukk det programmet, og prøv igjen.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Não foi possível iniciar o login: outro programa está usando a porta %1, pela qual o navegador devolve o login. Feche esse programa e tente novamente.</translation>
+    </message>
 </context>
 </TS>

@@ -1386,5 +1386,10 @@
         <source>Settings</source>
         <translation>Inställningar</translation>
     </message>
+    <message>
+        <source>The sign-in could not start: another program is using port %1, to which the browser returns the sign-in. Close that program and try again.</source>
+        <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
+        <translation>Inloggningen kunde inte starta: ett annat program använder port %1, som webbläsaren skickar tillbaka inloggningen till. Stäng det programmet och försök igen.</translation>
+    </message>
 </context>
 </TS>

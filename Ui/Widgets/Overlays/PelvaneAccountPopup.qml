@@ -16,8 +16,23 @@ NoticeFrame {
     property QtObject configSyncController: typeof mainWindow !== "undefined" ? mainWindow.configSyncController ?? null : null
     readonly property bool signedIn: authAccount ? authAccount.valid : false
 
+    // Said when the browser's answer could not be received: another program holds the port.
+    function showSignInCannotStart() {
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, Strings.signInCannotStartText.arg(authController.signInPort), [Dialogues.button(Strings.confirmationButtonText, function () {
+                                       AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+                                   })])
+                               })
+    }
+
     function login(provider) {
-        authController.login(emailField.inputText, provider)
+        if (!authController.login(emailField.inputText, provider))
+            showSignInCannotStart()
+    }
+
+    function registerAccount() {
+        if (!authController.startRegister(emailField.inputText, ""))
+            showSignInCannotStart()
     }
 
     function askDeleteAccount() {
@@ -133,7 +148,7 @@ NoticeFrame {
             AccountButton {
                 objectName: "registerButton"
                 btnText: Strings.createNewAccountText
-                onPressed: popup.authController.startRegister(emailField.inputText, "")
+                onPressed: popup.registerAccount()
             }
         }
         Text {

@@ -41,11 +41,16 @@ Item {
         id: auth
         property QtObject authAccount: account
         property var calls: []
+        // Whether the browser's answer can be received.
+        property bool canStart: true
+        readonly property int signInPort: 12346
         function login(hint, provider) {
             calls.push("login " + hint + " " + provider)
+            return canStart
         }
         function startRegister(hint, second) {
             calls.push("register " + hint + " " + second)
+            return canStart
         }
         function resetPass() {
             calls.push("reset")
@@ -78,6 +83,7 @@ Item {
         function init() {
             failOnWarning(/.?/)
             auth.calls = []
+            auth.canStart = true
             account.valid = false
             popup.visible = true
         }
@@ -106,6 +112,34 @@ Item {
             findChild(popup, "emailField").inputText = "a@b.c"
             mouseClick(findChild(popup, data.button))
             compare(auth.calls, [data.call])
+            compare(alerts.currentAlertInShow, null)
+        }
+
+        function test_aSignInThatCannotStartSaysWhy_data() {
+            return test_signInButtons_data()
+        }
+
+        function test_aSignInThatCannotStartSaysWhy(data) {
+            auth.canStart = false
+            findChild(popup, "emailField").inputText = "a@b.c"
+            mouseClick(findChild(popup, data.button))
+            compare(auth.calls, [data.call])
+            verify(alerts.currentAlertInShow !== null)
+            compare(alerts.currentAlertInShow.alertTitle, Strings.signInCannotStartText.arg(12346))
+            alerts.currentAlertInShow.alertButtons[0].callbackFunc()
+            tryCompare(alerts, "currentAlertInShow", null)
+        }
+
+        function test_returnInTheEmailFieldSaysWhenTheSignInCannotStart() {
+            auth.canStart = false
+            var field = findChild(popup, "emailField")
+            field.inputText = "a@b.c"
+            mouseClick(field)
+            keyClick(Qt.Key_Return)
+            compare(auth.calls, ["login a@b.c "])
+            compare(alerts.currentAlertInShow.alertTitle, Strings.signInCannotStartText.arg(12346))
+            alerts.currentAlertInShow.alertButtons[0].callbackFunc()
+            tryCompare(alerts, "currentAlertInShow", null)
         }
 
         function test_accountShownAsTyped() {

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 #include <QThread>
 
@@ -22,6 +23,7 @@
 #include "ui/cloud/AuthenticationManager.h"
 #include "ui/cloud/ConfigSyncManager.h"
 #include "ui/cloud/HttpRequestManager.h"
+#include "ui/cloud/OAuthFlowSettings.h"
 #include "ui/cloud/UpdatesManager.h"
 
 namespace {
@@ -109,8 +111,28 @@ private slots:
         AuthController controller(nullptr, nullptr);
         QVERIFY(!controller.authenticated());
         QVERIFY(controller.authAccount() == nullptr);
-        controller.login("", "google");
+        QVERIFY(!controller.login("", "google"));
         controller.logout();
+    }
+
+    // Another program holds the port the browser returns the sign-in to.
+    void aSignInThatCannotStartSaysSoAndOpensNothing() {
+        QTcpServer holder;
+        // Held by this test, or already by someone else: held either way.
+        holder.listen(QHostAddress::LocalHost, 12346);
+        OAuthFlowSettings settings = OAuthFlowSettings::fromEnvironment();
+        QCOMPARE(settings.listenPort, uint16_t{12346});
+        settings.keys = nullptr;
+        int opened = 0;
+        settings.openBrowser = [&opened](const QUrl&) { ++opened; };
+        auto authentication = std::make_shared<AuthenticationManager>();
+        authentication->init(settings);
+        AuthController controller(authentication, nullptr);
+
+        QCOMPARE(controller.signInPort(), 12346);
+        QVERIFY(!controller.login("ada@example.org", ""));
+        QVERIFY(!controller.startRegister("ada@example.org", ""));
+        QCOMPARE(opened, 0);
     }
 
     void aReportFromAWorkerThreadArrivesOnTheGuiThread() {

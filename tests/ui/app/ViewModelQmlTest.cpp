@@ -356,6 +356,7 @@ private slots:
                                         << QStringList{
                                                "authenticated bool authenticationChanged",
                                                "authAccount AuthAccount* authAccountChanged",
+                                               "signInPort int ",
                                                "S authenticationChanged()",
                                                "S authAccountChanged()",
                                                "M login(QString,QString)",

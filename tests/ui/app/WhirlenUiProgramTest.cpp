@@ -1,5 +1,5 @@
 // The configuration program itself, copied beside a stand-in agent: its exit codes, its
-// single instance, and when it starts the agent from its own folder.
+// single instance, when it starts the agent from its own folder, and the version it reports.
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "platform/InstanceLock.h"
 #include "platform/InstanceNames.h"
@@ -20,6 +21,7 @@
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WaitUntil.h"
+#include "tests/ui/cloud/FakeCloudServer.h"
 
 namespace {
 
@@ -159,6 +161,35 @@ TEST_F(WhirlenUiProgramTest, ATerminationSignalEndsItAsAClosedWindowDoesWithZero
     EXPECT_EQ(WEXITSTATUS(status), 0);
     ::close(link);
     ::close(listener);
+}
+
+TEST_F(WhirlenUiProgramTest, ItsUpdateCheckSendsTheVersionAndBuildItCarries) {
+    const auto agent = InstanceLock::acquire(kAgentInstanceName);
+    ASSERT_TRUE(agent);
+    FakeCloudServer services;
+    environment.set("WHIRLEN_CLOUD_SERVICES_URL", services.baseUrl());
+    environment.set("WHIRLEN_CLOUD_IDENTITY_URL", services.baseUrl());
+    const std::string checkPath = "/api/software-version-whirlen";
+    ChildProcess ui;
+    ASSERT_TRUE(ui.start({program()}));
+
+    // The first check follows the window's completion by itself.
+    ASSERT_TRUE(waitUntil([&] { return services.count(checkPath) > 0; }, 60s));
+    ui.stop();
+    std::string body;
+    for (const ReceivedRequest& request : services.received()) {
+        if (request.target == checkPath) {
+            body = request.body;
+        }
+    }
+    // The service reads the JSON text up to its terminating zero byte.
+    ASSERT_FALSE(body.empty());
+    EXPECT_EQ(body.back(), '\0');
+    body.pop_back();
+    const nlohmann::json sent = nlohmann::json::parse(body, nullptr, false);
+    ASSERT_TRUE(sent.is_object()) << body;
+    EXPECT_EQ(sent.value("currentVersion", ""), WHIRLEN_UI_VERSION) << body;
+    EXPECT_EQ(sent.value("currentBuildNo", ""), WHIRLEN_UI_BUILD) << body;
 }
 
 }  // namespace

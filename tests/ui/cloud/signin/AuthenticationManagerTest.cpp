@@ -2,20 +2,28 @@
 
 #include <httplib.h>
 
+#include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTimer>
 #include <QUrlQuery>
+#include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <mutex>
 #include <sstream>
 #include <thread>
 
+#include "platform/DesktopSecretKeyStore.h"
+#include "platform/FileSecretKeyStore.h"
 #include "platform/MemorySecretKeyStore.h"
 #include "shared/prefs/FileUtils.h"
 #include "shared/prefs/Paths.h"
 #include "tests/support/ScopedEnvironment.h"
+#include "tests/support/SessionBusServer.h"
+#include "tests/support/SilentSecretService.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/app/QtTestMain.h"
@@ -23,6 +31,7 @@
 #include "tests/ui/cloud/TestCertificates.h"
 #include "tests/ui/cloud/TestJwt.h"
 #include "ui/cloud/HttpRequestManager.h"
+#include "ui/cloud/JWTToken.h"
 #include "ui/cloud/OAuth2Windows.h"
 
 namespace {
@@ -388,6 +397,64 @@ private slots:
         auth->loginWithHints("ada", "");
         auth->registerAccount("", "");
         QVERIFY(opened_.empty());
+    }
+
+    // The port's holder may go away: the next sign-in listens again and starts.
+    void aSignInStartsOnceThePortIsFreed() {
+        QTcpServer squatter;
+        QVERIFY(squatter.listen(QHostAddress::LocalHost, 0));
+        const uint16_t port = squatter.serverPort();
+        auto auth = manager(port);
+        QCOMPARE(auth->signInPort(), port);
+        QVERIFY(!auth->canStartSignIn());
+        QVERIFY(opened_.empty());
+
+        squatter.close();
+        QVERIFY(auth->canStartSignIn());
+        auth->loginWithHints("ada", "");
+        QCOMPARE(opened_.size(), size_t{1});
+        const QUrlQuery query(opened_[0]);
+        const QUrl back{query.queryItemValue("redirect_uri", QUrl::FullyDecoded)};
+        QCOMPARE(back.port(), int{port});
+    }
+
+    // The desktop's Secret Service owns its name but never answers. The event loop (and so
+    // the window) keeps turning from the start through the sign-in, whose refresh token is
+    // sealed with the key file.
+    void aSilentSecretServiceNeverStopsTheEventLoop() {
+        SessionBusServer bus;
+        if (!bus.running()) {
+            QSKIP("no dbus-daemon");
+        }
+        SilentSecretService silent(bus.address());
+        QVERIFY(silent.owned());
+        const std::string keyFile = folder_.file("authk");
+        std::filesystem::remove(keyFile);
+        OAuthFlowSettings flowSettings = settings();
+        flowSettings.keys =
+            std::make_shared<DesktopSecretKeyStore>(keyFile, std::chrono::milliseconds(500));
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer ticks;
+        ticks.setInterval(10);
+        connect(&ticks, &QTimer::timeout, this,
+                [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+        sinceTick.start();
+        ticks.start();
+
+        AuthenticationManager auth;
+        auth.init(std::move(flowSettings));
+        // The user takes longer in the browser than the service is given to answer.
+        QTest::qWait(800);
+        signIn(auth);
+        ticks.stop();
+
+        QVERIFY2(longestGap < 250, QByteArray::number(longestGap).constData());
+        QVERIFY(silent.calls() > 0);
+        FileSecretKeyStore file(keyFile);
+        JWTToken stored;
+        stored.load(tokenFile_, file);
+        QVERIFY(!stored.rawToken().empty());
     }
 
     void expiringAccessTokenIsRenewedBeforeARequest() {
