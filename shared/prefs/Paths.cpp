@@ -122,6 +122,7 @@ void initializeGlobals() {
     }
     const std::string settings = join(dataFolder, kSettingsFolderName);
     setGlobals(settings, *executable);
+    LogManager::instance().setSettingsDirectory(settings);
     if (!isDirectory(settings)) {
         createDirectories(settings);
     }
