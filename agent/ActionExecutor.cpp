@@ -193,13 +193,8 @@ std::optional<std::u32string> decodeUtf8(std::string_view text) {
 }  // namespace
 
 ActionExecutor::ActionExecutor(const ConnectedDevice& device, InputInjector& injector,
-                               ForegroundWindowProvider& foreground,
                                const BacklightControl& backlight, ProfileSwitchInterface& profiles)
-    : device_(device),
-      injector_(injector),
-      foreground_(foreground),
-      backlight_(backlight),
-      profiles_(profiles) {}
+    : device_(device), injector_(injector), backlight_(backlight), profiles_(profiles) {}
 
 void ActionExecutor::execute(const ActionPreference& action, bool pressed) {
     if (!followControl(action, pressed) && pressed) {
@@ -387,17 +382,11 @@ void ActionExecutor::toggleClickLock() {
     }
 }
 
-// A wheel step goes to the window under the pointer; with no application in front there is
-// nothing that could take it.
+// A wheel step goes out as keys do, whether or not a window in front can be found: the
+// desktop hands it to the window under the pointer, and without an X display there is no
+// way to ask for one.
 void ActionExecutor::scroll(InputEvent step) {
-    std::optional<ForegroundWindow> window;
-    {
-        std::lock_guard guard(foregroundLock_);
-        window = foreground_.foreground();
-    }
-    if (window && window->rootWindow != 0) {
-        injector_.send(std::span(&step, 1));
-    }
+    injector_.send(std::span(&step, 1));
 }
 
 // One batch per character, with a pause after each so that slow applications keep up. Text

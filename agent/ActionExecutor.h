@@ -10,7 +10,6 @@
 
 #include "agent/ProfileSwitchInterface.h"
 #include "platform/BacklightControl.h"
-#include "platform/ForegroundWindowProvider.h"
 #include "platform/InputInjector.h"
 #include "shared/ipc/ConnectedDevice.h"
 #include "shared/prefs/ActionPreference.h"
@@ -29,11 +28,9 @@ public:
 
     // Everything given must outlive the executor. The record is read when a profile switch
     // needs the device's binding identifier, so it may be filled in after construction, but
-    // not while actions run. The foreground provider is only called under a lock of this
-    // executor: one shared with other executors must itself be safe for concurrent calls.
+    // not while actions run.
     ActionExecutor(const ConnectedDevice& device, InputInjector& injector,
-                   ForegroundWindowProvider& foreground, const BacklightControl& backlight,
-                   ProfileSwitchInterface& profiles);
+                   const BacklightControl& backlight, ProfileSwitchInterface& profiles);
     ActionExecutor(const ActionExecutor&) = delete;
     ActionExecutor& operator=(const ActionExecutor&) = delete;
 
@@ -70,12 +67,10 @@ private:
 
     const ConnectedDevice& device_;
     InputInjector& injector_;
-    ForegroundWindowProvider& foreground_;
     const BacklightControl& backlight_;
     ProfileSwitchInterface& profiles_;
 
     std::atomic<bool> reportedInvalidText_{false};
-    std::mutex foregroundLock_;
     // Guards the click lock, the pauses and the stop flag; typing waits on it between
     // characters.
     std::mutex stateLock_;

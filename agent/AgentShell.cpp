@@ -30,9 +30,14 @@ AgentShell::AgentShell()
       menu_(buildTrayMenu({}, PreferencesStore::instance())) {}
 
 int AgentShell::run() {
-    instanceLock_ = InstanceLock::acquire(kAgentMutexName);
+    InstanceLock::Refusal refusal = InstanceLock::Refusal::None;
+    instanceLock_ = InstanceLock::acquire(kAgentMutexName, &refusal);
+    // A lock that cannot be made ends the start as another agent does, but it has been
+    // logged as what it is, with its folder.
     if (!instanceLock_) {
-        LogManager::instance().log('W', "Another agent is running already");
+        if (refusal == InstanceLock::Refusal::HeldElsewhere) {
+            LogManager::instance().log('W', "Another agent is running already");
+        }
         return kAlreadyRunningExitCode;
     }
     programFolder_ = executableDirectory();

@@ -101,8 +101,7 @@ ControllerDevice::ControllerDevice(ControllerEventNotifyInterface& notify,
                                    const ActionServices& services, const PreferencesStore& store)
     : notify(notify),
       store(store),
-      executor(record, *services.injector, *services.foreground, *services.backlight,
-               *services.profiles),
+      executor(record, *services.injector, *services.backlight, *services.profiles),
       zoneTable(identityZones()) {}
 
 ControllerDevice::~ControllerDevice() {

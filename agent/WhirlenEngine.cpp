@@ -1,12 +1,13 @@
 #include "agent/WhirlenEngine.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <system_error>
 #include <utility>
 
-#include "platform/X11ForegroundWindowProvider.h"
 #include "shared/ipc/IPCMessage.h"
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
 #include "shared/ipc/IPCResponseConnectedDevices.h"
@@ -130,23 +131,6 @@ ControllerDevice::BindingTable resolveBindings(const ProfilePreference& profile,
     return toBindingTable(std::move(table));
 }
 
-// The executors of all devices ask before their wheel steps, each on its own
-// thread, and the X11 provider serves one caller at a time.
-class SerializedForegroundWindowProvider : public ForegroundWindowProvider {
-public:
-    explicit SerializedForegroundWindowProvider(std::unique_ptr<ForegroundWindowProvider> inner)
-        : inner(std::move(inner)) {}
-
-    std::optional<ForegroundWindow> foreground() override {
-        std::lock_guard lock(mutex);
-        return inner->foreground();
-    }
-
-private:
-    std::mutex mutex;
-    std::unique_ptr<ForegroundWindowProvider> inner;
-};
-
 }  // namespace
 
 // Never destroyed: at exit, state that its services rely on (the X libraries' error
@@ -161,11 +145,6 @@ WhirlenEngine::WhirlenEngine(PreferencesStore& store, ActionServices given)
     if (services.injector == nullptr) {
         ownInjector = createInputInjector();
         services.injector = ownInjector.get();
-    }
-    if (services.foreground == nullptr) {
-        ownForeground = std::make_unique<SerializedForegroundWindowProvider>(
-            std::make_unique<X11ForegroundWindowProvider>());
-        services.foreground = ownForeground.get();
     }
     if (services.backlight == nullptr) {
         ownBacklight = std::make_unique<BacklightControl>();
@@ -267,9 +246,7 @@ void WhirlenEngine::onMessage(const uint8_t* bytes, size_t length) {
             sendConnectedDevices();
             break;
         case IPCMessageType::PrefsUpdate:
-            // The store keeps what it holds unless the file is taken whole.
-            store.reload(false);
-            store.load();
+            reloadPreferences();
             break;
         default:
             break;
@@ -290,12 +267,21 @@ bool WhirlenEngine::switchProfile(const std::string& deviceBindingId,
                                    deviceBindingId.c_str(), profileKey.c_str());
         return false;
     }
-    store.reload(false);
-    store.load();
+    reloadPreferences();
     IPCPrefsUpdateMessage update;
     update.setText("{}");
     broadcast(update);
     return true;
+}
+
+void WhirlenEngine::reloadPreferences() {
+    // The store keeps what it holds unless the file is taken whole.
+    store.reload(false);
+    store.load();
+    // The new tables are in place and the parse is over. The allocator would keep what the
+    // parse freed (several times the file's size, for good, in an agent that runs all
+    // session), so it goes back to the system.
+    malloc_trim(0);
 }
 
 void WhirlenEngine::setForegroundPath(const std::string& path) {

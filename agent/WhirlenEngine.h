@@ -17,7 +17,6 @@
 #include "agent/IPCServer.h"
 #include "agent/ProfileSwitchInterface.h"
 #include "platform/BacklightControl.h"
-#include "platform/ForegroundWindowProvider.h"
 #include "platform/HidDevice.h"
 #include "platform/InputInjector.h"
 #include "shared/ipc/ConnectedDevice.h"
@@ -65,10 +64,8 @@ public:
 
     // An engine on the given store (tests, tools); subscribes to it. The
     // devices' actions go through `services`; a member left null is the
-    // agent's own: the injector createInputInjector() picks, the X display's
-    // foreground window (a connection of the engine's own, which the devices
-    // take turns at), the screen backlight, and this engine for profile
-    // switches.
+    // agent's own: the injector createInputInjector() picks, the screen
+    // backlight, and this engine for profile switches.
     explicit WhirlenEngine(PreferencesStore& store, ActionServices services = {});
     ~WhirlenEngine() override;
 
@@ -132,13 +129,14 @@ private:
     // (with `only`) it is that device, then stops it and sends the list.
     bool retire(const std::string& lowerPath, const ControllerDevice* only);
     // Expects the engine mutex to be held.
+    // Reads the preference files afresh, as a type 3 frame or a profile switch asks.
+    void reloadPreferences();
     void rebuildBindings(ControllerDevice& device) const;
     void logUnlistedProductOnce(uint16_t productId);
 
     PreferencesStore& store;
     // The agent's own services, for those the constructor was not given.
     std::unique_ptr<InputInjector> ownInjector;
-    std::unique_ptr<ForegroundWindowProvider> ownForeground;
     std::unique_ptr<BacklightControl> ownBacklight;
     ActionServices services;
     std::atomic<bool> unlistedProductLogged{false};

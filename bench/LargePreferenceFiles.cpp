@@ -78,12 +78,12 @@ nlohmann::json macro(int index) {
 
 }  // namespace
 
-LargePreferenceFiles::LargePreferenceFiles() {
+LargePreferenceFiles::LargePreferenceFiles(int profiles) {
     std::string pattern = (std::filesystem::temp_directory_path() / "prefs-bench-XXXXXX").string();
     folder_ = mkdtemp(pattern.data());
     paths_ = {folder_ + "/pelvane_default.json", folder_ + "/pelvane_profile_bind.json",
               folder_ + "/pelvane_default_backup.json"};
-    text_ = document().dump(2);
+    text_ = document(profiles).dump(2);
     std::ofstream(paths_.defaultFile, std::ios::binary) << text_;
     std::ofstream(paths_.profileBindFile) << R"({"ProfileBind":[]})";
     std::ofstream(paths_.backupFile) << R"({"MajorVersion":1,"MinorVersion":1,"Comment":""})";
@@ -93,7 +93,7 @@ LargePreferenceFiles::~LargePreferenceFiles() {
     std::filesystem::remove_all(folder_);
 }
 
-nlohmann::json LargePreferenceFiles::document() {
+nlohmann::json LargePreferenceFiles::document(int profiles) {
     nlohmann::json document = {{"MajorVersion", 1}, {"MinorVersion", 1}, {"Comment", "bench"}};
     for (int i = 0; i < kContexts; ++i) {
         const std::string n = std::to_string(i);
@@ -104,7 +104,7 @@ nlohmann::json LargePreferenceFiles::document() {
     for (int i = 0; i < kMacros; ++i) {
         document["Macros"].push_back(macro(i));
     }
-    for (int i = 0; i < kProfiles; ++i) {
+    for (int i = 0; i < profiles; ++i) {
         document["ProfilesPreferences"].push_back(profile(i));
     }
     return document;

@@ -15,12 +15,13 @@ class LargePreferenceFiles {
 public:
     static constexpr int kProfiles = 200;
 
-    LargePreferenceFiles();
+    // With more profiles for a larger file (about 37 KiB each).
+    explicit LargePreferenceFiles(int profiles = kProfiles);
     ~LargePreferenceFiles();
     LargePreferenceFiles(const LargePreferenceFiles&) = delete;
     LargePreferenceFiles& operator=(const LargePreferenceFiles&) = delete;
 
-    static nlohmann::json document();
+    static nlohmann::json document(int profiles = kProfiles);
     // The identity key of profile `index` of the document, of model 1 for
     // even and model 2 for odd indexes.
     static std::string profileKey(int index);

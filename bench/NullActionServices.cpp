@@ -1,10 +1,9 @@
 #include "bench/NullActionServices.h"
 
-NullActionServices::NullActionServices()
-    : foreground_({ForegroundWindow{1, "/usr/bin/bench"}}), backlight_("/nonexistent") {}
+NullActionServices::NullActionServices() : backlight_("/nonexistent") {}
 
 ActionServices NullActionServices::services(InputInjector* injector) {
-    return {injector != nullptr ? injector : &injector_, &foreground_, &backlight_, this};
+    return {injector != nullptr ? injector : &injector_, &backlight_, this};
 }
 
 bool NullActionServices::switchProfile(const std::string&, const std::string&) {

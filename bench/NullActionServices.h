@@ -3,7 +3,6 @@
 #include "agent/ActionServices.h"
 #include "agent/ProfileSwitchInterface.h"
 #include "platform/BacklightControl.h"
-#include "platform/FakeForegroundWindowProvider.h"
 #include "platform/NullInputInjector.h"
 
 // What the actions of benchmark devices act through, with nothing reaching the desktop: the
@@ -20,6 +19,5 @@ private:
     bool switchProfile(const std::string& deviceBindingId, const std::string& profileKey) override;
 
     NullInputInjector injector_;
-    FakeForegroundWindowProvider foreground_;
     BacklightControl backlight_;
 };

@@ -9,10 +9,20 @@
 // fresh file while the first still holds the old one).
 class InstanceLock {
 public:
-    // Takes the lock; null when someone else holds it or the lock file cannot be opened
-    // (the latter is logged). Hold the object for as long as the instance should count as
-    // running.
-    static std::unique_ptr<InstanceLock> acquire(const std::string& name);
+    enum class Refusal {
+        None,
+        // Another process holds the lock: that instance runs.
+        HeldElsewhere,
+        // The lock cannot be made (the runtime folder is missing, not a folder or not
+        // writable); logged with the folder's name.
+        Unusable,
+    };
+
+    // Takes the lock; null when someone else holds it or the lock file cannot be made, and
+    // then `refusal`, when given, tells which. Hold the object for as long as the instance
+    // should count as running.
+    static std::unique_ptr<InstanceLock> acquire(const std::string& name,
+                                                 Refusal* refusal = nullptr);
     // Whether someone holds the lock now. Takes it and lets it go at once, so it never
     // keeps a holder out for longer than the call.
     static bool isHeld(const std::string& name);

@@ -7,8 +7,6 @@
 #include <ctime>
 #include <system_error>
 
-#include "shared/prefs/Paths.h"
-
 namespace {
 
 constexpr std::size_t kMessageBufferSize = 2048;
@@ -118,6 +116,11 @@ void LogManager::setLogDirectory(const std::string& directory) {
     directory_ = directory;
 }
 
+void LogManager::setSettingsDirectory(const std::string& directory) {
+    std::lock_guard guard(lock_);
+    settingsDirectory_ = directory;
+}
+
 std::string LogManager::logFilePath() const {
     std::lock_guard guard(lock_);
     return fileName_;
@@ -178,7 +181,7 @@ bool LogManager::openFile() {
     {
         std::lock_guard guard(lock_);
         if (fileName_.empty()) {
-            const std::string folder = directory_.empty() ? settingsDirectory() : directory_;
+            const std::string folder = directory_.empty() ? settingsDirectory_ : directory_;
             // Before start-up has found the settings folder there is nowhere to write.
             if (folder.empty()) {
                 return false;

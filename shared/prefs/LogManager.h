@@ -30,6 +30,10 @@ public:
     bool isEnabled() const;
     // Takes effect at the first open of the file; the name is fixed after that.
     void setLogDirectory(const std::string& directory);
+    // The folder of the file when no log folder is set; start-up hands it over once it has
+    // found the settings folder. The log keeps its own copy because its last flush, at exit,
+    // may come after the paths' own statics are gone.
+    void setSettingsDirectory(const std::string& directory);
     // Full path of the log file, empty until the first open.
     std::string logFilePath() const;
 
@@ -54,6 +58,7 @@ private:
     std::deque<std::string> queue_;
     std::string fileName_;
     std::string directory_;
+    std::string settingsDirectory_;
     // Guards the file and the failure count, so that a flush called from
     // outside never overlaps the writer's.
     std::mutex fileLock_;

@@ -33,10 +33,12 @@ Globals& globals() {
     return instance;
 }
 
-void setGlobals(std::string settings, std::string executable) {
+// The log gets a copy of its own: its last flush, at exit, may come after these are gone.
+void setGlobals(const std::string& settings, std::string executable) {
+    LogManager::instance().setSettingsDirectory(settings);
     Globals& g = globals();
     std::lock_guard guard(g.lock);
-    g.settingsDirectory = std::move(settings);
+    g.settingsDirectory = settings;
     g.executableDirectory = std::move(executable);
 }
 

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/FakeForegroundWindowProvider.h"
 #include "platform/RecordingInjector.h"
 #include "shared/prefs/KeyNames.h"
 #include "tests/agent/RecordingProfileSwitch.h"
@@ -73,11 +72,10 @@ protected:
 
     ConnectedDevice device_{1, 1, true, "1-4_2", "", ""};
     RecordingInjector injector_;
-    FakeForegroundWindowProvider foreground_{{ForegroundWindow{42, "/usr/bin/editor"}}};
     TemporaryFolder sysfs_;
     BacklightControl backlight_{sysfs_.path().string()};
     RecordingProfileSwitch profiles_;
-    ActionExecutor executor_{device_, injector_, foreground_, backlight_, profiles_};
+    ActionExecutor executor_{device_, injector_, backlight_, profiles_};
 };
 
 struct InputCase {
@@ -240,21 +238,6 @@ TEST_F(ActionExecutorTest, PrintableKeyCodesPressTheKeyThatTypesThemOnAUsLayout)
                         {E::keyUp(c.virtualKey), E::keyUp(kShift)}};
         }
         EXPECT_EQ(run(makeAction(12, kNone, keyCodeFromName(c.name)), {true, false}), expected);
-    }
-}
-
-TEST_F(ActionExecutorTest, TheWheelNeedsAnApplicationInFront) {
-    const struct {
-        const char* name;
-        std::optional<ForegroundWindow> front;
-    } cases[] = {{"no window", std::nullopt}, {"no root window", ForegroundWindow{0, "/bin/x"}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeForegroundWindowProvider foreground({c.front});
-        ActionExecutor executor(device_, injector_, foreground, backlight_, profiles_);
-        executor.execute(makeAction(18), true);
-        executor.execute(makeAction(21), true);
-        EXPECT_EQ(injector_.sendCount(), 0u);
     }
 }
 

@@ -9,7 +9,7 @@ ActionTestServices::ActionTestServices()
                                   folder.file("pelvane_default_backup.json")}) {}
 
 ActionServices ActionTestServices::services() {
-    return {&injector, &foreground, &backlight, &profiles};
+    return {&injector, &backlight, &profiles};
 }
 
 void ActionTestServices::loadPreferences(const nlohmann::json& document) {

@@ -4,14 +4,13 @@
 
 #include "agent/ActionServices.h"
 #include "platform/BacklightControl.h"
-#include "platform/FakeForegroundWindowProvider.h"
 #include "platform/RecordingInjector.h"
 #include "shared/prefs/PreferencesStore.h"
 #include "tests/agent/RecordingProfileSwitch.h"
 #include "tests/support/TemporaryFolder.h"
 
-// Stand-ins for everything a device's actions act through: input is recorded, an
-// application is always in front, there is no backlight, profile switches are only noted,
+// Stand-ins for everything a device's actions act through: input is recorded, there is
+// no backlight, profile switches are only noted,
 // and the store reads files of a folder of its own (nothing until a test loads a document).
 class ActionTestServices {
 public:
@@ -22,7 +21,6 @@ public:
     void loadPreferences(const nlohmann::json& document);
 
     RecordingInjector injector;
-    FakeForegroundWindowProvider foreground{{ForegroundWindow{42, "/usr/bin/editor"}}};
     TemporaryFolder folder{"action-services"};
     BacklightControl backlight;
     RecordingProfileSwitch profiles;

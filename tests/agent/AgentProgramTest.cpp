@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/InstanceNames.h"
 #include "shared/ipc/IPCMessage.h"
 #include "shared/ipc/IPCResponseConnectedDevices.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
@@ -199,8 +200,31 @@ TEST_F(AgentProgramTest, ASecondInstanceEndsWithMinusTwoAndLeavesTheFirstRunning
     ASSERT_TRUE(second.start());
 
     EXPECT_EQ(second.waitForExit(), -2) << second.log();
+    EXPECT_NE(second.log().find("W: Another agent is running already"), std::string::npos)
+        << second.log();
     EXPECT_TRUE(agent.isRunning());
     EXPECT_TRUE(listBecomes({}));
+}
+
+// Only a lock that another agent holds means another agent; a lock that cannot be made is
+// an error that names the folder, though it ends the start with the same code.
+TEST_F(AgentProgramTest, AnUnusableRuntimeFolderIsAnErrorThatNamesItAndNoOtherAgent) {
+    const std::string missing = runtime.file("missing");
+    const std::string notAFolder = runtime.file("not-a-folder");
+    writeFileBytes(notAFolder, "");
+    const std::string lockTaken = runtime.file("lock-taken");
+    fs::create_directories(fs::path(lockTaken) / kAgentInstanceName);
+    for (const std::string& folder : {missing, notAFolder, lockTaken}) {
+        SCOPED_TRACE(folder);
+        environment.set("XDG_RUNTIME_DIR", folder);
+        AgentProcess refused(logFile("refused-" + fs::path(folder).filename().string()));
+        ASSERT_TRUE(refused.start());
+
+        EXPECT_EQ(refused.waitForExit(), -2) << refused.log();
+        EXPECT_NE(refused.log().find("E: Runtime folder is unusable: " + folder), std::string::npos)
+            << refused.log();
+        EXPECT_EQ(refused.log().find("running already"), std::string::npos) << refused.log();
+    }
 }
 
 TEST_F(AgentProgramTest, FollowsControllersPluggedInAndOut) {

@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "platform/FakeForegroundWindowProvider.h"
 #include "platform/RecordingInjector.h"
 #include "platform/SocketPairHidDevice.h"
 #include "shared/ipc/IPCPrefsUpdateMessage.h"
@@ -23,6 +22,7 @@
 #include "tests/shared/ipc/IPCTestSupport.h"
 #include "tests/shared/prefs/StoreTestSupport.h"
 #include "tests/support/Occurrences.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WaitUntil.h"
@@ -102,8 +102,8 @@ protected:
         writePreferences(document);
         store = std::make_unique<PreferencesStore>(paths);
         store->load();
-        engine = std::make_unique<WhirlenEngine>(
-            *store, ActionServices{&injector, &foreground, &backlight, nullptr});
+        engine =
+            std::make_unique<WhirlenEngine>(*store, ActionServices{&injector, &backlight, nullptr});
     }
     void writePreferences(const json& document) {
         writeFileBytes(paths.defaultFile, document.dump(2));
@@ -152,7 +152,6 @@ protected:
     std::vector<std::unique_ptr<SocketPairHidDevice>> pairs;
     // The engine's own profile switch, but no input for the desktop.
     RecordingInjector injector;
-    FakeForegroundWindowProvider foreground{{ForegroundWindow{7, "/usr/bin/other"}}};
     BacklightControl backlight{folder.file("sys")};
     std::unique_ptr<PreferencesStore> store;
     std::unique_ptr<WhirlenEngine> engine;
@@ -532,6 +531,24 @@ TEST_F(WhirlenEngineTest, ProfileSwitchOfAPressBindsSavesReloadsAndTellsTheClien
     ASSERT_TRUE(device.write(pressed));
     ASSERT_TRUE(injector.waitForBatches(2, 10s));
     EXPECT_EQ(injector.events(), (std::vector{InputEvent::keyDown('W'), InputEvent::keyUp('W')}));
+}
+
+// Without an X display nothing tells which window is in front; the dial's and the jog
+// wheel's own scrolling still goes out through the injector, as keys do.
+TEST_F(WhirlenEngineTest, WithoutAnXDisplayTheDialAndTheJogWheelStillScroll) {
+    ScopedEnvironment environment;
+    environment.unset("DISPLAY");
+    startEngine(maxDocument(json::array()));
+    SocketPairHidDevice& device = plug("/dev/hidraw0");
+
+    // {report id, jog, dial, ...}: the first report only sets where the dial stands.
+    ASSERT_TRUE(device.write(std::array<uint8_t, 8>{0, 0, 10, 0, 0, 0, 0, 0}));
+    ASSERT_TRUE(device.write(std::array<uint8_t, 8>{0, 0, 11, 0, 0, 0, 0, 0}));
+    ASSERT_TRUE(device.write(std::array<uint8_t, 8>{0, 0, 10, 0, 0, 0, 0, 0}));
+    ASSERT_TRUE(device.write(std::array<uint8_t, 8>{0, 1, 10, 0, 0, 0, 0, 0}));
+    ASSERT_TRUE(injector.waitForBatches(3, 10s));
+    EXPECT_EQ(injector.events(), (std::vector{InputEvent::wheel(150), InputEvent::wheel(-150),
+                                              InputEvent::wheel(-150)}));
 }
 
 TEST_F(WhirlenEngineTest, ProfileSwitchThatCannotBeSavedChangesNothing) {

@@ -103,14 +103,32 @@ TEST_F(InstanceLockTest, AStartedProgramDoesNotInheritTheLock) {
     EXPECT_EQ(waitpid(child, &status, 0), child);
 }
 
-TEST_F(InstanceLockTest, AMissingRuntimeFolderIsRefused) {
-    environment.set("XDG_RUNTIME_DIR", folder.file("missing"));
-    EXPECT_EQ(InstanceLock::acquire(kName), nullptr);
-    EXPECT_FALSE(InstanceLock::isHeld(kName));
+// Only a lock that someone holds counts as held elsewhere; every lock that cannot be made
+// is told apart from it.
+TEST_F(InstanceLockTest, ARefusalTellsAHeldLockFromOneThatCannotBeMade) {
+    using Refusal = InstanceLock::Refusal;
+    const std::unique_ptr<InstanceLock> held = InstanceLock::acquire(kName);
+    ASSERT_NE(held, nullptr);
+    Refusal refusal = Refusal::None;
+    EXPECT_EQ(InstanceLock::acquire(kName, &refusal), nullptr);
+    EXPECT_EQ(refusal, Refusal::HeldElsewhere);
 
-    environment.set("XDG_RUNTIME_DIR", folder.file("file"));
     writeFileBytes(folder.file("file"), "");
-    EXPECT_EQ(InstanceLock::acquire(kName), nullptr);
+    std::filesystem::create_directories(folder.file("taken") + "/" + kName);
+    for (const std::string& runtime :
+         {folder.file("missing"), folder.file("file"), folder.file("taken")}) {
+        SCOPED_TRACE(runtime);
+        environment.set("XDG_RUNTIME_DIR", runtime);
+        refusal = Refusal::None;
+        EXPECT_EQ(InstanceLock::acquire(kName, &refusal), nullptr);
+        EXPECT_EQ(refusal, Refusal::Unusable);
+        EXPECT_FALSE(InstanceLock::isHeld(kName));
+    }
+
+    environment.set("XDG_RUNTIME_DIR", folder.file("taken"));
+    refusal = Refusal::Unusable;
+    EXPECT_NE(InstanceLock::acquire("other", &refusal), nullptr);
+    EXPECT_EQ(refusal, Refusal::None);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/DesktopShortcut.h"
+#include "shared/prefs/LogManager.h"
 #include "shared/prefs/NameTables.h"
 #include "shared/prefs/Paths.h"
 
@@ -98,6 +99,8 @@ void CommandLineManager::reportFailure(const std::string& description, int32_t r
     char message[512];
     std::snprintf(message, sizeof(message), "Error runing command %s: %d", description.c_str(),
                   result);
+    // The event log only hears of it in installer mode; the log file always does.
+    LogManager::instance().log('E', "%s", message);
     char number[64];
     std::snprintf(number, sizeof(number), "Error number %ld\n", static_cast<long>(result));
     eventLog_->reportError({message, number, std::strerror(result)});

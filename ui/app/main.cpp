@@ -21,6 +21,9 @@
 
 namespace {
 
+// The code of a start that cannot go on, as when the main document yields no window.
+constexpr int kStartFailedExitCode = -1;
+
 // The Qt side: application, fonts, engine and types, the main document, the managers' start
 // and the event loop; ends with the loop's result, -1 when the document yields no window.
 int runConfigurationWindow(ApplicationManager& manager, int& argc, char** argv) {
@@ -42,7 +45,7 @@ int runConfigurationWindow(ApplicationManager& manager, int& argc, char** argv) 
         &engine, &QQmlApplicationEngine::objectCreated, &app,
         [mainDocument](QObject* object, const QUrl& url) {
             if (object == nullptr && url == mainDocument) {
-                QCoreApplication::exit(-1);
+                QCoreApplication::exit(kStartFailedExitCode);
             }
         },
         Qt::QueuedConnection);
@@ -66,9 +69,15 @@ int main(int argc, char* argv[]) {
     if (manager.commandLineManager()->installerMode()) {
         return 0;
     }
+    InstanceLock::Refusal refusal = InstanceLock::Refusal::None;
     const std::unique_ptr<InstanceLock> instanceLock =
-        InstanceLock::acquire(kConfigurationUiInstanceName);
+        InstanceLock::acquire(kConfigurationUiInstanceName, &refusal);
+    // Only a lock that another process holds means another instance; one that cannot be
+    // made has been logged with its folder and ends the program as a failed start.
     if (!instanceLock) {
+        if (refusal != InstanceLock::Refusal::HeldElsewhere) {
+            return kStartFailedExitCode;
+        }
         LogManager::instance().log('E', "Application already running!");
         return 0;
     }

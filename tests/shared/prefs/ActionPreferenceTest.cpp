@@ -257,6 +257,38 @@ TEST_F(ActionPreferenceTest, Specificity) {
     }
 }
 
+// StartDelay, Repeat, DelayRepeat of each repeat preset, by index: the editor names them
+// and the agent's repeat worker acts on them by the same index.
+const ActionTiming kRepeatPresets[] = {
+    {0, 1, 0},     {0, -1, 0},    {-2, 1, 0},    {0, 60, 1000}, {0, 45, 1000},
+    {0, 30, 1000}, {0, 15, 1000}, {0, 10, 1000}, {0, 5, 1000},  {0, 2, 1000},
+    {0, 1, 1000},  {0, 1, 2000},  {0, 1, 3000},  {0, 1, 4000},
+};
+
+// The wait after a macro step, in milliseconds, by index.
+const int32_t kWaitPresetMilliseconds[] = {0,   1,   2,   5,    10,   20,   50,
+                                           100, 200, 500, 1000, 2000, 5000, 10000};
+
+TEST_F(ActionPreferenceTest, EveryPresetHasItsTimingAndIsFoundByIt) {
+    ASSERT_EQ(std::size(kRepeatPresets), RepeatTypePresets.size());
+    for (uint32_t index = 0; index < std::size(kRepeatPresets); ++index) {
+        SCOPED_TRACE("repeat preset " + std::to_string(index));
+        EXPECT_EQ(RepeatTypePresets[index], kRepeatPresets[index]);
+        ActionPreference action;
+        action.setTiming(kRepeatPresets[index]);
+        EXPECT_EQ(action.repeatType(), index);
+    }
+    ASSERT_EQ(std::size(kWaitPresetMilliseconds), MacroWaitTimePresets.size());
+    for (uint32_t index = 0; index < std::size(kWaitPresetMilliseconds); ++index) {
+        SCOPED_TRACE("wait preset " + std::to_string(index));
+        const ActionTiming timing{0, 1, kWaitPresetMilliseconds[index]};
+        ActionPreference action;
+        action.setWaitTimeType(index);
+        EXPECT_EQ(action.timing(), timing);
+        EXPECT_EQ(action.waitTimeType(), index);
+    }
+}
+
 TEST_F(ActionPreferenceTest, PresetIndexesOfTimings) {
     struct Case {
         ActionTiming timing;

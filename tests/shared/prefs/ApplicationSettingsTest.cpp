@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -156,6 +158,27 @@ TEST_F(ApplicationSettingsTest, ParseLineTakesOnlyValidValues) {
         EXPECT_THAT(settings, c.expected) << ::testing::PrintToString(c.lines);
     }
     EXPECT_FALSE(fs::exists(path_)) << "parsing must never write the file";
+}
+
+// The intervals that the file may choose, in seconds: 12, 24, 48 and 72 hours between update
+// checks; notification checks off or every 5, 10, 15 or 20 minutes.
+const std::vector<int32_t> kUpdateCheckIntervals = {43200, 86400, 172800, 259200};
+const std::vector<int32_t> kNotificationCheckIntervals = {0, 300, 600, 900, 1200};
+
+TEST_F(ApplicationSettingsTest, EveryAllowedIntervalIsOfferedAndRead) {
+    ApplicationSettings offered(path_);
+    EXPECT_EQ(offered.softwareCheckForUpdatesIntervals(), kUpdateCheckIntervals);
+    EXPECT_EQ(offered.softwareCheckForNotificationsIntervals(), kNotificationCheckIntervals);
+    for (const int32_t seconds : kUpdateCheckIntervals) {
+        ApplicationSettings settings(path_);
+        settings.parseLine("SoftwareCheckForUpdatesInterval=" + std::to_string(seconds));
+        EXPECT_EQ(settings.softwareCheckForUpdatesInterval(), seconds);
+    }
+    for (const int32_t seconds : kNotificationCheckIntervals) {
+        ApplicationSettings settings(path_);
+        settings.parseLine("SoftwareCheckForNotificationsInterval=" + std::to_string(seconds));
+        EXPECT_EQ(settings.softwareCheckForNotificationsInterval(), seconds);
+    }
 }
 
 TEST_F(ApplicationSettingsTest, LoadReadsLinesOfAnyLengthWhole) {

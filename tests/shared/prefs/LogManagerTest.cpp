@@ -201,19 +201,19 @@ TEST_F(LogManagerTest, LinesOfManyThreadsStayWhole) {
     EXPECT_EQ(messages.count("<malformed>"), 0u);
 }
 
+// The program's own log learns the settings folder from start-up and keeps a copy of it,
+// so that its last flush at exit needs nothing that may be gone by then.
 TEST(LogManagerFolderTest, WithoutAFolderWritesIntoTheSettingsFolder) {
     const TemporaryFolder data{"logsettings"};
     ScopedEnvironment env;
     env.set("XDG_DATA_HOME", data.path().string());
     initializeGlobals();
-    {
-        LogManager log{kNeverOnItsOwn};
-        log.setEnabled(true);
-        log.log('W', "settled");
-        log.setEnabled(false);
-        EXPECT_EQ(fs::path(log.logFilePath()).parent_path(), fs::path(settingsDirectory()));
-        EXPECT_THAT(readLines(log.logFilePath()), SizeIs(1));
-    }
+    LogManager& log = LogManager::instance();
+    log.setEnabled(true);
+    log.log('W', "settled");
+    log.setEnabled(false);
+    EXPECT_EQ(fs::path(log.logFilePath()).parent_path(), fs::path(settingsDirectory()));
+    EXPECT_THAT(readLines(log.logFilePath()), SizeIs(1));
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <functional>
 #include <limits>
 #include <memory>
-#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -29,17 +29,57 @@ PreferenceJsonKey keyOf(int32_t id) {
     return static_cast<PreferenceJsonKey>(id);
 }
 
-TEST(PreferenceJsonKeysTest, KeyNumbersNameDistinctMembers) {
-    std::set<std::string> names;
-    for (int32_t id = 1; id <= 40; ++id) {
-        EXPECT_TRUE(isValidPreferenceKeyId(keyOf(id)));
-        EXPECT_TRUE(names.insert(std::string(preferenceJsonKeyName(keyOf(id)))).second) << id;
+// The member names of the preference files, by key number.
+const std::pair<int32_t, const char*> kJsonKeys[] = {
+    {0, "None"},
+    {1, "MajorVersion"},
+    {2, "MinorVersion"},
+    {3, "Comment"},
+    {4, "GlobalPreferences"},
+    {5, "CustomPreferences"},
+    {6, "ProfilesPreferences"},
+    {7, "Settings"},
+    {8, "Actions"},
+    {9, "Name"},
+    {10, "Macros"},
+    {11, "ProfileBind"},
+    {12, "DeviceID"},
+    {13, "ProfileID"},
+    {14, "DeviceType"},
+    {15, "DeviceModel"},
+    {16, "AppContextConfig"},
+    {17, "AppWindowName"},
+    {18, "AppSpecificActive"},
+    {19, "ActionType"},
+    {20, "Command"},
+    {21, "CommandArgs"},
+    {22, "UseCtrl"},
+    {23, "UseAlt"},
+    {24, "UseShift"},
+    {25, "UseSpecial"},
+    {26, "KeyCode"},
+    {27, "Repeat"},
+    {28, "DelayRepeat"},
+    {29, "StartDelay"},
+    {30, "MouseButton"},
+    {31, "TextToWrite"},
+    {32, "Profile"},
+    {33, "Toggle"},
+    {34, "SwitchToProfile"},
+    {35, "AppContextConfigurations"},
+    {36, "ConfigName"},
+    {37, "ProgramContextPath"},
+    {38, "MacroGroups"},
+    {39, "MacroGroupID"},
+    {40, "MacroToRun"},
+};
+
+TEST(PreferenceJsonKeysTest, EveryKeyNumberNamesItsMember) {
+    for (const auto& [id, name] : kJsonKeys) {
+        EXPECT_EQ(preferenceJsonKeyName(keyOf(id)), name) << id;
+        EXPECT_EQ(isValidPreferenceKeyId(keyOf(id)), id != 0) << id;
     }
-    EXPECT_EQ(preferenceJsonKeyName(PreferenceJsonKey::MajorVersion), "MajorVersion");
-    EXPECT_EQ(preferenceJsonKeyName(PreferenceJsonKey::ProfilesPreferences), "ProfilesPreferences");
-    EXPECT_EQ(preferenceJsonKeyName(PreferenceJsonKey::MacroToRun), "MacroToRun");
-    EXPECT_EQ(preferenceJsonKeyName(PreferenceJsonKey::None), "None");
-    for (int32_t id : {0, 41, -1, std::numeric_limits<int32_t>::min()}) {
+    for (int32_t id : {41, -1, std::numeric_limits<int32_t>::min()}) {
         EXPECT_FALSE(isValidPreferenceKeyId(keyOf(id))) << id;
     }
     EXPECT_EQ(preferenceJsonKeyName(keyOf(41)), "");

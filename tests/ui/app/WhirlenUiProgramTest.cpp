@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -55,15 +56,46 @@ protected:
         return starts;
     }
 
-    // Runs the program to its end; it must end by itself.
+    // Runs the program to its end, in the working folder; it must end by itself.
     ProcessLauncher::CommandResult run(const std::string& arguments) {
-        return ProcessLauncher::runHiddenCommand("'" + program() + "' " + arguments,
-                                                 {std::chrono::minutes(2), 1 << 20});
+        return ProcessLauncher::runHiddenCommand(
+            "env -C '" + working.path().string() + "' '" + program() + "' " + arguments,
+            {std::chrono::minutes(2), 1 << 20});
+    }
+
+    std::string settingsFolder() const { return data.file("PelvaneDesignMediaControllerSoftware"); }
+
+    // File logging on, in no folder of its own: the log goes to the settings folder.
+    void enableLogging() {
+        fs::create_directories(settingsFolder());
+        writeFileBytes(settingsFolder() + "/ApplicationSettings.ini",
+                       "[ApplicationSettings]\nEnableLogging=True\n");
+    }
+
+    // The log files of the settings folder, by name, with their contents.
+    std::map<std::string, std::string> logFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(settingsFolder())) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with("pelvanelogging_") && name.ends_with(".log")) {
+                files[name] = readFileBytes(entry.path().string());
+            }
+        }
+        return files;
+    }
+
+    std::vector<std::string> filesIn(const TemporaryFolder& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
     }
 
     TemporaryFolder programs{"whirlen-ui-program"};
     TemporaryFolder runtime{"whirlen-ui-runtime"};
     TemporaryFolder data{"whirlen-ui-data"};
+    TemporaryFolder working{"whirlen-ui-working"};
     ScopedEnvironment environment;
 };
 
@@ -100,6 +132,63 @@ TEST_F(WhirlenUiProgramTest, InstallerModeEndsWithZeroAfterAFailedShortcut) {
     ASSERT_TRUE(result.finished) << result.output;
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     EXPECT_NE(result.output.find("Executed command: create shortcut"), std::string::npos);
+}
+
+// Runs shorter than the log writer's first flush, so only the last flush at exit writes
+// their lines: it still finds the settings folder.
+TEST_F(WhirlenUiProgramTest, ShortRunsLogIntoTheSettingsFolderAndNotTheWorkingFolder) {
+    enableLogging();
+    const auto first = InstanceLock::acquire(kConfigurationUiInstanceName);
+    ASSERT_TRUE(first);
+    // A file where the shortcut's folder would be makes the creation fail, which logs.
+    writeFileBytes(data.file("applications"), "");
+    const struct {
+        const char* arguments;
+        const char* line;
+    } cases[] = {
+        {"", "E: Application already running!"},
+        {"-installerMode", ""},
+        {"-installerMode -createStartMenuShortcut", "E: Error runing command create shortcut"},
+        {"-installerMode -deleteStartMenuShortCut", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        for (const auto& [name, content] : logFiles()) {
+            fs::remove(settingsFolder() + "/" + name);
+        }
+
+        const ProcessLauncher::CommandResult result = run(c.arguments);
+
+        ASSERT_TRUE(result.finished) << result.output;
+        EXPECT_EQ(result.exitStatus, 0) << result.output;
+        EXPECT_EQ(filesIn(working), std::vector<std::string>{});
+        const std::map<std::string, std::string> logs = logFiles();
+        ASSERT_EQ(logs.size(), 1u) << result.output;
+        EXPECT_NE(logs.begin()->second.find(c.line), std::string::npos) << logs.begin()->second;
+    }
+}
+
+// Only a lock that another instance holds means another instance: one that cannot be made
+// is a failed start, logged with the folder.
+TEST_F(WhirlenUiProgramTest, AnUnusableRuntimeFolderIsAnErrorThatNamesIt) {
+    const std::string missing = runtime.file("missing");
+    const std::string notAFolder = runtime.file("not-a-folder");
+    writeFileBytes(notAFolder, "");
+    const std::string lockTaken = runtime.file("lock-taken");
+    fs::create_directories(fs::path(lockTaken) / kConfigurationUiInstanceName);
+    for (const std::string& folder : {missing, notAFolder, lockTaken}) {
+        SCOPED_TRACE(folder);
+        environment.set("XDG_RUNTIME_DIR", folder);
+
+        const ProcessLauncher::CommandResult result = run("");
+
+        ASSERT_TRUE(result.finished) << result.output;
+        EXPECT_EQ(result.exitStatus, 255) << result.output;
+        EXPECT_NE(result.output.find("E: Runtime folder is unusable: " + folder), std::string::npos)
+            << result.output;
+        EXPECT_EQ(result.output.find("already running"), std::string::npos) << result.output;
+        EXPECT_TRUE(agentStarts().empty());
+    }
 }
 
 TEST_F(WhirlenUiProgramTest, StartsTheAgentBesideItOnceWhileTheAgentsLockIsFree) {
