@@ -121,10 +121,10 @@ private slots:
             const QString listing = QString::fromUtf8(qmldir.readAll());
             for (const QString& type : types) {
                 const QString name = type.section('.', 0, 0);
-                QVERIFY2(listing.contains(QRegularExpression(
-                             "(^|\\n)(singleton )?" + name + " 1\\.0 " +
-                             QRegularExpression::escape(type) + "\\n")),
-                         qPrintable(folder.filePath(type)));
+                QVERIFY2(
+                    listing.contains(QRegularExpression("(^|\\n)(singleton )?" + name + " 1\\.0 " +
+                                                        QRegularExpression::escape(type) + "\\n")),
+                    qPrintable(folder.filePath(type)));
             }
             ++checked;
         }

@@ -12,8 +12,9 @@ import "qrc:/Ui/Widgets/Overlays"
 // QML warning.
 Item {
     id: mainWindow
+    // The window's design size.
     width: 1200
-    height: 760
+    height: 700
 
     property bool inDrag: false
 
@@ -118,6 +119,62 @@ Item {
                 save("about", theme, language)
                 page.source = ""
             })
+        }
+
+        // Rows that describe their bindings, and the jog wheel's rows with their group
+        // headings, as a user who has bound a few controls sees them.
+        // The jog wheel's list: the one with a row for each zone and transition.
+        function jogRows(item) {
+            if (item.objectName === "keybindRows" && item.count > 40)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = jogRows(item.children[i])
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        function test_describedRows() {
+            appController.setSelectedProductByType(1)
+            tryVerify(function () {
+                var device = appController.selectedDeviceController
+                return device && device.selectedProfileController && device.selectedProfileController.listMainButtons.length > 0
+            })
+            var profile = appController.selectedDeviceController.selectedProfileController
+            var buttons = profile.listMainButtons
+            buttons[0].prepareForButtonEdit()
+            buttons[0].editActionType = ButtonController.Action_TypeText
+            buttons[0].setEditCommandAndCommandArgs("Kind regards, the whole team", "")
+            buttons[0].editComment = "Signature"
+            buttons[0].applyEditSettings("")
+            buttons = appController.selectedDeviceController.selectedProfileController.listMainButtons
+            buttons[1].prepareForButtonEdit()
+            buttons[1].editActionType = ButtonController.Action_OpenFile
+            buttons[1].setEditCommandAndCommandArgs("/usr/bin/gnome-calculator", "")
+            buttons[1].applyEditSettings("")
+            profile = appController.selectedDeviceController.selectedProfileController
+            if (!profile.isJogWheelToggled)
+                profile.toggleJogWheel("")
+            eachLook(function (theme, language) {
+                page.source = "qrc:/Ui/TabPages/GlobalSettingsPage.qml"
+                tryVerify(function () {
+                    var loader = findChild(page.item, "globalLayoutLoader")
+                    return loader && loader.item && loader.item.profileController
+                })
+                var layout = findChild(page.item, "globalLayoutLoader").item
+                layout.selectList(0)
+                save("described-buttons", theme, language)
+                layout.selectList(2)
+                save("described-jogwheel", theme, language)
+                var rows = jogRows(layout)
+                verify(rows)
+                rows.positionViewAtEnd()
+                save("described-jogwheel-end", theme, language)
+                rows.positionViewAtBeginning()
+                page.source = ""
+            })
+            windowFixture.useFactoryPreferences()
         }
 
         function test_editorPanes() {
