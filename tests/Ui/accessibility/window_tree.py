@@ -6,10 +6,12 @@ assistive tool does. Run inside its own session bus:
     dbus-run-session -- window_tree.py --ui whirlenUI --agent PelvaneMultimediaController
 
 Each step names the control a user must be able to reach, with its role and visible text,
-and presses it through its accessible action. With --dump the tree is printed as found.
+and presses it through its accessible action; the one key of the walk is typed on the X
+server, as a keyboard types it, after the key field was pressed. With --dump the tree is printed as found.
 """
 
 import argparse
+import ctypes
 import os
 import shutil
 import signal
@@ -46,6 +48,37 @@ def stop(process):
         except subprocess.TimeoutExpired:
             process.kill()
             process.wait()
+
+
+class Keyboard:
+    """Keys typed on the X server as a keyboard types them (XTest), into the window
+    under the pointer."""
+
+    def __init__(self, display):
+        self.x = ctypes.CDLL("libX11.so.6")
+        self.xtest = ctypes.CDLL("libXtst.so.6")
+        self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.x.XStringToKeysym.restype = ctypes.c_ulong
+        self.xtest.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
+                                                 ctypes.c_ulong]
+        self.xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                                    ctypes.c_int, ctypes.c_ulong]
+        self.x.XFlush.argtypes = [ctypes.c_void_p]
+        self.display = self.x.XOpenDisplay(display.encode())
+        if not self.display:
+            raise Failure("cannot open the X display")
+
+    def point_at(self, x, y):
+        self.xtest.XTestFakeMotionEvent(self.display, -1, x, y, 0)
+        self.x.XFlush(self.display)
+
+    def type(self, name):
+        code = self.x.XKeysymToKeycode(self.display, self.x.XStringToKeysym(name.encode()))
+        for down in (1, 0):
+            self.xtest.XTestFakeKeyEvent(self.display, code, down, 0)
+            self.x.XFlush(self.display)
+            time.sleep(0.1)
 
 
 def showing(node):
@@ -148,7 +181,7 @@ def find_application(name, timeout=60):
     raise Failure("the program never appeared on the accessibility bus")
 
 
-def check(window):
+def check(window, keyboard):
     """The steps of a user binding a key with a screen reader."""
     push, tab, item = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_LIST_ITEM
 
@@ -184,6 +217,7 @@ def check(window):
              "the chosen kind of action is not reported checked")
 
     # Apply without a key: the refusal alert reads its text and its button.
+    field = window.find(pyatspi.ROLE_TEXT, "Not assigned")
     press(window.find(push, "Apply"))
     alerts = []
     wait_for(lambda: alerts.extend(window.nodes(pyatspi.ROLE_ALERT)) or alerts,
@@ -195,8 +229,18 @@ def check(window):
         raise Failure("the alert's text is not among its children: %r" % texts)
     press(find_in(alerts[0], push, "Ok"))
     window.gone(pyatspi.ROLE_ALERT, alerts[0].name)
-    press(window.find(push, "Discard"))
+
+    # The key field takes the keys once pressed, and reads the key it caught.
+    extents = field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    keyboard.point_at(extents.x + extents.width // 2, extents.y + extents.height // 2)
+    press(field)
+    wait_for(lambda: field.name == "Press any key", "the key field does not ask for a key")
+    keyboard.type("F7")
+    wait_for(lambda: field.name == "F7", "the key field does not read its key: %r" % field.name)
+    press(window.find(push, "Apply"))
     window.gone(pyatspi.ROLE_RADIO_BUTTON, "Type Keystroke")
+    wait_for(lambda: "F7" in window.find(item, "No. 1").description,
+             "the row does not tell its new key: %r" % window.find(item, "No. 1").description)
 
     # The profile menu: its rows and its button.
     press(window.find(push, "Profiles"))
@@ -266,7 +310,7 @@ def main():
             time.sleep(5)
             dump(application)
             return 0
-        check(window)
+        check(window, Keyboard(display))
         print("the window's controls are reachable by assistive technology")
         return 0
     except Failure as failure:
