@@ -143,6 +143,16 @@ TestCase {
         tryCompare(picker.Accessible, "name", Strings.selectProgram)
         controller.deleteConfiguration("Editor")
         clickTab(0)
+        // The editor's program: its path field reads the chosen file.
+        var button = window.selectedProfileController.listMainButtons[0]
+        button.prepareForButtonEdit()
+        window.showButtonsActionsWindow(button)
+        button.editActionType = ButtonController.Action_OpenFile
+        var path = findNamed(window.contentItem, "programPathField")
+        compare(path.inputItem.Accessible.name, Strings.programPathToRun)
+        path.parent.parent.acceptUrl("file:///usr/bin/gnome%20calculator")
+        compare(path.inputItem.Accessible.name, "/usr/bin/gnome calculator")
+        window.hideButtonsActionsWindow()
     }
 
     function test_editorVeilTakesTheHover() {
@@ -204,6 +214,39 @@ TestCase {
             verify(bottom <= area.height, "row " + row + ": the comment field ends at " + bottom + " of " + area.height)
         })
         window.hideButtonsActionsWindow()
+    }
+
+    // A transfer's percentage reads over the empty track and over the fill.
+    function test_progressValueReads() {
+        var record = {
+            "alertType": UiActionsTypes.alertBoxTypeProgress,
+            "alertTitle": Strings.downloadingSoftwareUpdate,
+            "alertProgress": 50,
+            "alertButtons": [{
+                    "txt": Strings.cancelBtnLabel,
+                    "predefinedAction": "close"
+                }]
+        }
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": record
+                               })
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": record
+                               })
+        var text = null
+        tryVerify(function () {
+            text = findNamed(window.contentItem, "progressText")
+            return text !== null
+        })
+        var fill = findNamed(window.contentItem, "progressFill")
+        var onFill = findNamed(window.contentItem, "progressTextOnFill")
+        eachTheme(function (theme) {
+            var onTrack = contrast(text.color, text.parent.color)
+            var overFill = contrast(onFill.color, fill.color)
+            verify(onTrack >= 4.5, "theme " + theme + " on the track: " + onTrack.toFixed(2))
+            verify(overFill >= 4.5, "theme " + theme + " on the fill: " + overFill.toFixed(2))
+        })
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
     }
 
     function test_jogWheelNamesReadWhole() {

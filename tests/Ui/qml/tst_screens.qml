@@ -5,6 +5,8 @@ import WhirlenUI 1.0
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/Overlays"
+import QuickFlux 1.1
+import "qrc:/Ui/Actions"
 
 // Pictures of the pages, editor panes and overlays of this part of the window, in both
 // themes, English and German (the editor also in each further language), saved as
@@ -63,6 +65,17 @@ Item {
     Loader {
         id: overlay
         anchors.fill: parent
+    }
+    // The native side of the alerts, which these pictures do not reach.
+    QtObject {
+        id: nativeAlerts
+        signal showAlertToUi(string hash, int type, string title, string description, bool showClose, var buttons)
+        function callbackAlertButton(hash, txt) {}
+        function callbackAlertClose(hash) {}
+    }
+    AlertsContainer {
+        id: alerts
+        alertsController: nativeAlerts
     }
 
     TestCase {
@@ -219,6 +232,46 @@ Item {
                 mainWindow.hideButtonsActionsWindow()
             })
             localization.selectLanguage(LocalizationController.English)
+        }
+
+        // The About page's dialogues as the alert queue shows them: a question, a transfer
+        // in progress and a notice.
+        function test_aboutDialogues() {
+            function answer(label) {
+                return {
+                    "txt": label,
+                    "predefinedAction": "close"
+                }
+            }
+            eachLook(function (theme, language) {
+                page.source = "qrc:/Ui/TabPages/AboutPage.qml"
+                var dialogues = [["question", UiActionsTypes.alertBoxTypeNormal, Strings.newSoftwareUpdateFoundWantToDownloadLabel, [answer(Strings.yesLabel), answer(Strings.noLabel)]], ["progress", UiActionsTypes.alertBoxTypeProgress, Strings.downloadingSoftwareUpdate, [answer(Strings.cancelBtnLabel)]], ["notice", UiActionsTypes.alertBoxTypeNormal, Strings.softwareUpToDate, [answer(Strings.confirmationButtonText)]]]
+                dialogues.forEach(function (dialogue) {
+                    AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                               "alertBoxDetails": {
+                                                   "alertType": dialogue[1],
+                                                   "alertTitle": dialogue[2],
+                                                   "alertProgress": 42.5,
+                                                   "alertButtons": dialogue[3]
+                                               }
+                                           })
+                    if (dialogue[1] === UiActionsTypes.alertBoxTypeProgress)
+                        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                                   "alertBoxDetails": {
+                                                       "alertType": dialogue[1],
+                                                       "alertTitle": dialogue[2],
+                                                       "alertProgress": 42.5,
+                                                       "alertButtons": dialogue[3]
+                                                   }
+                                               })
+                    tryVerify(function () {
+                        return alerts.currentAlertInShow !== null
+                    })
+                    save("about-" + dialogue[0], theme, language)
+                    AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+                })
+                page.source = ""
+            })
         }
 
         function test_overlays() {
