@@ -140,11 +140,16 @@ class Window:
         return [node.name for node in self.nodes(role)]
 
 
-def find_in(node, role, name):
-    for child, _ in walk(node):
-        if child.getRole() == role and child.name == name:
-            return child
-    raise Failure("no %r in %r" % (name, node.name))
+def find_in(node, role, name, timeout=10):
+    """The node of that role and name below node, waited for."""
+    deadline = time.monotonic() + timeout
+    while True:
+        for child, _ in walk(node):
+            if child.getRole() == role and child.name == name:
+                return child
+        if time.monotonic() > deadline:
+            raise Failure("no %r in %r" % (name, node.name))
+        time.sleep(0.2)
 
 
 def press(node):
