@@ -82,8 +82,19 @@ class Keyboard:
 
 
 def showing(node):
-    states = node.getState()
+    try:
+        states = node.getState()
+    except Exception:
+        # A node that went while it was read, or a reply late on a busy machine.
+        return False
     return states.contains(pyatspi.STATE_SHOWING) and states.contains(pyatspi.STATE_VISIBLE)
+
+
+def role_of(node):
+    try:
+        return node.getRole()
+    except Exception:
+        return None
 
 
 def walk(node, depth=0):
@@ -113,7 +124,7 @@ class Window:
         self.application = application
 
     def nodes(self, role):
-        return [node for node, _ in walk(self.application) if node.getRole() == role]
+        return [node for node, _ in walk(self.application) if role_of(node) == role]
 
     def find(self, role, name, timeout=10):
         """The node of that role and accessible name, waited for."""
@@ -124,9 +135,7 @@ class Window:
                     return node
             if time.monotonic() > deadline:
                 seen = sorted({n.name for n in self.nodes(role)})
-                raise Failure("no %s %r on screen; seen: %r" %
-                              (pyatspi.Role(role).name if hasattr(pyatspi, "Role") else role,
-                               name, seen))
+                raise Failure("no %s %r on screen; seen: %r" % (role, name, seen))
             time.sleep(0.2)
 
     def gone(self, role, name, timeout=10):
@@ -145,7 +154,7 @@ def find_in(node, role, name, timeout=10):
     deadline = time.monotonic() + timeout
     while True:
         for child, _ in walk(node):
-            if child.getRole() == role and child.name == name:
+            if role_of(child) == role and child.name == name:
                 return child
         if time.monotonic() > deadline:
             raise Failure("no %r in %r" % (name, node.name))
@@ -275,6 +284,8 @@ def main():
     if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         print("run me under dbus-run-session", file=sys.stderr)
         return 2
+    # Replies in milliseconds: a loaded machine answers slowly, not never.
+    pyatspi.setTimeout(20000, 60000)
 
     folder = tempfile.mkdtemp(prefix="accessibility-")
     processes = []
