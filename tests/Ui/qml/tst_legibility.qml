@@ -172,6 +172,36 @@ TestCase {
             return !row.hovered
         }, 2000, "the row under the veil still looks hovered")
         window.hideButtonsActionsWindow()
+        // An alert's veil, and a dialog's, take it the same way.
+        mouseMove(row, row.width / 2, row.height / 2)
+        tryVerify(function () {
+            return row.hovered
+        })
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": {
+                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
+                                       "alertTitle": Strings.softwareUpToDate,
+                                       "alertButtons": [{
+                                               "txt": Strings.confirmationButtonText,
+                                               "predefinedAction": "close"
+                                           }]
+                                   }
+                               })
+        mouseMove(row, row.width / 2 + 5, row.height / 2)
+        tryVerify(function () {
+            return !row.hovered
+        }, 2000, "the row under the alert still looks hovered")
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        mouseMove(row, row.width / 2, row.height / 2)
+        tryVerify(function () {
+            return row.hovered
+        })
+        window.openSettingsWindow()
+        mouseMove(row, row.width / 2 + 5, row.height / 2)
+        tryVerify(function () {
+            return !row.hovered
+        }, 2000, "the row under the settings still looks hovered")
+        window.hideSettingsWindow()
     }
 
     function test_editorApplyReads() {
@@ -261,6 +291,7 @@ TestCase {
         })
         var rows = findNamed(list, "keybindRows")
         var headings = {}
+        var checkedRows = 0
         // The list a few rows at a time, so that every group heading shows.
         for (var first = 0; first < rows.count; first += 5) {
             rows.positionViewAtIndex(first, ListView.Beginning)
@@ -274,8 +305,10 @@ TestCase {
             })
             // A name, whole or cut, keeps a gap before the action column.
             findAll(list, "keybindItem").forEach(function (row) {
-                if (!row.visible)
+                // Rows pooled out of view, or not laid out yet.
+                if (!row.visible || row.width <= 0)
                     return
+                ++checkedRows
                 var name = findNamed(row, "keyLabel")
                 var action = findNamed(row, "valueLabel")
                 var end = name.mapToItem(row, name.leftPadding + name.contentWidth, 0).x
@@ -284,6 +317,7 @@ TestCase {
             })
         }
         rows.positionViewAtBeginning()
+        verify(checkedRows >= rows.count, checkedRows)
         // The forward and the backward transitions.
         compare(Object.keys(headings).length, 2, Object.keys(headings).join(", "))
         mouseClick(findNamed(layout, "listTab0"))
