@@ -213,13 +213,25 @@ def check(window, keyboard):
     press(window.find(tab, "Global Settings"))
 
     # The keybind rows, named by their control, each with its "Edit".
-    row = window.find(item, "No. 1")
-    if not row.description:
-        raise Failure("the keybind row does not tell what the control does")
+    wait_for(lambda: window.find(item, "No. 1").description != "",
+             "the keybind row does not tell what the control does")
     edits = window.names(push).count("Edit")
     if edits < 10:
         raise Failure("only %d keybind rows offer their Edit" % edits)
-    press(find_in(row, push, "Edit"))
+    # The rows are rebuilt whenever the preferences are read again: ask for the row anew
+    # until one answers with its Edit.
+    def row_edit():
+        for node in window.nodes(item):
+            if node.name == "No. 1":
+                for child, _ in walk(node):
+                    if role_of(child) == push and child.name == "Edit":
+                        return child
+        return None
+
+    edit = []
+    wait_for(lambda: edit.append(row_edit()) or edit[-1] is not None,
+             "the row of No. 1 offers no Edit")
+    press(edit[-1])
 
     # The editor: its kinds of action as choices, Apply and Discard.
     keystroke = window.find(pyatspi.ROLE_RADIO_BUTTON, "Type Keystroke")
