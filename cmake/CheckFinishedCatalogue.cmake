@@ -6,14 +6,15 @@
 #   SOURCES    the folder of the QML documents
 #   CATALOGUE  the committed catalogue (.ts)
 #   LANGUAGE   its language
-#   WORK       a scratch copy, refreshed from the documents
+#   WORK       a scratch copy, refreshed from the documents, in the build folder; the
+#              compiled catalogues of the check are written beside it, never beside CATALOGUE
 #   STAMP      written when the catalogue is finished
 
 # lrelease's count of a catalogue's messages: "<all> <finished> <unfinished>", the empty
-# ones that lrelease leaves out counted as unfinished.
-function(count_messages catalogue out)
+# ones that lrelease leaves out counted as unfinished. The compiled catalogue goes to qm.
+function(count_messages catalogue qm out)
   execute_process(
-    COMMAND ${LRELEASE} ${catalogue} -qm ${catalogue}.qm
+    COMMAND ${LRELEASE} ${catalogue} -qm ${qm}
     OUTPUT_VARIABLE report
     RESULT_VARIABLE result)
   if(NOT result EQUAL 0 OR NOT report MATCHES
@@ -41,8 +42,8 @@ execute_process(
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "lupdate failed on ${CATALOGUE}")
 endif()
-count_messages(${CATALOGUE} committed)
-count_messages(${WORK} refreshed)
+count_messages(${CATALOGUE} ${WORK}.committed.qm committed)
+count_messages(${WORK} ${WORK}.qm refreshed)
 string(REPLACE " " ";" refreshed_counts "${refreshed}")
 list(GET refreshed_counts 2 unfinished)
 # A text the documents lost drops out of the refreshed copy; a new one comes in unfinished.

@@ -94,12 +94,16 @@ Item {
                 height: 9
             }
             Row {
+                id: pickerRow
+                objectName: "pickerRow"
                 width: parent.width
                 height: 35
                 spacing: 10
 
+                // The picker yields what the check box and the buttons need, so that the
+                // row ends at the page's margin.
                 Item {
-                    width: parent.width * 0.7
+                    width: Math.min(parent.width * 0.7, parent.width - activeBoxSlot.width - newContextButton.width - deleteContextButton.width - 3 * pickerRow.spacing)
                     height: 30
 
                     PelvaneComboBoxSearch {
@@ -129,6 +133,7 @@ Item {
                 }
 
                 Item {
+                    id: activeBoxSlot
                     width: 40
                     height: 30
 
@@ -140,6 +145,7 @@ Item {
                         width: 25
                         height: 25
                         isChecked: page.appSpecificActive
+                        accessibleName: page.appSpecificActive ? Strings.appSpecificFunctionalityEnabled : Strings.appSpecificFunctionalityDisabled
                         onClicked: {
                             if (page.profileController)
                                 page.profileController.appSpecificActive = !page.appSpecificActive
@@ -153,6 +159,7 @@ Item {
                 }
 
                 PelvaneButton {
+                    id: newContextButton
                     objectName: "newContextButton"
                     width: 100
                     height: 25
@@ -161,6 +168,7 @@ Item {
                     onPressed: mainWindow.showAddNewAppConfigurationContextWindow()
                 }
                 PelvaneButton {
+                    id: deleteContextButton
                     objectName: "deleteContextButton"
                     width: 100
                     height: 25

@@ -59,6 +59,7 @@ Item {
     readonly property color menuItemTabSelBg: theme.menuItemTabSelBg
     readonly property color selectedMenuItemTab: theme.selectedMenuItemTab
     readonly property color titleRedColor: theme.titleRedColor
+    readonly property color textOnTitleRedColor: theme.textOnTitleRedColor
     readonly property color subtitleColor: theme.subtitleColor
     readonly property color buttonTextColor: theme.buttonTextColor
     readonly property color checkBoxBorderColor: theme.checkBoxBorderColor

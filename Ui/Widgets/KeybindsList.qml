@@ -140,24 +140,30 @@ Item {
         }
     }
 
-    // Opens a group of rows: its name between two lines.
+    // Opens a group of rows: its name between two lines. A name longer than its share
+    // shortens the lines, so that it is always read whole.
     component GroupHeader: Item {
         property alias text: groupText.text
         width: parent.width
         height: visible ? 30 : 0
 
         Row {
+            id: headerRow
+            readonly property real textWidth: Math.min(width, Math.max(width * 0.16, groupText.implicitWidth + 10))
+            readonly property real lineWidth: Math.max(0, Math.min(width * 0.4, (width - textWidth) / 2 - width * 0.02))
             width: parent.width
             height: parent.height / 2
+            spacing: (width - textWidth - 2 * lineWidth) / 2
             Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
-                width: parent.width * 0.4
+                width: headerRow.lineWidth
                 height: 1
                 color: PelvaneThemesManager.pelvaneG4Color
             }
             Text {
                 id: groupText
-                width: parent.width * 0.16
+                objectName: "groupHeading"
+                width: headerRow.textWidth
                 height: parent.height
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
@@ -166,10 +172,12 @@ Item {
                 font.pixelSize: 12
                 font.family: PelvaneThemesManager.defaultNormalFontFamily
                 color: PelvaneThemesManager.subtitleColor
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
             }
             Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
-                width: parent.width * 0.4
+                width: headerRow.lineWidth
                 height: 1
                 color: PelvaneThemesManager.pelvaneG4Color
             }

@@ -12,3 +12,9 @@ function withName(title, name) {
     var shown = escaped(name)
     return title.indexOf("%1") >= 0 ? title.replace("%1", shown) : title + " " + shown
 }
+
+// A styled text as plain words, for assistive technology: line breaks become blanks, other
+// markup is dropped and the common entities read as their characters.
+function plain(text) {
+    return String(text).replace(/<br\s*\/?>/gi, " ").replace(/<[^>]*>/g, "").replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&quot;/g, "\"").replace(/&nbsp;/g, " ").replace(/&amp;/g, "&")
+}

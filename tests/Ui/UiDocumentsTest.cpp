@@ -94,6 +94,43 @@ private:
 private slots:
     void initTestCase() { registerQmlTypes(); }
 
+    // Each folder of documents names its own types in its qmldir: every document but the
+    // window's root document, and the root's script; the build writes nothing among them.
+    void eachFolderNamesItsTypesAndHoldsNothingBuilt() {
+        QDirIterator folders(WHIRLEN_UI_SOURCES, QDir::Dirs | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+        QStringList paths{WHIRLEN_UI_SOURCES};
+        while (folders.hasNext()) {
+            paths << folders.next();
+        }
+        int checked = 0;
+        for (const QString& path : paths) {
+            const QDir folder(path);
+            QVERIFY2(folder.entryList({"*.qm", "*.qmlc", "*.jsc"}, QDir::Files).isEmpty(),
+                     qPrintable(path));
+            QStringList types = folder.entryList({"*.qml"}, QDir::Files);
+            types.removeAll("main.qml");
+            if (folder == QDir(WHIRLEN_UI_SOURCES)) {
+                types << folder.entryList({"*.js"}, QDir::Files);
+            }
+            if (types.isEmpty()) {
+                continue;
+            }
+            QFile qmldir(folder.filePath("qmldir"));
+            QVERIFY2(qmldir.open(QIODevice::ReadOnly), qPrintable(path));
+            const QString listing = QString::fromUtf8(qmldir.readAll());
+            for (const QString& type : types) {
+                const QString name = type.section('.', 0, 0);
+                QVERIFY2(
+                    listing.contains(QRegularExpression("(^|\\n)(singleton )?" + name + " 1\\.0 " +
+                                                        QRegularExpression::escape(type) + "\\n")),
+                    qPrintable(folder.filePath(type)));
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 10);
+    }
+
     void everyRoleTheDocumentsReadExists_data() {
         QTest::addColumn<QString>("singletonName");
         QTest::newRow("Strings") << "Strings";

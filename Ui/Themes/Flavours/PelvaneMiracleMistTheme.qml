@@ -31,6 +31,8 @@ Item {
     readonly property color menuItemTabSelBg: "#ffffff"
     readonly property color selectedMenuItemTab: "#2442b2"
     readonly property color titleRedColor: "#232b45"
+    // A text on a titleRedColor fill.
+    readonly property color textOnTitleRedColor: "#ffffff"
     readonly property color subtitleColor: "#131C25"
     readonly property color buttonTextColor: "#454c63"
     readonly property color checkBoxBorderColor: "#707070"

@@ -27,6 +27,8 @@ Item {
     readonly property color menuItemTabSelBg: "#ffffff"
     readonly property color selectedMenuItemTab: "#5893DE"
     readonly property color titleRedColor: "#5893DE"
+    // A text on a titleRedColor fill.
+    readonly property color textOnTitleRedColor: "#131C25"
     readonly property color subtitleColor: "#131C25"
     readonly property color buttonTextColor: "#818181"
     readonly property color checkBoxBorderColor: "#707070"

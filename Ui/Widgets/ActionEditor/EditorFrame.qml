@@ -56,6 +56,8 @@ Item {
         opacity: 0.75
         WindowMouseControl {
             anchors.fill: parent
+            // The veil takes the pointer: nothing under it looks hovered.
+            hoverEnabled: true
         }
     }
 
@@ -97,6 +99,7 @@ Item {
             interactive: false
             focus: true
             model: frame.rows
+            Accessible.role: Accessible.List
             delegate: Item {
                 id: rowItem
                 required property int index
@@ -107,6 +110,15 @@ Item {
                 objectName: "actionRow" + index
                 width: actionList.width
                 height: 24
+                // For assistive technology each kind is a choice of the list, the chosen
+                // one checked; separators are left out.
+                Accessible.role: isSeparator ? Accessible.Separator : Accessible.RadioButton
+                Accessible.ignored: isSeparator
+                Accessible.name: rowText.text
+                Accessible.checkable: true
+                Accessible.checked: isCurrent
+                Accessible.onPressAction: if (takesClicks)
+                                              rowArea.clicked(null)
 
                 Rectangle {
                     visible: rowItem.isSeparator
@@ -168,6 +180,7 @@ Item {
 
         Flickable {
             id: paneArea
+            objectName: "paneArea"
             x: divider.x + panel.width * 0.07
             y: 40
             width: panel.width - x - panel.width * 0.06
@@ -176,7 +189,12 @@ Item {
             contentWidth: width
             contentHeight: paneColumn.height
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar {}
+            // Always shown while the pane is taller than its place, so that its end is seen
+            // to lie below.
+            ScrollBar.vertical: ScrollBar {
+                objectName: "paneScrollBar"
+                policy: paneArea.contentHeight > paneArea.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            }
 
             Item {
                 id: paneColumn
@@ -192,6 +210,9 @@ Item {
             btnText: Strings.applyText
             mainBackgroundColor: PelvaneThemesManager.productsSelectedBarBackgroundColor
             hoverColor: PelvaneThemesManager.titleRedColor
+            // Dark on the light fill, and what reads on the hover fill of each theme.
+            btnTextColor: PelvaneThemesManager.subtitleColor
+            btnTextColorHover: PelvaneThemesManager.textOnTitleRedColor
             onPressed: frame.applyClicked()
         }
         EditorButton {
@@ -208,6 +229,7 @@ Item {
             anchors.right: parent.right
             normalSource: PelvaneThemesManager.closeIcon
             hoverSource: PelvaneThemesManager.closeIconBlack
+            Accessible.name: Strings.closeLabel
             onClicked: frame.closeClicked()
         }
         CornerIcon {
@@ -220,6 +242,7 @@ Item {
             ToolTip.delay: 200
             ToolTip.timeout: 3000
             ToolTip.text: Strings.resetThisKeyToFactoryBtnLabel
+            Accessible.name: Strings.resetThisKeyToFactoryBtnLabel
             onClicked: frame.resetClicked()
         }
     }
@@ -243,6 +266,8 @@ Item {
         height: 15
         fillMode: Image.PreserveAspectFit
         source: hovered ? hoverSource : normalSource
+        Accessible.role: Accessible.Button
+        Accessible.onPressAction: clicked()
         MouseArea {
             id: iconArea
             anchors.fill: parent

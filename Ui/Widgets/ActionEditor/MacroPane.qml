@@ -132,7 +132,8 @@ Column {
         selectedStep = null
     }
 
-    spacing: 8
+    // Tight enough that the comment field stands in the panel without scrolling.
+    spacing: 6
 
     PaneText {
         isTitle: true
@@ -141,8 +142,14 @@ Column {
     Row {
         width: parent.width
         spacing: parent.width * 0.08
+        // One line beside the picker, shrinking where the language's label is long.
         PaneText {
             width: pane.width * 0.22
+            height: picker.height
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.NoWrap
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 8
             text: Strings.macroSelectionText
         }
         PelvaneActionComboBox {

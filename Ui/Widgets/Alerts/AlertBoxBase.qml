@@ -4,6 +4,7 @@ import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
+import "qrc:/Ui/Widgets/RichText.js" as RichText
 
 // What every alert box shares: the veil over the window (by which the window can still be
 // dragged), the centred panel sized to its content, the title and the close cross. The
@@ -31,6 +32,10 @@ FocusScope {
     }
 
     anchors.fill: parent
+    // For assistive technology an alert named by its title; its texts and buttons are its
+    // children.
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: RichText.plain(msgTitleText)
 
     Rectangle {
         anchors.fill: parent
@@ -40,6 +45,8 @@ FocusScope {
 
         WindowMouseControl {
             preventStealing: true
+            // The veil takes the pointer: nothing under it looks hovered.
+            hoverEnabled: true
         }
     }
 
@@ -77,6 +84,8 @@ FocusScope {
             font.pixelSize: 14
             font.family: PelvaneThemesManager.defaultNormalFontFamily
             color: PelvaneThemesManager.buttonTextColor
+            Accessible.role: Accessible.StaticText
+            Accessible.name: RichText.plain(text)
         }
 
         Item {

@@ -21,6 +21,8 @@ AlertBoxBase {
         color: PelvaneThemesManager.sliderBackgroundColor
 
         Rectangle {
+            id: fill
+            objectName: "progressFill"
             x: 3
             y: 3
             height: parent.height - 6
@@ -29,15 +31,37 @@ AlertBoxBase {
             color: PelvaneThemesManager.productsBarBackgroundColor
         }
 
-        Text {
+        // The value reads dark on the track and light on the fill: the light copy shows
+        // only over the fill.
+        Percent {
             id: percent
             objectName: "progressText"
-            anchors.centerIn: parent
-            text: box.alertProgress.toFixed(1) + "%"
-            font.pixelSize: 12
-            font.family: PelvaneThemesManager.defaultNormalFontFamily
-            color: PelvaneThemesManager.buttonTextColor
+            color: PelvaneThemesManager.subtitleColor
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
+        Item {
+            x: fill.x
+            y: fill.y
+            width: fill.width
+            height: fill.height
+            clip: true
+            Percent {
+                objectName: "progressTextOnFill"
+                x: percent.x - parent.x
+                y: percent.y - parent.y
+                color: "white"
+                Accessible.ignored: true
+            }
+        }
+    }
+
+    component Percent: Text {
+        x: (bar.width - width) / 2
+        y: (bar.height - height) / 2
+        text: box.alertProgress.toFixed(1) + "%"
+        font.pixelSize: 12
+        font.family: PelvaneThemesManager.defaultNormalFontFamily
     }
 
     AlertButtons {

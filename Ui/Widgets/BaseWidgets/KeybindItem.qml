@@ -43,6 +43,14 @@ Rectangle {
 
     radius: 4
     color: PelvaneThemesManager.pelvaneKeybindItemBackground
+    // For assistive technology the row reads as its control and what it does; its "Edit"
+    // opens the editor.
+    Accessible.role: Accessible.ListItem
+    Accessible.name: _keyName
+    Accessible.description: [valueLabel.text, realActionLabel.visible ? realActionName : "", _comment].filter(function (part) {
+        return part !== ""
+    }).join(", ")
+    Accessible.onPressAction: item.clicked()
     border.width: hovered ? 1 : 0
     border.color: PelvaneThemesManager.titleRedColor
 
@@ -61,6 +69,10 @@ Rectangle {
             height: item.height
             text: item._keyName
             font.pixelSize: 12
+            // A gap before the action column; a long name keeps its end, where the jog
+            // wheel's transitions differ ("... 4 to 3" from "... 3 to 4").
+            rightPadding: 8
+            elide: Text.ElideMiddle
         }
 
         Item {
@@ -87,6 +99,9 @@ Rectangle {
                 text: item.realActionName
                 font.pixelSize: 8
                 font.italic: true
+                // So small a text reads only dark and hinted to the pixels.
+                color: PelvaneThemesManager.subtitleColor
+                renderType: Text.NativeRendering
             }
         }
 
@@ -101,10 +116,14 @@ Rectangle {
         }
 
         Text {
+            objectName: "editLabel"
             width: item.width * 0.2
             height: item.height
             verticalAlignment: Text.AlignVCenter
             horizontalAlignment: Text.AlignRight
+            Accessible.role: Accessible.Button
+            Accessible.name: Strings.editText
+            Accessible.onPressAction: item.clicked()
             textFormat: Text.PlainText
             text: item.hovered ? Strings.clickToEditText + "\u00a0\u00a0" : Strings.editText
             color: item.hovered ? PelvaneThemesManager.titleRedColor : item.textColor

@@ -1,6 +1,7 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
+import "qrc:/Ui/Widgets/RichText.js" as RichText
 
 // A pill with a label that grows with its text; it reports a press at once, not on release.
 Item {
@@ -35,6 +36,12 @@ Item {
     implicitHeight: 20
     width: autoResize ? implicitWidth : undefined
     height: 20
+
+    // For assistive technology a button named by its label, without the label's markup.
+    Accessible.role: Accessible.Button
+    Accessible.name: RichText.plain(btnText)
+    Accessible.onPressAction: if (!disabled)
+                                  button.pressed()
 
     DropShadow {
         anchors.fill: pill

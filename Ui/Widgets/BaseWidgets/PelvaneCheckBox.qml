@@ -7,6 +7,7 @@ Rectangle {
     id: checkBox
 
     property bool isChecked: false
+    property string accessibleName: ""
 
     signal clicked
 
@@ -15,6 +16,12 @@ Rectangle {
     color: "transparent"
     border.width: 1
     border.color: PelvaneThemesManager.checkBoxBorderColor
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: accessibleName
+    Accessible.checkable: true
+    Accessible.checked: isChecked
+    Accessible.onPressAction: checkBox.clicked()
+    Accessible.onToggleAction: checkBox.clicked()
 
     Image {
         anchors.fill: parent

@@ -67,6 +67,8 @@ ComboBox {
 
     model: sortedItems
     implicitHeight: 30
+    // The box shows the chosen entry, not its display text: so does its name.
+    Accessible.name: selectedText
     font.family: PelvaneThemesManager.defaultNormalFontFamily
 
     background: Rectangle {

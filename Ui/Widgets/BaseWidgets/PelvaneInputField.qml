@@ -36,6 +36,10 @@ Rectangle {
         font.family: PelvaneThemesManager.defaultNormalFontFamily
         selectByMouse: true
         onAccepted: field.returnPressed()
+        // For assistive technology the field reads what it shows: its text, else the
+        // placeholder.
+        Accessible.role: Accessible.EditableText
+        Accessible.name: text !== "" ? text : field.placeHolderText
     }
 
     Text {

@@ -51,6 +51,14 @@ Rectangle {
     border.width: activeFocus ? 1 : 0
     border.color: "white"
     activeFocusOnTab: true
+    // For assistive technology a read-only field that reads its key, or what it asks for;
+    // pressing it gives it the keys.
+    Accessible.role: Accessible.EditableText
+    Accessible.name: keyText !== "" ? keyText : activeFocus ? helpText : placeHolderText
+    Accessible.readOnly: true
+    Accessible.focusable: true
+    Accessible.focused: activeFocus
+    Accessible.onPressAction: field.forceActiveFocus()
 
     Keys.onPressed: function (event) {
         switch (event.key) {

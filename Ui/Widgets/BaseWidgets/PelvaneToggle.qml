@@ -11,11 +11,21 @@ Item {
     property int innerSpace: 5
     property int textOnOffWidth: 23
     property var textOnOff: ["ON", "OFF"]
+    // What the toggle switches, for assistive technology (the label beside it).
+    property string accessibleName: ""
 
     signal pressed
 
     implicitWidth: 40 + (showOnOff ? innerSpace + textOnOffWidth : 0)
     implicitHeight: 20
+
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: accessibleName
+    Accessible.checkable: true
+    Accessible.checked: isToggled
+    // Assistive technology flips the toggle as a click does.
+    Accessible.onPressAction: toggleArea.clicked(null)
+    Accessible.onToggleAction: toggleArea.clicked(null)
 
     Item {
         id: trackBox
@@ -79,6 +89,7 @@ Item {
     }
 
     MouseArea {
+        id: toggleArea
         anchors.fill: trackBox
         cursorShape: Qt.PointingHandCursor
         // The owner is told first: when it changes what isToggled is bound to, the binding

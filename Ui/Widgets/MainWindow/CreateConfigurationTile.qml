@@ -20,6 +20,7 @@ Rectangle {
         source: PelvaneThemesManager.productsImages[tile.model]
         Accessible.role: Accessible.Button
         Accessible.name: Strings.createAConfTxt + " " + Strings.deviceModelNames[tile.model]
+        Accessible.onPressAction: mainWindow.createConfigurationAction(tile.model)
     }
 
     Rectangle {
@@ -42,6 +43,8 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignBottom
         text: Strings.createAConfTxt
+        // The tile's button already says it.
+        Accessible.ignored: true
         wrapMode: Text.WordWrap
         fontSizeMode: Text.Fit
         minimumPixelSize: 8

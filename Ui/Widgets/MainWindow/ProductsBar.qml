@@ -78,10 +78,17 @@ Rectangle {
             required property QtObject modelData
             readonly property QtObject deviceController: modelData
             readonly property bool selectable: PelvaneThemesManager.productsWidgets[deviceController.modelType] !== ""
+            readonly property bool selected: bar.appController !== null && bar.appController.selectedDeviceController === deviceController
 
             width: productList.width
             height: width + 10
-            color: bar.appController && bar.appController.selectedDeviceController === deviceController ? PelvaneThemesManager.productsSelectedBarBackgroundColor : bar.color
+            color: selected ? PelvaneThemesManager.productsSelectedBarBackgroundColor : bar.color
+            Accessible.role: Accessible.Button
+            Accessible.name: (Strings.deviceModelNames[deviceController.modelType] ?? "") + " " + tileLabel.text
+            Accessible.selectable: true
+            Accessible.selected: selected
+            Accessible.onPressAction: if (tile.selectable)
+                                          bar.appController.selectedDeviceController = tile.deviceController
 
             Image {
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -91,11 +98,15 @@ Rectangle {
                 height: width
                 fillMode: Image.PreserveAspectFit
                 source: PelvaneThemesManager.productsImages[tile.deviceController.modelType] ?? ""
-                Accessible.role: Accessible.Graphic
-                Accessible.name: Strings.deviceModelNames[tile.deviceController.modelType] ?? ""
+                // The tile itself names the model.
+                Accessible.ignored: true
             }
 
             Text {
+                id: tileLabel
+                objectName: "tileLabel"
+                // Above the veil below.
+                z: 1
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 2
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -108,11 +119,16 @@ Rectangle {
                 font.pixelSize: 12
                 minimumPixelSize: 10
                 elide: Text.ElideRight
-                color: "white"
-                font.family: PelvaneThemesManager.defaultNormalFontFamily
+                // White reads on the dark bar; the light selection takes the dark text.
+                color: tile.selected ? PelvaneThemesManager.subtitleColor : "white"
+                font.family: tile.selected ? PelvaneThemesManager.defaultMediumFontFamily : PelvaneThemesManager.defaultNormalFontFamily
+                font.bold: tile.selected
             }
 
+            // Dims the tile of a model with no device connected; its label stays above it,
+            // to be read.
             Rectangle {
+                objectName: "tileVeil"
                 anchors.fill: parent
                 visible: tile.deviceController.countRealDevicesConnected <= 0
                 color: PelvaneThemesManager.pelvaneG4Color

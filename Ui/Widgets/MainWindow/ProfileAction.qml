@@ -8,6 +8,10 @@ Text {
 
     signal clicked
 
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: action.clicked()
+
     height: parent.height
     verticalAlignment: Text.AlignVCenter
     fontSizeMode: Text.HorizontalFit

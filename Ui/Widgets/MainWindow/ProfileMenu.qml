@@ -154,6 +154,8 @@ Rectangle {
         width: parent.width
         height: count * 30 + (menu.expandedIndex >= 0 ? 30 : 0)
         interactive: false
+        Accessible.role: Accessible.List
+        Accessible.name: Strings.profilesBtnLabel
         model: menu.deviceController ? menu.deviceController.availableProfiles : []
 
         delegate: Item {
@@ -167,6 +169,14 @@ Rectangle {
 
             width: profileList.width
             height: expanded ? 60 : 30
+            // For assistive technology a row named by its profile, selected while in use;
+            // pressing it opens its actions as a click does.
+            Accessible.role: Accessible.ListItem
+            Accessible.name: profile.name
+            Accessible.selectable: true
+            Accessible.selected: selected
+            Accessible.onPressAction: if (!row.selected)
+                                          menu.expandedIndex = row.index
 
             DropShadow {
                 anchors.fill: rowBackground

@@ -60,6 +60,7 @@ Item {
         interactive: false
         model: Strings.menuTabsText
         onCurrentIndexChanged: bar.tabChanged(currentIndex)
+        Accessible.role: Accessible.PageTabList
 
         delegate: Item {
             id: tab
@@ -71,6 +72,11 @@ Item {
             width: tabList.width
             height: 60
             z: current ? 9999 : 0
+            Accessible.role: Accessible.PageTab
+            Accessible.name: modelData
+            Accessible.selectable: true
+            Accessible.selected: current
+            Accessible.onPressAction: tabList.currentIndex = tab.index
 
             DropShadow {
                 anchors.fill: tabBackground
@@ -143,6 +149,9 @@ Item {
         y: 35
         width: parent.width / 2
         height: width * 0.15 + 10
+        Accessible.role: Accessible.Button
+        Accessible.name: profileLabel.text
+        Accessible.onPressAction: mainWindow.isProfileMenuOn ? mainWindow.hideProfileMenu() : mainWindow.openProfileMenu()
 
         Image {
             id: profileIcon
@@ -151,8 +160,7 @@ Item {
             width: height
             fillMode: Image.PreserveAspectFit
             source: mainWindow.isProfileMenuOn ? PelvaneThemesManager.leftArrowIcon : PelvaneThemesManager.profileIcon
-            Accessible.role: Accessible.Graphic
-            Accessible.name: profileLabel.text
+            Accessible.ignored: true
         }
 
         Text {

@@ -22,6 +22,7 @@ Item {
         WindowMouseControl {
             anchors.fill: parent
             preventStealing: true
+            hoverEnabled: true
         }
     }
 

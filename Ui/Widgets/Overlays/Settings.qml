@@ -50,6 +50,7 @@ NoticeFrame {
                     height: settings.rowHeight * 0.57 * 0.5
                     width: height * 2 + 28
                     showOnOff: true
+                    accessibleName: toggleRow.label
                     isToggled: settings.appController ? settings.appController[toggleRow.modelData[1]] : false
                     onPressed: settings.appController[toggleRow.modelData[1]] = !settings.appController[toggleRow.modelData[1]]
                 }

@@ -5,6 +5,8 @@ import WhirlenUI 1.0
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/Overlays"
+import QuickFlux 1.1
+import "qrc:/Ui/Actions"
 
 // Pictures of the pages, editor panes and overlays of this part of the window, in both
 // themes, English and German (the editor also in each further language), saved as
@@ -12,8 +14,9 @@ import "qrc:/Ui/Widgets/Overlays"
 // QML warning.
 Item {
     id: mainWindow
+    // The window's design size.
     width: 1200
-    height: 760
+    height: 700
 
     property bool inDrag: false
 
@@ -62,6 +65,17 @@ Item {
     Loader {
         id: overlay
         anchors.fill: parent
+    }
+    // The native side of the alerts, which these pictures do not reach.
+    QtObject {
+        id: nativeAlerts
+        signal showAlertToUi(string hash, int type, string title, string description, bool showClose, var buttons)
+        function callbackAlertButton(hash, txt) {}
+        function callbackAlertClose(hash) {}
+    }
+    AlertsContainer {
+        id: alerts
+        alertsController: nativeAlerts
     }
 
     TestCase {
@@ -125,6 +139,62 @@ Item {
             })
         }
 
+        // Rows that describe their bindings, and the jog wheel's rows with their group
+        // headings, as a user who has bound a few controls sees them.
+        // The jog wheel's list: the one with a row for each zone and transition.
+        function jogRows(item) {
+            if (item.objectName === "keybindRows" && item.count > 40)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = jogRows(item.children[i])
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        function test_describedRows() {
+            appController.setSelectedProductByType(1)
+            tryVerify(function () {
+                var device = appController.selectedDeviceController
+                return device && device.selectedProfileController && device.selectedProfileController.listMainButtons.length > 0
+            })
+            var profile = appController.selectedDeviceController.selectedProfileController
+            var buttons = profile.listMainButtons
+            buttons[0].prepareForButtonEdit()
+            buttons[0].editActionType = ButtonController.Action_TypeText
+            buttons[0].setEditCommandAndCommandArgs("Kind regards, the whole team", "")
+            buttons[0].editComment = "Signature"
+            buttons[0].applyEditSettings("")
+            buttons = appController.selectedDeviceController.selectedProfileController.listMainButtons
+            buttons[1].prepareForButtonEdit()
+            buttons[1].editActionType = ButtonController.Action_OpenFile
+            buttons[1].setEditCommandAndCommandArgs("/usr/bin/gnome-calculator", "")
+            buttons[1].applyEditSettings("")
+            profile = appController.selectedDeviceController.selectedProfileController
+            if (!profile.isJogWheelToggled)
+                profile.toggleJogWheel("")
+            eachLook(function (theme, language) {
+                page.source = "qrc:/Ui/TabPages/GlobalSettingsPage.qml"
+                tryVerify(function () {
+                    var loader = findChild(page.item, "globalLayoutLoader")
+                    return loader && loader.item && loader.item.profileController
+                })
+                var layout = findChild(page.item, "globalLayoutLoader").item
+                layout.selectList(0)
+                save("described-buttons", theme, language)
+                layout.selectList(2)
+                save("described-jogwheel", theme, language)
+                var rows = jogRows(layout)
+                verify(rows)
+                rows.positionViewAtEnd()
+                save("described-jogwheel-end", theme, language)
+                rows.positionViewAtBeginning()
+                page.source = ""
+            })
+            windowFixture.useFactoryPreferences()
+        }
+
         function test_editorPanes() {
             appController.setSelectedProductByType(1)
             tryVerify(function () {
@@ -167,6 +237,46 @@ Item {
                 mainWindow.hideButtonsActionsWindow()
             })
             localization.selectLanguage(LocalizationController.English)
+        }
+
+        // The About page's dialogues as the alert queue shows them: a question, a transfer
+        // in progress and a notice.
+        function test_aboutDialogues() {
+            function answer(label) {
+                return {
+                    "txt": label,
+                    "predefinedAction": "close"
+                }
+            }
+            eachLook(function (theme, language) {
+                page.source = "qrc:/Ui/TabPages/AboutPage.qml"
+                var dialogues = [["question", UiActionsTypes.alertBoxTypeNormal, Strings.newSoftwareUpdateFoundWantToDownloadLabel, [answer(Strings.yesLabel), answer(Strings.noLabel)]], ["progress", UiActionsTypes.alertBoxTypeProgress, Strings.downloadingSoftwareUpdate, [answer(Strings.cancelBtnLabel)]], ["notice", UiActionsTypes.alertBoxTypeNormal, Strings.softwareUpToDate, [answer(Strings.confirmationButtonText)]]]
+                dialogues.forEach(function (dialogue) {
+                    AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                               "alertBoxDetails": {
+                                                   "alertType": dialogue[1],
+                                                   "alertTitle": dialogue[2],
+                                                   "alertProgress": 42.5,
+                                                   "alertButtons": dialogue[3]
+                                               }
+                                           })
+                    if (dialogue[1] === UiActionsTypes.alertBoxTypeProgress)
+                        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                                   "alertBoxDetails": {
+                                                       "alertType": dialogue[1],
+                                                       "alertTitle": dialogue[2],
+                                                       "alertProgress": 42.5,
+                                                       "alertButtons": dialogue[3]
+                                                   }
+                                               })
+                    tryVerify(function () {
+                        return alerts.currentAlertInShow !== null
+                    })
+                    save("about-" + dialogue[0], theme, language)
+                    AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+                })
+                page.source = ""
+            })
         }
 
         function test_overlays() {

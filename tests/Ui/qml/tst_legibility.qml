@@ -1,0 +1,325 @@
+import QtQuick
+import QtTest
+import QtQuick.Controls
+import QuickFlux 1.1
+import WhirlenUI 1.0
+import PelvaneApp 1.0
+import "qrc:/Ui/Actions"
+
+// The whole window at its design size, in both themes: its texts read against what lies
+// under them, what it lays out stays inside the page, and what it covers looks covered.
+TestCase {
+    id: testCase
+    name: "Legibility"
+    when: windowShown
+
+    property var window: null
+
+    function findAll(item, name, found) {
+        found = found || []
+        if (item.objectName === name)
+            found.push(item)
+        for (var i = 0; i < item.children.length; ++i)
+            findAll(item.children[i], name, found)
+        return found
+    }
+
+    function findNamed(item, name) {
+        var found = findAll(item, name)
+        return found.length > 0 ? found[0] : null
+    }
+
+    // Relative luminance and contrast ratio of two colours, as the accessibility
+    // guidelines define them.
+    function luminance(c) {
+        function channel(v) {
+            return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4)
+        }
+        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
+    }
+    function contrast(a, b) {
+        var la = luminance(a), lb = luminance(b)
+        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+    }
+    function blend(over, opacity, under) {
+        return Qt.rgba(over.r * opacity + under.r * (1 - opacity), over.g * opacity + under.g * (1 - opacity), over.b * opacity + under.b * (1 - opacity), 1)
+    }
+
+    function eachTheme(check) {
+        var kept = PelvaneThemesManager.currentThemeIndex
+        for (var theme = 0; theme < 2; ++theme) {
+            PelvaneThemesManager.currentThemeIndex = theme
+            check(theme)
+        }
+        PelvaneThemesManager.currentThemeIndex = kept
+    }
+
+    function clickTab(index) {
+        var bar = findNamed(window.contentItem, "whiteBarTabs")
+        mouseClick(bar, bar.width / 2, 100 + index * 65 + 30)
+    }
+
+    function globalRows() {
+        var page = findNamed(window.contentItem, "globalLayoutLoader")
+        tryVerify(function () {
+            return page.item && findAll(page.item, "keybindItem").length > 0
+        })
+        return page.item
+    }
+
+    function initTestCase() {
+        windowFixture.useFactoryPreferences()
+        var component = Qt.createComponent("qrc:/Ui/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window)
+        window.requestActivate()
+        waitForRendering(window.contentItem)
+        compare(window.width, 1200)
+        compare(window.height, 700)
+        window.createConfigurationAction(DeviceController.MultimediaMax)
+        tryVerify(function () {
+            return window.selectedDeviceController && window.selectedProfileController
+        })
+        // No alert of the start-up (an update check without a cloud) stays over the window.
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        window.closeLoginWindow()
+        clickTab(0)
+    }
+
+    function cleanupTestCase() {
+        window.destroy()
+        windowFixture.useFactoryPreferences()
+    }
+
+    function init() {
+        failOnWarning(/.?/)
+    }
+
+    function test_selectedTileLabelReads() {
+        var labels = findAll(window.contentItem, "tileLabel").filter(function (label) {
+            return label.parent.selected
+        })
+        compare(labels.length, 1)
+        var label = labels[0]
+        var veil = findAll(label.parent, "tileVeil")[0]
+        eachTheme(function (theme) {
+            var under = label.parent.color
+            var text = label.color
+            if (veil.visible) {
+                under = blend(veil.color, veil.opacity, under)
+                // A label under the veil is dimmed with its tile.
+                if (veil.z >= label.z)
+                    text = blend(veil.color, veil.opacity, text)
+            }
+            var ratio = contrast(text, under)
+            verify(ratio >= 4.5, "theme " + theme + ": " + ratio.toFixed(2))
+        })
+    }
+
+    function test_applicationPageRowEndsAtTheMargin() {
+        clickTab(1)
+        var row = findNamed(window.contentItem, "pickerRow")
+        var remove = findNamed(row, "deleteContextButton")
+        waitForRendering(window.contentItem)
+        // The row is as wide as the page less its margin.
+        verify(remove.mapToItem(row, remove.width, 0).x <= row.width, remove.mapToItem(row, remove.width, 0).x + " > " + row.width)
+        var picker = findNamed(row, "contextPicker")
+        verify(picker.width > row.width * 0.6)
+        clickTab(0)
+    }
+
+    // A screen reader names the program picker by what it shows.
+    function test_programPickerIsNamedByItsChoice() {
+        var controller = window.appController
+        compare(controller.addApplicationContextConfiguration("Editor", "/usr/bin/editor"), 0)
+        clickTab(1)
+        var picker = findNamed(window.contentItem, "contextPicker")
+        controller.selectedAppContext = "Editor"
+        tryCompare(picker, "selectedText", "Editor")
+        compare(picker.Accessible.name, "Editor")
+        controller.selectedAppContext = ""
+        tryCompare(picker.Accessible, "name", Strings.selectProgram)
+        controller.deleteConfiguration("Editor")
+        clickTab(0)
+        // The editor's program: its path field reads the chosen file.
+        var button = window.selectedProfileController.listMainButtons[0]
+        button.prepareForButtonEdit()
+        window.showButtonsActionsWindow(button)
+        button.editActionType = ButtonController.Action_OpenFile
+        var path = findNamed(window.contentItem, "programPathField")
+        compare(path.inputItem.Accessible.name, Strings.programPathToRun)
+        path.parent.parent.acceptUrl("file:///usr/bin/gnome%20calculator")
+        compare(path.inputItem.Accessible.name, "/usr/bin/gnome calculator")
+        window.hideButtonsActionsWindow()
+    }
+
+    function test_editorVeilTakesTheHover() {
+        var layout = globalRows()
+        var row = findAll(findNamed(layout, "buttonsList"), "keybindItem")[2]
+        mouseMove(row, row.width / 2, row.height / 2)
+        tryVerify(function () {
+            return row.hovered
+        })
+        mouseClick(row, row.width / 2, row.height / 2)
+        var editor = findNamed(window.contentItem, "editorPanel")
+        tryVerify(function () {
+            return editor.visible
+        })
+        mouseMove(row, row.width / 2 + 5, row.height / 2)
+        tryVerify(function () {
+            return !row.hovered
+        }, 2000, "the row under the veil still looks hovered")
+        window.hideButtonsActionsWindow()
+        // An alert's veil, and a dialog's, take it the same way.
+        mouseMove(row, row.width / 2, row.height / 2)
+        tryVerify(function () {
+            return row.hovered
+        })
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": {
+                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
+                                       "alertTitle": Strings.softwareUpToDate,
+                                       "alertButtons": [{
+                                               "txt": Strings.confirmationButtonText,
+                                               "predefinedAction": "close"
+                                           }]
+                                   }
+                               })
+        mouseMove(row, row.width / 2 + 5, row.height / 2)
+        tryVerify(function () {
+            return !row.hovered
+        }, 2000, "the row under the alert still looks hovered")
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        mouseMove(row, row.width / 2, row.height / 2)
+        tryVerify(function () {
+            return row.hovered
+        })
+        window.openSettingsWindow()
+        mouseMove(row, row.width / 2 + 5, row.height / 2)
+        tryVerify(function () {
+            return !row.hovered
+        }, 2000, "the row under the settings still looks hovered")
+        window.hideSettingsWindow()
+    }
+
+    function test_editorApplyReads() {
+        var button = window.selectedProfileController.listMainButtons[0]
+        button.prepareForButtonEdit()
+        window.showButtonsActionsWindow(button)
+        var apply = findNamed(window.contentItem, "applyButton")
+        eachTheme(function (theme) {
+            var normal = contrast(apply.btnTextColor, apply.mainBackgroundColor)
+            var hovered = contrast(apply.btnTextColorHover, apply.hoverColor)
+            verify(normal >= 4.5, "theme " + theme + ": " + normal.toFixed(2))
+            verify(hovered >= 4.5, "theme " + theme + " under the pointer: " + hovered.toFixed(2))
+        })
+        window.hideButtonsActionsWindow()
+    }
+
+    // In the window's own size every pane, the macro pane the longest, shows its comment
+    // field without being scrolled.
+    function test_commentFieldsShowWithoutScrolling() {
+        var button = window.selectedProfileController.listMainButtons[0]
+        button.prepareForButtonEdit()
+        window.showButtonsActionsWindow(button)
+        var area = findNamed(window.contentItem, "paneArea")
+        var bar = findNamed(area, "paneScrollBar")
+        // The mouse and system pane's list of choices scrolls: its bar says so.
+        button.editActionType = 9
+        waitForRendering(window.contentItem)
+        verify(area.contentHeight > area.height)
+        compare(bar.policy, ScrollBar.AlwaysOn)
+        var rows = [0, 5, 6, 7, 8, 11, 12]
+        rows.forEach(function (row) {
+            button.editActionType = row
+            waitForRendering(window.contentItem)
+            compare(bar.policy, area.contentHeight > area.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded)
+            var shown = findAll(area, "commentField").filter(function (field) {
+                return field.visible
+            })
+            compare(shown.length, 1, "row " + row)
+            var bottom = shown[0].mapToItem(area, 0, shown[0].height).y
+            verify(bottom <= area.height, "row " + row + ": the comment field ends at " + bottom + " of " + area.height)
+        })
+        window.hideButtonsActionsWindow()
+    }
+
+    // A transfer's percentage reads over the empty track and over the fill.
+    function test_progressValueReads() {
+        var record = {
+            "alertType": UiActionsTypes.alertBoxTypeProgress,
+            "alertTitle": Strings.downloadingSoftwareUpdate,
+            "alertProgress": 50,
+            "alertButtons": [{
+                    "txt": Strings.cancelBtnLabel,
+                    "predefinedAction": "close"
+                }]
+        }
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": record
+                               })
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": record
+                               })
+        var text = null
+        tryVerify(function () {
+            text = findNamed(window.contentItem, "progressText")
+            return text !== null
+        })
+        var fill = findNamed(window.contentItem, "progressFill")
+        var onFill = findNamed(window.contentItem, "progressTextOnFill")
+        eachTheme(function (theme) {
+            var onTrack = contrast(text.color, text.parent.color)
+            var overFill = contrast(onFill.color, fill.color)
+            verify(onTrack >= 4.5, "theme " + theme + " on the track: " + onTrack.toFixed(2))
+            verify(overFill >= 4.5, "theme " + theme + " on the fill: " + overFill.toFixed(2))
+        })
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+    }
+
+    function test_jogWheelNamesReadWhole() {
+        var profile = window.selectedProfileController
+        if (!profile.isJogWheelToggled)
+            profile.toggleJogWheel("")
+        var layout = globalRows()
+        mouseClick(findNamed(layout, "listTab2"))
+        var list = findNamed(layout, "jogWheelList")
+        tryVerify(function () {
+            return findAll(list, "keybindItem").length > 0
+        })
+        var rows = findNamed(list, "keybindRows")
+        var headings = {}
+        var checkedRows = 0
+        // The list a few rows at a time, so that every group heading shows.
+        for (var first = 0; first < rows.count; first += 5) {
+            rows.positionViewAtIndex(first, ListView.Beginning)
+            waitForRendering(window.contentItem)
+            findAll(list, "groupHeading").forEach(function (heading) {
+                if (!heading.parent.parent.visible || heading.text === "")
+                    return
+                headings[heading.text] = true
+                verify(!heading.truncated, heading.text)
+                verify(heading.implicitWidth <= heading.width, heading.text)
+            })
+            // A name, whole or cut, keeps a gap before the action column.
+            findAll(list, "keybindItem").forEach(function (row) {
+                // Rows pooled out of view, or not laid out yet.
+                if (!row.visible || row.width <= 0)
+                    return
+                ++checkedRows
+                var name = findNamed(row, "keyLabel")
+                var action = findNamed(row, "valueLabel")
+                var end = name.mapToItem(row, name.leftPadding + name.contentWidth, 0).x
+                var start = action.mapToItem(row, 0, 0).x
+                verify(end + 4 <= start, name.text + " ends at " + end + ", its action starts at " + start)
+            })
+        }
+        rows.positionViewAtBeginning()
+        verify(checkedRows >= rows.count, checkedRows)
+        // The forward and the backward transitions.
+        compare(Object.keys(headings).length, 2, Object.keys(headings).join(", "))
+        mouseClick(findNamed(layout, "listTab0"))
+    }
+}
