@@ -288,6 +288,22 @@ bool PreferencesStore::replaceFile(const std::string& path, const std::string& c
     return writeFileAtomically(path, contents);
 }
 
+std::string PreferencesStore::damagedDefaultFileCopy() const {
+    std::lock_guard lock(dataLock_);
+    const std::string path = paths().defaultFile;
+    if (damagedFiles_.count(path) == 0 || pathIsFree(path)) {
+        return {};
+    }
+    // The name that keepDamagedAside will take.
+    for (int attempt = 0; attempt < kMaxDamagedCopies; ++attempt) {
+        const std::string aside = damagedCopyName(path, attempt);
+        if (pathIsFree(aside)) {
+            return aside;
+        }
+    }
+    return {};
+}
+
 bool PreferencesStore::keepDamagedAside(const std::string& path) {
     if (pathIsFree(path)) {
         damagedFiles_.erase(path);

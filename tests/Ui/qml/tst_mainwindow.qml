@@ -278,4 +278,18 @@ TestCase {
         compare(PelvaneThemesManager.currentThemeIndex, 1)
         verify(Qt.colorEqual(bar.color, "#232b45"))
     }
+
+    // A preference file that cannot be read is told of in an alert, with where it is kept.
+    function test_damagedPreferencesAreToldOf() {
+        var alerts = findNamed(window.contentItem, "alertsContainer")
+        windowFixture.usePreferences("{\"MajorVersion\": 1, \"Profiles")
+        tryVerify(function () {
+            return alerts.currentAlertInShow !== null
+        })
+        var title = alerts.currentAlertInShow.alertTitle
+        verify(title.indexOf("pelvane_default.json.damaged") >= 0, title)
+        compare(title.indexOf(Strings.preferencesDamagedText.split("%1")[0]), 0)
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        windowFixture.useFactoryPreferences()
+    }
 }
