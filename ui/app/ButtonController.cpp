@@ -320,14 +320,22 @@ void ButtonController::setRepeatType(RepetitionUI repType) {
 }
 
 void ButtonController::setAction(const ActionPreference& action) {
-    action_ = action;
+    ActionPreference next = action;
     // The file keeps no mark of a press of modifiers: it is a keystroke without a key.
-    if (action_.actionType() == Real::PressKey && action_.keyCode() == 0 &&
-        (action_.modifier(ModifierType_Shift) || action_.modifier(ModifierType_Alt) ||
-         action_.modifier(ModifierType_Control) || action_.modifier(ModifierType_Special))) {
-        action_.setPressModifier(true);
+    if (next.actionType() == Real::PressKey && next.keyCode() == 0 &&
+        (next.modifier(ModifierType_Shift) || next.modifier(ModifierType_Alt) ||
+         next.modifier(ModifierType_Control) || next.modifier(ModifierType_Special))) {
+        next.setPressModifier(true);
     }
+    const bool changed = !(next == action_);
+    action_ = std::move(next);
     realEditActionType_ = static_cast<int32_t>(kActionTypeUnset);
+    // A row of the keybind list keeps its controller across rebuilds (another program
+    // context, a reload): it shows the new action only when told.
+    if (changed) {
+        emit mainActionTypeChanged();
+        emit actionCommentChanged();
+    }
 }
 
 void ButtonController::clearMacroIfNamed(const std::string& macroKey) {

@@ -425,6 +425,32 @@ private slots:
         QCOMPARE(controller->getPressKey(), int('B'));
     }
 
+    // A row keeps its controller across rebuilds: a new action is announced, the same one not.
+    void aNewStoredActionIsAnnouncedToTheRow() {
+        auto controller = controllerOf(kWorkProfile, 0);
+        QSignalSpy shown(controller.get(), &ButtonController::mainActionTypeChanged);
+        QSignalSpy comment(controller.get(), &ButtonController::actionCommentChanged);
+        controller->setAction(stored(kWorkProfile, 0));
+        QCOMPARE(shown.count(), 0);
+        controller->setAction(stored(kWorkProfile, 2));
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(comment.count(), 1);
+        QCOMPARE(controller->mainActionType(), int(ButtonController::Action_TypeText));
+    }
+
+    // A keystroke without a key, as the file holds a press of modifiers, opens as one.
+    void aKeystrokeWithoutAKeyReadsAsAPressOfModifiers() {
+        ActionPreference modifiers = stored(kWorkProfile, 0);
+        modifiers.setKeyCode(0);
+        ButtonController controller(*store_, {});
+        controller.setAction(modifiers);
+        QCOMPARE(controller.mainActionType(), int(ButtonController::Action_PressModifier));
+        controller.prepareForButtonEdit();
+        controller.setEditActionType(ButtonController::Action_PressModifier);
+        QCOMPARE(controller.applyEditSettings(), int(ButtonController::Refusal_None));
+        QCOMPARE(notified_.count, 0);
+    }
+
     void editCopyAndStoredActionAreReadApart() {
         auto command = controllerOf(kWorkProfile, 1);
         command->prepareForButtonEdit();
