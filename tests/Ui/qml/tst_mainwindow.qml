@@ -293,6 +293,11 @@ TestCase {
         windowFixture.useFactoryPreferences()
     }
 
+    function showTab(index) {
+        clickTab(index)
+        tryCompare(window.appController, "selectedTab", index)
+    }
+
     // What the Global Settings page shows for button 1 of the larger model.
     function globalRowOfButtonOne() {
         var rows = findNamed(findNamed(window.contentItem, "globalLayoutLoader"), "keybindRows")
@@ -329,12 +334,12 @@ TestCase {
         var controller = window.appController
         findNamed(window.contentItem, "connectScreen").visible = false
         controller.setSelectedProductByType(1)
-        clickTab(0)
+        showTab(0)
         var keystroke = Strings.mainActionsText[ButtonController.Action_TypeKeystroke]
         tryVerify(function () {
             return globalRowOfButtonOne() === keystroke
         }, 5000, "the general binding at first")
-        clickTab(1)
+        showTab(1)
         tryCompare(controller.appContextList, "length", 1)
         controller.selectedAppContext = "Writer"
         var button = window.selectedProfileController.listMainButtons[0]
@@ -342,7 +347,7 @@ TestCase {
         button.editActionType = ButtonController.Action_TypeText
         button.setEditCommandAndCommandArgs("in writer", "")
         button.applyEditSettings("Writer")
-        clickTab(0)
+        showTab(0)
         compare(controller.selectedAppContext, "")
         tryVerify(function () {
             return globalRowOfButtonOne() === keystroke
