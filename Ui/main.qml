@@ -45,6 +45,7 @@ Window {
                 tabsBar.collapseProfileRow()
         }
         onSoftwareUpdateCompleted: mainWindow.showSoftwareUpdateCompleted()
+        onPreferencesDamaged: keptAs => mainWindow.showPreferencesDamaged(keptAs)
         onCurrentUiThemeIndexChanged: PelvaneThemesManager.currentThemeIndex = currentUiThemeIndex
         onShowSecurityAndPrivacyMessage: macSecurityPopup.visible = true
         onShowMoveAppMessage: macMoveApplicationPopup.visible = true
@@ -179,6 +180,20 @@ Window {
                                                }
                                            }, {
                                                "txt": Strings.restartLater,
+                                               "predefinedAction": "close"
+                                           }]
+                                   }
+                               })
+    }
+
+    function showPreferencesDamaged(keptAs) {
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": {
+                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
+                                       "alertTitle": Strings.preferencesDamagedText.arg(keptAs),
+                                       "z": 9999,
+                                       "alertButtons": [{
+                                               "txt": Strings.confirmationButtonText,
                                                "predefinedAction": "close"
                                            }]
                                    }

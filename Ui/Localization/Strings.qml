@@ -179,6 +179,10 @@ Item {
     readonly property string noActionChosenText: qsTr("You need to choose an action to apply")
     readonly property string fieldIsEmptyText: qsTr("Required field is empty")
     readonly property string resetToDefaultQ: qsTr("Reset to the default settings?")
+    readonly property string bindingProfileGoneText: qsTr("The profile of this control no longer exists, so the change was not saved.")
+    readonly property string bindingAlreadyExistsText: qsTr("This control already has another action here, so the change was not saved.")
+    readonly property string bindingDisabledForApplicationText: qsTr("“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.")
+    readonly property string preferencesDamagedText: qsTr("Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.")
 
     readonly property string checkForUpdatesLabel: qsTr("Check for updates")
     readonly property string checkingForUpdatesLabel: qsTr("Checking for updates...")

@@ -22,6 +22,8 @@ FocusScope {
     readonly property var availableProfiles: _deviceController ? _deviceController.availableProfiles : []
     readonly property var availableProfilesNames: _deviceController ? _deviceController.profilesNamesWithoutSelected : []
     property bool isSaveScreen: false
+    // True while the panes are read from the edit copy: what they show then is no user's choice.
+    property bool reading: false
     // The edit copy's kind.
     readonly property int currentRow: buttonController ? buttonController.editActionType : 0
     readonly property int unsetActionType: 29
@@ -37,6 +39,12 @@ FocusScope {
 
     // Reads every pane from the button's edit copy.
     function reinitWindow() {
+        reading = true
+        readPanes()
+        reading = false
+    }
+
+    function readPanes() {
         mouseSystem.chooser.clear()
         typeText.field.inputText = ""
         program.path = ""
@@ -162,8 +170,21 @@ FocusScope {
             return cancelEdit()
         if (refusal !== "")
             return refuse(refusal)
-        buttonController.applyEditSettings(appController.selectedAppContext)
+        var refused = buttonController.applyEditSettings(appController.selectedAppContext)
+        if (refused !== ButtonController.Refusal_None)
+            return refuse(refusalText(refused))
         cancelEdit()
+    }
+
+    // The words for a binding that the profile did not take.
+    function refusalText(refused) {
+        switch (refused) {
+        case ButtonController.Refusal_ProfileGone:
+            return Strings.bindingProfileGoneText
+        case ButtonController.Refusal_DisabledForApplication:
+            return Strings.bindingDisabledForApplicationText
+        }
+        return Strings.bindingAlreadyExistsText
     }
 
     function refuse(reason) {
@@ -332,7 +353,7 @@ FocusScope {
                 backgroundColor: PelvaneThemesManager.dropDownBackColorAlt
                 scrollBarAlwaysVisible: true
                 onCurrentIndexChanged: {
-                    if (editor.buttonController && editor.currentRow === ButtonController.Action_SwitchToProfile)
+                    if (editor.buttonController && !editor.reading && editor.currentRow === ButtonController.Action_SwitchToProfile)
                         editor.buttonController.editSwitchToProfileKey = currentIndex < 0 ? "" : editor.profileKeyNamed(textAt(currentIndex))
                 }
             }

@@ -58,6 +58,8 @@ FocusScope {
     }
 
     function applyAllChanges() {
+        if (!macroActionController || !macroGroupController)
+            return cancelEdit()
         var row = currentRow
         macroActionController.editActionType = row
         if (writePane(row))
@@ -65,11 +67,13 @@ FocusScope {
         cancelEdit()
     }
 
-    // The step or its group went away: nothing is left to store.
-    onMacroActionControllerChanged: {
+    // The step or its group went away (also with the button editor): nothing is left to store.
+    function closeWhenOrphaned() {
         if ((!macroActionController || !macroGroupController) && visible)
             mainWindow.hideMacroActionWindow()
     }
+    onMacroActionControllerChanged: closeWhenOrphaned()
+    onMacroGroupControllerChanged: closeWhenOrphaned()
 
     EditorFrame {
         id: frame

@@ -34,6 +34,17 @@ bool pathIsFree(const std::string& path) {
     return ::lstat(path.c_str(), &status) != 0 && errno == ENOENT;
 }
 
+// The first free name beside a damaged file; empty when there is none.
+std::string freeDamagedCopyName(const std::string& path) {
+    for (int attempt = 0; attempt < kMaxDamagedCopies; ++attempt) {
+        std::string aside = damagedCopyName(path, attempt);
+        if (pathIsFree(aside)) {
+            return aside;
+        }
+    }
+    return {};
+}
+
 bool hasJsonExtension(const std::filesystem::path& path) {
     const std::string extension = path.extension().string();
     return extension == ".json" || extension == ".JSON";
@@ -288,19 +299,23 @@ bool PreferencesStore::replaceFile(const std::string& path, const std::string& c
     return writeFileAtomically(path, contents);
 }
 
+std::string PreferencesStore::damagedDefaultFileCopy() const {
+    std::lock_guard lock(dataLock_);
+    const std::string path = paths().defaultFile;
+    if (damagedFiles_.count(path) == 0 || pathIsFree(path)) {
+        return {};
+    }
+    // The name that keepDamagedAside will take.
+    return freeDamagedCopyName(path);
+}
+
 bool PreferencesStore::keepDamagedAside(const std::string& path) {
     if (pathIsFree(path)) {
         damagedFiles_.erase(path);
         return true;
     }
-    for (int attempt = 0; attempt < kMaxDamagedCopies; ++attempt) {
-        const std::string aside = damagedCopyName(path, attempt);
-        if (!pathIsFree(aside)) {
-            continue;
-        }
-        if (std::rename(path.c_str(), aside.c_str()) != 0) {
-            break;
-        }
+    const std::string aside = freeDamagedCopyName(path);
+    if (!aside.empty() && std::rename(path.c_str(), aside.c_str()) == 0) {
         LogManager::instance().log('E', "Kept damaged preference file %s as %s", path.c_str(),
                                    aside.c_str());
         damagedFiles_.erase(path);

@@ -102,6 +102,9 @@ public:
     // The default file's text: dumpJsonText(toJson(), 2), made without
     // holding the whole document at once.
     std::string defaultFileText() const;
+    // Where the default file, when the last load found it damaged, is set aside before the
+    // next save writes over it; empty when it is not damaged.
+    std::string damagedDefaultFileCopy() const;
     // Writes the default file; logs and returns false when that fails.
     bool save();
     // Writes the default-file document to path, atomically.

@@ -325,6 +325,10 @@ void ApplicationController::onConnectedDevicesUpdated() {
         selected_ = deviceFallback                                 ? deviceFallback
                     : firstPlaceholder != deviceControllers_.end() ? *firstPlaceholder
                                                                    : nullptr;
+        // As any selection, the new one shows the chosen application's configuration.
+        if (selected_) {
+            selected_->setCurrentProgramContext(selectedAppContext_);
+        }
     }
     emit listDeviceControllersUpdated();
     emit connectedDevicesUpdated();
@@ -420,6 +424,15 @@ void ApplicationController::onPreferencesUpdated() {
     emit updateProfilesEvent();
     emit updateMacrosEvent();
     emit prefsUpdated();
+    // A damaged file leaves the window on the defaults: the user is told why, once.
+    const QString damaged =
+        QString::fromStdString(manager_.preferencesStore().damagedDefaultFileCopy());
+    if (damaged != damagedFileToldOf_) {
+        damagedFileToldOf_ = damaged;
+        if (!damaged.isEmpty()) {
+            emit preferencesDamaged(damaged);
+        }
+    }
     if (!selectedAppContext_.isEmpty() && !appContextNames_.contains(selectedAppContext_)) {
         selectedAppContext_.clear();
         if (selected_) {

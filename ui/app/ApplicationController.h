@@ -187,6 +187,8 @@ signals:
     void checkUpdatesIntervalsUpdated();
     void checkUpdatesIntervalUpdated();
     void currentThemeIndexChanged();
+    // The default preference file could not be used; it is set aside as keptAs.
+    void preferencesDamaged(const QString& keptAs);
 
 private:
     static qsizetype deviceCount(QQmlListProperty<DeviceController>* list);
@@ -220,4 +222,6 @@ private:
     QString selectedAppContext_;
     int selectedTab_ = 0;
     bool startupSelectionMade_ = false;
+    // The damaged file last told of, so that the user hears of each one once.
+    QString damagedFileToldOf_;
 };

@@ -194,9 +194,9 @@ void ButtonController::prepareForButtonEdit() {
     emit editActionTypeChanged();
 }
 
-void ButtonController::applyEditSettings(const QString& contextConfigUsed, bool updatePrefsFile) {
+int ButtonController::applyEditSettings(const QString& contextConfigUsed, bool updatePrefsFile) {
     if (editAction_ == action_) {
-        return;
+        return Refusal_None;
     }
     editAction_.setDefault(false);
     editAction_.setAppContextByName(contextConfigUsed.toStdString());
@@ -206,13 +206,26 @@ void ButtonController::applyEditSettings(const QString& contextConfigUsed, bool 
     }
     // A refused edit leaves the profile as it was, and so the controller too:
     // showing the edit would claim a binding that the file does not hold.
-    if (store_.setProfileAction(action_, editAction_, updatePrefsFile)) {
+    const bool stored = store_.setProfileAction(action_, editAction_, updatePrefsFile);
+    if (stored) {
         action_ = editAction_;
         if (updatePrefsFile) {
             announcePreferences(ipcManager_);
         }
     }
     emit mainActionTypeChanged();
+    return stored ? Refusal_None : refusalOfEdit();
+}
+
+// The profile's rule refuses only a new binding beside the stored one: over another binding,
+// or a disabled one.
+ButtonController::EditRefusal ButtonController::refusalOfEdit() const {
+    const ProfileMap profiles = store_.profiles();
+    if (profiles.count(editAction_.profile()) == 0) {
+        return Refusal_ProfileGone;
+    }
+    return editAction_.actionType() == kActionTypeDisabled ? Refusal_DisabledForApplication
+                                                           : Refusal_BindingExists;
 }
 
 int ButtonController::getActionType() const {
@@ -307,8 +320,22 @@ void ButtonController::setRepeatType(RepetitionUI repType) {
 }
 
 void ButtonController::setAction(const ActionPreference& action) {
-    action_ = action;
+    ActionPreference next = action;
+    // The file keeps no mark of a press of modifiers: it is a keystroke without a key.
+    if (next.actionType() == Real::PressKey && next.keyCode() == 0 &&
+        (next.modifier(ModifierType_Shift) || next.modifier(ModifierType_Alt) ||
+         next.modifier(ModifierType_Control) || next.modifier(ModifierType_Special))) {
+        next.setPressModifier(true);
+    }
+    const bool changed = !(next == action_);
+    action_ = std::move(next);
     realEditActionType_ = static_cast<int32_t>(kActionTypeUnset);
+    // A row of the keybind list keeps its controller across rebuilds (another program
+    // context, a reload): it shows the new action only when told.
+    if (changed) {
+        emit mainActionTypeChanged();
+        emit actionCommentChanged();
+    }
 }
 
 void ButtonController::clearMacroIfNamed(const std::string& macroKey) {

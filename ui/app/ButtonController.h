@@ -133,6 +133,18 @@ public:
     };
     Q_ENUM(ModifierType)
 
+    // Why the profile did not take an edit; the window words each one.
+    enum EditRefusal {
+        Refusal_None = 0,
+        // The profile of the control is gone.
+        Refusal_ProfileGone,
+        // The control already has a binding where the edit would add one.
+        Refusal_BindingExists,
+        // A disabled binding cannot stand beside the one the control takes its action from.
+        Refusal_DisabledForApplication,
+    };
+    Q_ENUM(EditRefusal)
+
     // The model's action types 0-27; a profile switch (28) has no name here.
     enum RealActionEnum {
         None = 0,
@@ -212,10 +224,11 @@ public:
     void setComment(const QString& comment);
 
     Q_INVOKABLE void prepareForButtonEdit();
-    // Writes the edit copy into its profile. Without updatePrefsFile the file
-    // is neither saved nor announced: a batch of edits does that once at its end.
-    Q_INVOKABLE void applyEditSettings(const QString& contextConfigUsed = QString(),
-                                       bool updatePrefsFile = true);
+    // Writes the edit copy into its profile and returns the EditRefusal (Refusal_None when
+    // it is stored or there is nothing to store). Without updatePrefsFile the file is neither
+    // saved nor announced: a batch of edits does that once at its end.
+    Q_INVOKABLE int applyEditSettings(const QString& contextConfigUsed = QString(),
+                                      bool updatePrefsFile = true);
     Q_INVOKABLE int getActionType() const;
     Q_INVOKABLE bool getModifierStatus(ModifierType modif) const;
     Q_INVOKABLE bool getEditModifierStatus(ModifierType modif) const;
@@ -262,6 +275,8 @@ signals:
     void reinitWindow();
 
 private:
+    EditRefusal refusalOfEdit() const;
+
     PreferencesStore& store_;
     std::weak_ptr<IPCManager> ipcManager_;
     ActionPreference action_;

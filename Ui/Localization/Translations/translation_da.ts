@@ -580,6 +580,22 @@
         <translation>Vil du nulstille til standardindstillingerne?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Profilen for dette betjeningselement findes ikke længere, så ændringen blev ikke gemt.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Dette betjeningselement har allerede en anden handling her, så ændringen blev ikke gemt.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>»Deaktiveret« kan ikke erstatte en handling, som dette betjeningselement får fra en anden tildeling, så ændringen blev ikke gemt.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Dine indstillinger kunne ikke læses, så standardindstillingerne vises. Den beskadigede fil lægges til side som %1, før der gemmes noget over den.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Søg efter opdateringer</translation>
     </message>

@@ -580,6 +580,22 @@
         <translation>Auf die Standardeinstellungen zurücksetzen?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Das Profil dieses Bedienelements existiert nicht mehr, daher wurde die Änderung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Dieses Bedienelement hat hier bereits eine andere Aktion, daher wurde die Änderung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>„Deaktiviert“ kann keine Aktion ersetzen, die dieses Bedienelement aus einer anderen Zuweisung übernimmt, daher wurde die Änderung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Ihre Einstellungen konnten nicht gelesen werden, daher werden die Standardeinstellungen angezeigt. Die beschädigte Datei wird als %1 beiseitegelegt, bevor etwas darüber gespeichert wird.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Nach Updates suchen</translation>
     </message>

@@ -580,6 +580,22 @@
         <translation>¿Restablecer los ajustes predeterminados?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>El perfil de este control ya no existe, así que el cambio no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Este control ya tiene otra acción aquí, así que el cambio no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>«Desactivado» no puede sustituir una acción que este control toma de otra asignación, así que el cambio no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>No se han podido leer sus ajustes, así que se muestran los predeterminados. El archivo dañado se guarda aparte como %1 antes de que se guarde nada encima.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Buscar actualizaciones</translation>
     </message>

@@ -580,6 +580,22 @@
         <translation>Palautetaanko oletusasetukset?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Tämän säätimen profiilia ei ole enää olemassa, joten muutosta ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Tällä säätimellä on jo toinen toiminto tässä, joten muutosta ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>”Ei käytössä” ei voi korvata toimintoa, jonka tämä säädin saa toisesta määrityksestä, joten muutosta ei tallennettu.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Asetuksiasi ei voitu lukea, joten näytetään oletusasetukset. Vioittunut tiedosto siirretään talteen nimellä %1 ennen kuin sen päälle tallennetaan mitään.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Tarkista päivitykset</translation>
     </message>

@@ -580,6 +580,22 @@
         <translation>Rétablir les paramètres par défaut ?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Le profil de cette commande n’existe plus, la modification n’a donc pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Cette commande a déjà une autre action ici, la modification n’a donc pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>«&#xa0;Désactivé&#xa0;» ne peut pas remplacer une action que cette commande tient d’une autre affectation, la modification n’a donc pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Vos paramètres n’ont pas pu être lus, les paramètres par défaut sont donc affichés. Le fichier endommagé est mis de côté sous le nom %1 avant tout enregistrement par-dessus.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Rechercher des mises à jour</translation>
     </message>

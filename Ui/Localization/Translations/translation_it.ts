@@ -580,6 +580,22 @@
         <translation>Ripristinare le impostazioni predefinite?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Il profilo di questo controllo non esiste più, quindi la modifica non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Questo controllo ha già un'altra azione qui, quindi la modifica non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>«Disattivato» non può sostituire un'azione che questo controllo riceve da un'altra assegnazione, quindi la modifica non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Non è stato possibile leggere le impostazioni, quindi vengono mostrate quelle predefinite. Il file danneggiato viene messo da parte come %1 prima che vi venga salvato sopra qualcosa.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Verifica aggiornamenti</translation>
     </message>

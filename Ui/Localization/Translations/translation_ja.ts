@@ -580,6 +580,22 @@
         <translation>デフォルト設定に戻しますか?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>このコントロールのプロファイルは存在しないため、変更は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>このコントロールにはここで既に別の動作が割り当てられているため、変更は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>「無効」は、このコントロールが別の割り当てから受け取っている動作を置き換えられないため、変更は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>設定を読み込めなかったため、デフォルト設定を表示しています。破損したファイルは、上書き保存される前に %1 として退避されます。</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>アップデートの確認</translation>
     </message>

@@ -580,6 +580,22 @@
         <translation>Terugzetten naar de standaardinstellingen?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Het profiel van dit bedieningselement bestaat niet meer, dus de wijziging is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Dit bedieningselement heeft hier al een andere actie, dus de wijziging is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>‘Uitgeschakeld’ kan geen actie vervangen die dit bedieningselement uit een andere toewijzing krijgt, dus de wijziging is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Je instellingen konden niet worden gelezen, dus de standaardinstellingen worden getoond. Het beschadigde bestand wordt als %1 apart gezet voordat er iets overheen wordt opgeslagen.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Controleren op updates</translation>
     </message>

@@ -580,6 +580,22 @@
         <translation>Vil du tilbakestille til standardinnstillingene?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Profilen for denne kontrollen finnes ikke lenger, så endringen ble ikke lagret.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Denne kontrollen har allerede en annen handling her, så endringen ble ikke lagret.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>«Deaktivert» kan ikke erstatte en handling som denne kontrollen får fra en annen tilordning, så endringen ble ikke lagret.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Innstillingene dine kunne ikke leses, så standardinnstillingene vises. Den skadde filen legges til side som %1 før noe lagres over den.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Se etter oppdateringer</translation>
     </message>

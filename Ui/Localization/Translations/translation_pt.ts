@@ -580,6 +580,22 @@
         <translation>Restaurar os ajustes padrão?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>O perfil deste controle não existe mais, então a alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Este controle já tem outra ação aqui, então a alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>“Desativado” não pode substituir uma ação que este controle recebe de outra atribuição, então a alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Não foi possível ler seus ajustes, então os padrões estão sendo exibidos. O arquivo danificado é guardado à parte como %1 antes que algo seja salvo por cima dele.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Verificar atualizações</translation>
     </message>

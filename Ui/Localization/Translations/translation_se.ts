@@ -580,6 +580,22 @@
         <translation>Vill du återställa till standardinställningarna?</translation>
     </message>
     <message>
+        <source>The profile of this control no longer exists, so the change was not saved.</source>
+        <translation>Profilen för det här reglaget finns inte längre, så ändringen sparades inte.</translation>
+    </message>
+    <message>
+        <source>This control already has another action here, so the change was not saved.</source>
+        <translation>Det här reglaget har redan en annan åtgärd här, så ändringen sparades inte.</translation>
+    </message>
+    <message>
+        <source>“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.</source>
+        <translation>”Inaktiverad” kan inte ersätta en åtgärd som det här reglaget får från en annan tilldelning, så ändringen sparades inte.</translation>
+    </message>
+    <message>
+        <source>Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.</source>
+        <translation>Dina inställningar kunde inte läsas, så standardinställningarna visas. Den skadade filen läggs undan som %1 innan något sparas över den.</translation>
+    </message>
+    <message>
         <source>Check for updates</source>
         <translation>Sök efter uppdateringar</translation>
     </message>

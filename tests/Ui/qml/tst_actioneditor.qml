@@ -27,8 +27,10 @@ Item {
         editor.visible = true
     }
 
+    // As the window does: the step editor loses its group with the button editor.
     function hideButtonsActionsWindow() {
         editor.buttonController = null
+        stepEditor.macroGroupController = null
         editor.visible = false
     }
 
@@ -149,8 +151,28 @@ Item {
                                                                                                      "SwitchToProfile": "Profile##whirlen#whirlenmax#Gone"
                                                                                                  }), action(work, "DeviceButton_3", "Run_Macro", {
                                                                                                                 "MacroToRun": "Beta"
-                                                                                                            })]), profile("Home", [])]
+                                                                                                            })].concat(kindsOfBindings())), profile("Home", [])]
                                   })
+        }
+
+        // Buttons 5 to 15 of "Work": one binding of each other kind the editor offers.
+        function kindsOfBindings() {
+            return [action(work, "DeviceButton_5", "keypress", {
+                               "KeyCode": "KEY_A",
+                               "UseCtrl": true
+                           }), action(work, "DeviceButton_6", "keypress", {
+                                          "UseShift": true,
+                                          "UseAlt": true
+                                      }), action(work, "DeviceButton_7", "command", {
+                                                     "Command": "/usr/bin/prog",
+                                                     "CommandArgs": "-x"
+                                                 }), action(work, "DeviceButton_8", "click"), action(work, "DeviceButton_9", "volume_up", {
+                                                                                                         "Comment": "louder"
+                                                                                                     }), action(work, "DeviceButton_10", "scroll_down"), action(work, "DeviceButton_11", "disabled", {
+                                                                                                                                                                   "Comment": "off"
+                                                                                                                                                               }), action(work, "DeviceButton_12", "Use_Default_Setting"), action(work, "DeviceButton_13", "Same_As_Lower_Value"), action(work, "DeviceButton_14", "Switch_To_Profile", {
+                                                                                                                                                                                                                                                                                                "SwitchToProfile": home
+                                                                                                                                                                                                                                                                                            }), action(work, "DeviceButton_15", "BrightnessUp")]
         }
 
         function init() {
@@ -398,6 +420,88 @@ Item {
             apply()
             verify(!editor.visible)
             compare(saved("DeviceButton_2").SwitchToProfile, home)
+        }
+
+        function test_applyUnchangedKeepsTheBinding_data() {
+            return [{
+                    "tag": "type text",
+                    "button": 0
+                }, {
+                    "tag": "run macro",
+                    "button": 2
+                }, {
+                    "tag": "keystroke",
+                    "button": 4
+                }, {
+                    "tag": "modifiers only",
+                    "button": 5
+                }, {
+                    "tag": "program",
+                    "button": 6
+                }, {
+                    "tag": "click",
+                    "button": 7
+                }, {
+                    "tag": "volume with a comment",
+                    "button": 8
+                }, {
+                    "tag": "scroll",
+                    "button": 9
+                }, {
+                    "tag": "disabled with a comment",
+                    "button": 10
+                }, {
+                    "tag": "default setting",
+                    "button": 11
+                }, {
+                    "tag": "same as lower value",
+                    "button": 12
+                }, {
+                    "tag": "switch to profile",
+                    "button": 13
+                }, {
+                    "tag": "brightness",
+                    "button": 14
+                }]
+        }
+
+        // Opened and applied as it stands, every kind of binding is accepted and saved as it was.
+        function test_applyUnchangedKeepsTheBinding(data) {
+            var control = "DeviceButton_" + (data.button + 1)
+            var before = saved(control)
+            verify(before, "the document binds " + control)
+            open(data.button)
+            apply()
+            compare(shownAlert(), "")
+            verify(!editor.visible, "the editor closes")
+            // The program writes names in its own spelling: compared without case.
+            var after = saved(control)
+            verify(after, "still bound")
+            for (var field in before)
+                compare(String(after[field]).toLowerCase(), String(before[field]).toLowerCase(), field)
+        }
+
+        // The picker shows the bound profile at every opening: the first one, and the ones
+        // after a Discard and after the close icon.
+        function test_switchTargetShownAtEveryOpening() {
+            var closers = ["discardButton", "closeIcon", "discardButton"]
+            for (var i = 0; i < closers.length; ++i) {
+                var controller = open(13)
+                compare(editor.currentRow, ButtonController.Action_SwitchToProfile)
+                compare(controller.editSwitchToProfileKey, home)
+                var picker = findChild(editor, "profilePicker")
+                compare(picker.textAt(picker.currentIndex), "Home")
+                mouseClick(findChild(editor, closers[i]))
+                verify(!editor.visible)
+            }
+            // A comment-only edit keeps the target.
+            open(13)
+            findChild(findChild(editor, "switchPane"), "commentField").inputText = "to home"
+            apply()
+            compare(shownAlert(), "")
+            verify(!editor.visible)
+            compare(saved("DeviceButton_14").SwitchToProfile, home)
+            compare(saved("DeviceButton_14").Comment, "to home")
         }
 
         function test_macroBindingShownAndKept() {
@@ -828,6 +932,55 @@ Item {
             })
             compare(editor.buttonController, null)
             verify(windowFixture.savedPreferences().indexOf("never applied") < 0)
+        }
+
+        // The button editor closed under the step editor (another profile in use) takes the
+        // step editor along; nothing of the step is stored.
+        function test_stepEditorClosesWithTheButtonEditor() {
+            openStepEditor()
+            mouseClick(findChild(stepEditor, "actionRow2"))
+            findChild(stepEditor, "stepTextField").inputText = "never stored"
+            appController.setActiveProfile(home)
+            tryVerify(function () {
+                return !editor.visible
+            })
+            verify(!stepEditor.visible, "the step editor closes with its group")
+            compare(stepEditor.macroActionController, null)
+            verify(windowFixture.savedPreferences().indexOf("never stored") < 0)
+        }
+
+        // A binding that the profile does not take keeps the editor open on the edit and
+        // says why: under "Writer", button 5 shows the binding of "Writers", whose program
+        // path lies within Writer's, and "Disabled" cannot replace it.
+        function test_refusedBindingStaysOpenAndSaysWhy() {
+            var document = JSON.parse(testCase.document([]))
+            document.AppContextConfigurations = [{
+                                                     "ConfigName": "Writer",
+                                                     "ProgramContextPath": "/usr/bin/writer"
+                                                 }, {
+                                                     "ConfigName": "Writers",
+                                                     "ProgramContextPath": "writer"
+                                                 }]
+            document.ProfilesPreferences[0].Actions.push(action(work, "DeviceButton_5", "TypeText", {
+                                                                    "TextToWrite": "any writer",
+                                                                    "AppContextConfig": "Writers"
+                                                                }))
+            windowFixture.usePreferences(JSON.stringify(document))
+            appController.selectedTab = 1
+            tryCompare(appController.appContextList, "length", 2)
+            appController.selectedAppContext = "Writer"
+            tryVerify(function () {
+                var shown = button(4)
+                return shown && shown.getTypeText() === "any writer"
+            })
+            open(4)
+            chooseRow(ButtonController.Action_Disabled)
+            apply()
+            tryCompare(testCase, "shownAlertTitle", Strings.bindingDisabledForApplicationText)
+            verify(editor.visible, "the editor stays open")
+            compare(editor.currentRow, ButtonController.Action_Disabled)
+            compare(saved("DeviceButton_5", "Writer"), null)
+            compare(saved("DeviceButton_5", "Writers").TextToWrite, "any writer")
         }
 
         // Programs here have no extension to filter by.

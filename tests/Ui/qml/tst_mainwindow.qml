@@ -357,4 +357,80 @@ TestCase {
         compare(PelvaneThemesManager.currentThemeIndex, 1)
         verify(Qt.colorEqual(bar.color, "#232b45"))
     }
+
+    // A preference file that cannot be read is told of in an alert, with where it is kept.
+    function test_damagedPreferencesAreToldOf() {
+        var alerts = findNamed(window.contentItem, "alertsContainer")
+        windowFixture.usePreferences("{\"MajorVersion\": 1, \"Profiles")
+        tryVerify(function () {
+            return alerts.currentAlertInShow !== null
+        })
+        var title = alerts.currentAlertInShow.alertTitle
+        verify(title.indexOf("pelvane_default.json.damaged") >= 0, title)
+        compare(title.indexOf(Strings.preferencesDamagedText.split("%1")[0]), 0)
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        windowFixture.useFactoryPreferences()
+    }
+
+    function showTab(index) {
+        clickTab(index)
+        tryCompare(window.appController, "selectedTab", index)
+    }
+
+    // What the Global Settings page shows for button 1 of the larger model.
+    function globalRowOfButtonOne() {
+        var rows = findNamed(findNamed(window.contentItem, "globalLayoutLoader"), "keybindRows")
+        var row = rows ? rows.itemAtIndex(0) : null
+        var label = row ? findNamed(row, "valueLabel") : null
+        return label ? label.text : ""
+    }
+
+    // Bound for one application on its tab, button 1 shows its general binding again on
+    // the Global Settings page.
+    function test_globalPageShowsTheGeneralBindingAfterAnApplicationsOne() {
+        var key = "Profile##whirlen#whirlenmax#default"
+        windowFixture.usePreferences(JSON.stringify({
+                                                        "MajorVersion": 1,
+                                                        "MinorVersion": 1,
+                                                        "Comment": "",
+                                                        "AppContextConfigurations": [{
+                                                                "ConfigName": "Writer",
+                                                                "ProgramContextPath": "/usr/bin/writer"
+                                                            }],
+                                                        "Macros": [],
+                                                        "ProfilesPreferences": [{
+                                                                "DeviceType": "whirlen",
+                                                                "DeviceModel": "whirlenmax",
+                                                                "Name": "default",
+                                                                "Actions": [{
+                                                                        "MouseButton": "DeviceButton_1",
+                                                                        "ActionType": "keypress",
+                                                                        "KeyCode": "KEY_C",
+                                                                        "Profile": key
+                                                                    }]
+                                                            }]
+                                                    }))
+        var controller = window.appController
+        findNamed(window.contentItem, "connectScreen").visible = false
+        controller.setSelectedProductByType(1)
+        showTab(0)
+        var keystroke = Strings.mainActionsText[ButtonController.Action_TypeKeystroke]
+        tryVerify(function () {
+            return globalRowOfButtonOne() === keystroke
+        }, 5000, "the general binding at first")
+        showTab(1)
+        tryCompare(controller.appContextList, "length", 1)
+        controller.selectedAppContext = "Writer"
+        var button = window.selectedProfileController.listMainButtons[0]
+        button.prepareForButtonEdit()
+        button.editActionType = ButtonController.Action_TypeText
+        button.setEditCommandAndCommandArgs("in writer", "")
+        button.applyEditSettings("Writer")
+        showTab(0)
+        compare(controller.selectedAppContext, "")
+        tryVerify(function () {
+            return globalRowOfButtonOne() === keystroke
+        }, 5000, "the general binding again, not " + globalRowOfButtonOne())
+        windowFixture.useFactoryPreferences()
+    }
 }

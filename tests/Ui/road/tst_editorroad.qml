@@ -98,6 +98,32 @@ Item {
                                   })
         }
 
+        // "Other"'s button 1 runs "Greet", which types A.
+        function macroDocument() {
+            var document = JSON.parse(testCase.document())
+            document.Macros = [{
+                                   "Name": "Greet",
+                                   "Comment": "",
+                                   "MacroGroups": [{
+                                           "MacroGroupID": 1,
+                                           "Actions": [{
+                                                   "ActionType": "keypress",
+                                                   "KeyCode": "KEY_A",
+                                                   "StartDelay": 0,
+                                                   "Repeat": 1,
+                                                   "DelayRepeat": 0
+                                               }]
+                                       }]
+                               }]
+            document.ProfilesPreferences[1].Actions = [{
+                                                           "MouseButton": "DeviceButton_1",
+                                                           "ActionType": "Run_Macro",
+                                                           "MacroToRun": "Greet",
+                                                           "Profile": otherProfile
+                                                       }]
+            return JSON.stringify(document)
+        }
+
         function initTestCase() {
             verify(agentFixture.startAgent(), "the agent starts and answers")
             tryCompare(appController, "countConnectedDevices", 1, 60000)
@@ -194,6 +220,74 @@ Item {
             compare(saved("Other"), general)
             compareCtrlA(saved("Other"))
             compare(saved("default", "Writer"), null)
+        }
+
+        // The keys that one press and release of button 1 make the application see.
+        function pressButtonOne(expected) {
+            verify(agentFixture.agentAnswers())
+            var seen = agentFixture.report(0x0001, expected.length)
+            agentFixture.report(0x0000, 0)
+            // The release types nothing to wait for, and the node is a FIFO: a press written
+            // before the agent has read the release would be read with it as one report.
+            wait(100)
+            return seen
+        }
+
+        function key(letter) {
+            var sym = (letter.charCodeAt(0) + 32).toString(16)
+            return ["press " + sym + " 0", "release " + sym + " 0"]
+        }
+
+        // Each edit of the macro reaches the agent: the next press plays the macro as edited.
+        function test_macroEditsArePlayedAtTheNextPress() {
+            windowFixture.usePreferences(macroDocument())
+            // Binding the profile again tells the agent to read the new document too.
+            appController.setActiveProfile(otherProfile)
+            var group = null
+            tryVerify(function () {
+                var macro = appController.getMacroController("Greet")
+                group = macro && macro.listMacroGroupControllers.length === 1 ? macro.listMacroGroupControllers[0] : null
+                return group && group.listMacroGroupActionControllers.length === 1
+            })
+            compare(pressButtonOne(key("A")), key("A"))
+            // A step added after the first one.
+            group.generateNewMacroActionInEdit()
+            var step = group.editMacroAction
+            step.editActionType = MacroGroupActionController.MacroAction_TypeKeystroke
+            step.editPressKey = Qt.Key_B
+            group.applyEditSettings()
+            compare(pressButtonOne(key("A").concat(key("B"))), key("A").concat(key("B")))
+            // The steps swapped.
+            tryCompare(group.listMacroGroupActionControllers, "length", 2)
+            group.moveActionFromToIndex(0, 1)
+            compare(pressButtonOne(key("B").concat(key("A"))), key("B").concat(key("A")))
+            // The first step removed.
+            tryVerify(function () {
+                return group.listMacroGroupActionControllers[0].getPressKey() === Qt.Key_B
+            })
+            group.deleteActionController(group.listMacroGroupActionControllers[0])
+            compare(pressButtonOne(key("A")), key("A"))
+            // A second group, with a step of its own: presses take the groups in turn.
+            var macro = appController.getMacroController("Greet")
+            macro.addNewMacroGroup()
+            var second = null
+            tryVerify(function () {
+                second = macro.listMacroGroupControllers.length === 2 ? macro.listMacroGroupControllers[1] : null
+                return second !== null
+            })
+            second.generateNewMacroActionInEdit()
+            second.editMacroAction.editActionType = MacroGroupActionController.MacroAction_TypeKeystroke
+            second.editMacroAction.editPressKey = Qt.Key_C
+            second.applyEditSettings()
+            compare(pressButtonOne(key("A")), key("A"))
+            compare(pressButtonOne(key("C")), key("C"))
+            // Moved first, the second group is the one that the turn comes back to.
+            macro.moveGroupFromToIndex(1, 0)
+            compare(pressButtonOne(key("C")), key("C"))
+            compare(pressButtonOne(key("A")), key("A"))
+            macro.deleteMacroGroup(0)
+            compare(pressButtonOne(key("A")), key("A"))
+            compare(pressButtonOne(key("A")), key("A"))
         }
     }
 }

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <set>
@@ -60,6 +62,18 @@ std::optional<nlohmann::json> savedAction(const std::string& profileName,
         }
     }
     return std::nullopt;
+}
+
+// The text that the profile's action on a control types under an application's configuration.
+std::string savedContextText(const std::string& profileName, const std::string& control,
+                             const std::string& context) {
+    const auto profile = savedProfile(savedPreferences(), profileName);
+    for (const auto& action : profile ? (*profile)["Actions"] : nlohmann::json::array()) {
+        if (action["MouseButton"] == control && action.value("AppContextConfig", "") == context) {
+            return action.value("TextToWrite", "");
+        }
+    }
+    return {};
 }
 
 bool bindingsName(const QString& profileKey) {
@@ -139,6 +153,45 @@ private:
         controller().setActiveProfile(maxProfileKey(name));
         AppSession::settle();
         return selected()->selectedProfileController();
+    }
+
+    // Has button 1 of the selected profile type the text in the named configuration.
+    bool bindTextInContext(const QString& text, const QString& context) {
+        ButtonController* button = selected()->selectedProfileController()->button(0);
+        if (button == nullptr) {
+            return false;
+        }
+        button->prepareForButtonEdit();
+        button->setEditActionType(ButtonController::Action_TypeText);
+        button->setEditCommandAndCommandArgs(text, "");
+        return button->applyEditSettings(context) == ButtonController::Refusal_None;
+    }
+
+    QString shownTextOfButtonOne() {
+        ProfileController* profile = selected()->selectedProfileController();
+        ButtonController* button = profile ? profile->button(0) : nullptr;
+        return button ? button->getTypeText() : QString("none");
+    }
+
+    void useWriterContext() {
+        QCOMPARE(controller().addApplicationContextConfiguration("Writer", "/usr/bin/writer"), 0);
+        QTRY_COMPARE(controller().appContextList(), QStringList{"Writer"});
+        controller().setSelectedAppContext("Writer");
+    }
+
+    // The edit was saved and then told to the agent once: the one new preferences update
+    // found the file as it now stands.
+    void expectOneUpdateAfterTheSave(size_t& updates) {
+        ++updates;
+        QTRY_COMPARE(session->agent().count(kPrefsUpdate), updates);
+        AppSession::settle();
+        QCOMPARE(session->agent().count(kPrefsUpdate), updates);
+        const auto frames = session->agent().received();
+        const auto last = std::find_if(frames.rbegin(), frames.rend(), [](const auto& frame) {
+            return frame.type == kPrefsUpdate;
+        });
+        QVERIFY(last != frames.rend());
+        QCOMPARE(last->defaultFile, readFileBytes(defaultPreferencesFilePath()));
     }
 
     void startSession(const std::string& defaultFile = std::string()) {
@@ -306,15 +359,17 @@ private slots:
 
     void macrosGroupsAndStepsAreSavedMovedAndDeleted() {
         startSession();
-        const size_t before = session->agent().count(kPrefsUpdate);
+        size_t updates = session->agent().count(kPrefsUpdate);
         controller().addMacro("Greet");
-        expectOneUpdate(before);
+        expectOneUpdateAfterTheSave(updates);
         QTRY_COMPARE(controller().listMacroNames(), QStringList{"Greet"});
         MacroController* macro = controller().getMacroController("Greet");
         QVERIFY(macro != nullptr);
 
         macro->addNewMacroGroup();
+        expectOneUpdateAfterTheSave(updates);
         macro->addNewMacroGroup();
+        expectOneUpdateAfterTheSave(updates);
         auto groups = macro->listMacroGroupControllers();
         QTRY_COMPARE(groups.count(&groups), qsizetype{2});
         QPointer<MacroGroupController> first = groups.at(&groups, 0);
@@ -327,10 +382,12 @@ private slots:
         text->setEditActionType(MacroGroupActionController::MacroAction_TypeText);
         text->setEditCommandAndCommandArgs("hello", "");
         first->applyEditSettings();
+        expectOneUpdateAfterTheSave(updates);
         first->generateNewMacroActionInEdit();
         first->editMacroAction()->setEditActionType(
             MacroGroupActionController::MacroAction_TypeKeystroke);
         first->applyEditSettings();
+        expectOneUpdateAfterTheSave(updates);
         QVERIFY(first->editMacroAction() == nullptr);
 
         auto steps = first->listMacroGroupActionControllers();
@@ -351,20 +408,24 @@ private slots:
 
         first->moveActionFromToIndex(0, 1);
         QCOMPARE(savedSteps(), (std::vector<std::string>{"keypress", "typetext", "|", "|"}));
+        expectOneUpdateAfterTheSave(updates);
         QTRY_COMPARE(steps.at(&steps, 1), typed.data());
 
         macro->moveGroupFromToIndex(0, 1);
         QCOMPARE(savedSteps(), (std::vector<std::string>{"|", "keypress", "typetext", "|"}));
+        expectOneUpdateAfterTheSave(updates);
         QTRY_COMPARE(groups.at(&groups, 1), first.data());
         QCOMPARE(groups.at(&groups, 0), second.data());
         QVERIFY(!typed.isNull());
 
         first->deleteActionController(typed);
         QCOMPARE(savedSteps(), (std::vector<std::string>{"|", "keypress", "|"}));
+        expectOneUpdateAfterTheSave(updates);
         macro->deleteMacroGroup(2);
         macro->deleteMacroGroup(-1);
         macro->deleteMacroGroup(0);
         QCOMPARE(savedSteps(), (std::vector<std::string>{"keypress", "|"}));
+        expectOneUpdateAfterTheSave(updates);
         QTRY_COMPARE(groups.count(&groups), qsizetype{1});
         QCOMPARE(groups.at(&groups, 0), first.data());
     }
@@ -481,6 +542,63 @@ private slots:
         QCOMPARE(controller().selectedAppContext(), QString());
         QCOMPARE(context.count(), 1);
         QCOMPARE(controller().indexSelectedAppContext(), 0);
+    }
+
+    // Back on the general bindings, the list shows them again, not the application's.
+    void leavingAContextShowsTheGeneralBindingsAgain() {
+        startSession();
+        const int generalType = selected()->selectedProfileController()->button(0)->getActionType();
+        useWriterContext();
+        QVERIFY(bindTextInContext("in writer", "Writer"));
+        QTRY_COMPARE(shownTextOfButtonOne(), QString("in writer"));
+
+        controller().setSelectedAppContext("");
+        AppSession::settle();
+        QTRY_COMPARE(selected()->selectedProfileController()->button(0)->getActionType(),
+                     generalType);
+        QCOMPARE(shownTextOfButtonOne(), QString());
+        QCOMPARE(savedContextText("default", "DeviceButton_1", "Writer"), std::string("in writer"));
+    }
+
+    // The entry that takes the selection from an unplugged device shows and edits the
+    // application's configuration that was chosen.
+    void theSelectionAfterAnUnplugKeepsTheChosenContext() {
+        startSession();
+        session->setUptime(2);
+        ConnectedDevice device(1, 1, true, "m1", "dummy", "dummy");
+        QVERIFY(session->agent().report({device}));
+        QTRY_VERIFY(!selected()->isConfiguration());
+        useWriterContext();
+        QVERIFY(bindTextInContext("in writer", "Writer"));
+        QTRY_COMPARE(shownTextOfButtonOne(), QString("in writer"));
+
+        QVERIFY(session->agent().report({}));
+        QTRY_VERIFY(selected()->isConfiguration());
+        QCOMPARE(controller().selectedAppContext(), QString("Writer"));
+        QTRY_COMPARE(shownTextOfButtonOne(), QString("in writer"));
+        QVERIFY(bindTextInContext("edited", "Writer"));
+        QCOMPARE(savedContextText("default", "DeviceButton_1", "Writer"), std::string("edited"));
+    }
+
+    // A file that cannot be read is told of once, with the name it is then set aside under.
+    void aDamagedFileIsToldOfOnceAndSetAsideAtTheNextSave() {
+        const std::string keptAs = defaultPreferencesFilePath() + ".damaged";
+        std::filesystem::remove(keptAs);
+        const std::string damaged = "{\"MajorVersion\": 1, \"MinorVersion\": 1, \"Profiles";
+        session = std::make_unique<AppSession>(std::vector<std::string>{}, damaged);
+        QSignalSpy told(&controller(), &ApplicationController::preferencesDamaged);
+        QVERIFY(session->start());
+        QTRY_COMPARE(told.count(), 1);
+        QCOMPARE(told.at(0).at(0).toString(), QString::fromStdString(keptAs));
+        controller().forceUpdatePrefs();
+        QCOMPARE(told.count(), 1);
+
+        addMaxProfile("Work");
+        QCOMPARE(readFileBytes(keptAs), damaged);
+        QVERIFY(savedProfile(savedPreferences(), "Work"));
+        controller().forceUpdatePrefs();
+        QCOMPARE(told.count(), 1);
+        std::filesystem::remove(keptAs);
     }
 
     void aReceiverClosesItsOwnAlertFromItsButton() {

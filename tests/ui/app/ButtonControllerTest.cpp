@@ -348,29 +348,45 @@ private slots:
     }
 
     void aRefusedEditShowsWhatTheProfileHolds_data() {
-        QTest::addColumn<bool>("profileGone");
-        QTest::newRow("disabled under a new application context") << false;
-        QTest::newRow("profile gone") << true;
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("disabled under a new application context")
+            << "disabled" << int(ButtonController::Refusal_DisabledForApplication);
+        QTest::newRow("profile gone") << "gone" << int(ButtonController::Refusal_ProfileGone);
+        QTest::newRow("over the application's own binding")
+            << "taken" << int(ButtonController::Refusal_BindingExists);
     }
 
+    // The edit is refused, says why, and the controller keeps showing what the profile holds.
     void aRefusedEditShowsWhatTheProfileHolds() {
-        QFETCH(bool, profileGone);
+        QFETCH(QString, refusal);
+        QFETCH(int, expected);
         ActionPreference keystroke = stored(kWorkProfile, 0);
-        if (profileGone) {
+        if (refusal == "gone") {
             keystroke.setProfile("Profile##whirlen#whirlenmax#Gone");
+        }
+        if (refusal == "taken") {
+            // The application already has a binding of its own for the control.
+            ActionPreference inEditor = keystroke;
+            inEditor.setAppContextByName("Editor");
+            inEditor.setKeyCode('E');
+            QVERIFY(store_->setProfileAction(keystroke, inEditor, false));
+            notified_.count = 0;
         }
         ButtonController controller(*store_, {});
         controller.setAction(keystroke);
         controller.prepareForButtonEdit();
         QSignalSpy shown(&controller, &ButtonController::mainActionTypeChanged);
-        if (profileGone) {
-            controller.setEditPressKey('Z');
-            controller.applyEditSettings();
-        } else {
+        int refused = ButtonController::Refusal_None;
+        if (refusal == "disabled") {
             // The profile does not take a disabled action for a context of its own.
             controller.setEditActionType(ButtonController::Action_Disabled);
-            controller.applyEditSettings("Editor");
+            refused = controller.applyEditSettings("Editor");
+        } else {
+            controller.setEditPressKey('Z');
+            refused = controller.applyEditSettings(refusal == "taken" ? "Editor" : "");
         }
+        QCOMPARE(refused, expected);
         QCOMPARE(shown.count(), 1);
         QCOMPARE(controller.mainActionType(), int(ButtonController::Action_TypeKeystroke));
         QCOMPARE(controller.getPressKey(), int('A'));
@@ -407,6 +423,32 @@ private slots:
         QCOMPARE(controller->realEditActionType(), static_cast<int>(factory.actionType()));
         QCOMPARE(controller->editPressKey(), 0);
         QCOMPARE(controller->getPressKey(), int('B'));
+    }
+
+    // A row keeps its controller across rebuilds: a new action is announced, the same one not.
+    void aNewStoredActionIsAnnouncedToTheRow() {
+        auto controller = controllerOf(kWorkProfile, 0);
+        QSignalSpy shown(controller.get(), &ButtonController::mainActionTypeChanged);
+        QSignalSpy comment(controller.get(), &ButtonController::actionCommentChanged);
+        controller->setAction(stored(kWorkProfile, 0));
+        QCOMPARE(shown.count(), 0);
+        controller->setAction(stored(kWorkProfile, 2));
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(comment.count(), 1);
+        QCOMPARE(controller->mainActionType(), int(ButtonController::Action_TypeText));
+    }
+
+    // A keystroke without a key, as the file holds a press of modifiers, opens as one.
+    void aKeystrokeWithoutAKeyReadsAsAPressOfModifiers() {
+        ActionPreference modifiers = stored(kWorkProfile, 0);
+        modifiers.setKeyCode(0);
+        ButtonController controller(*store_, {});
+        controller.setAction(modifiers);
+        QCOMPARE(controller.mainActionType(), int(ButtonController::Action_PressModifier));
+        controller.prepareForButtonEdit();
+        controller.setEditActionType(ButtonController::Action_PressModifier);
+        QCOMPARE(controller.applyEditSettings(), int(ButtonController::Refusal_None));
+        QCOMPARE(notified_.count, 0);
     }
 
     void editCopyAndStoredActionAreReadApart() {

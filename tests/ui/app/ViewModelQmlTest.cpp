@@ -230,6 +230,7 @@ private slots:
                    "S checkUpdatesIntervalsUpdated()",
                    "S checkUpdatesIntervalUpdated()",
                    "S currentThemeIndexChanged()",
+                   "S preferencesDamaged(QString)",
                    "M getMacroController(QString)",
                    "M setSelectedProductByType(int)",
                    "M uiIsCompleted()",
