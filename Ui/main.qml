@@ -1,12 +1,12 @@
 import QtQuick
 import QtQuick.Window
-import Qt5Compat.GraphicalEffects
 import QuickFlux 1.1
 import PlatformInfo 1.0
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/MainWindow"
 import "qrc:/Ui/Widgets/Overlays"
 import "WindowGeometry.js" as WindowGeometry
@@ -85,7 +85,9 @@ Window {
         return n
     }
 
+    // The editors are built when they first open, not before the first frame.
     function showButtonsActionsWindow(buttonController) {
+        buttonEditor.active = true
         buttonEditor.item.buttonController = buttonController
         buttonEditor.item.reinitWindow()
         buttonEditor.visible = true
@@ -93,12 +95,15 @@ Window {
 
     function hideButtonsActionsWindow() {
         focusSink.forceActiveFocus()
-        buttonEditor.item.buttonController = null
-        macroEditor.item.macroGroupController = null
+        if (buttonEditor.item)
+            buttonEditor.item.buttonController = null
+        if (macroEditor.item)
+            macroEditor.item.macroGroupController = null
         buttonEditor.visible = false
     }
 
     function showMacroActionWindow(macroActionController, macroGroupController) {
+        macroEditor.active = true
         macroEditor.item.macroActionController = macroActionController
         macroEditor.item.macroGroupController = macroGroupController
         macroEditor.item.reinitWindow()
@@ -106,9 +111,11 @@ Window {
     }
 
     function hideMacroActionWindow() {
-        macroEditor.item.macroActionController = null
+        if (macroEditor.item)
+            macroEditor.item.macroActionController = null
         macroEditor.visible = false
-        buttonEditor.item.reactivate()
+        if (buttonEditor.item)
+            buttonEditor.item.reactivate()
     }
 
     function createConfigurationAction(model) {
@@ -263,18 +270,21 @@ Window {
         anchors.right: parent.right
         height: parent.height
         currentTab: tabsBar.currentTab
+        covered: connectScreen.visible
     }
 
     PelvaneAccountPopup {
         id: accountPopup
         anchors.fill: parent
         visible: false
+        covered: connectScreen.visible
     }
 
     Loader {
         id: buttonEditor
         anchors.fill: parent
         visible: false
+        active: false
         source: "qrc:/Ui/Widgets/ButtonActionSelectionWindow.qml"
     }
 
@@ -282,6 +292,7 @@ Window {
         id: macroEditor
         anchors.fill: parent
         visible: false
+        active: false
         source: "qrc:/Ui/Widgets/MacroActionSelectionWindow.qml"
     }
 
@@ -312,13 +323,12 @@ Window {
         onClicked: mainWindow.hideThemeSwitcher()
     }
 
-    DropShadow {
+    PelvaneShadow {
         anchors.fill: themeSwitcher
         source: themeSwitcher
         visible: themeSwitcher.visible
         verticalOffset: 2
         radius: 10
-        samples: 17
         color: PelvaneThemesManager.dropshadowColorPopupCloudTopWindow
     }
 

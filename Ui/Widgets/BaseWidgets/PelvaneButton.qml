@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
 
 // A pill with a label that grows with its text; it reports a press at once, not on release.
@@ -36,13 +35,12 @@ Item {
     width: autoResize ? implicitWidth : undefined
     height: 20
 
-    DropShadow {
+    PelvaneShadow {
         anchors.fill: pill
         source: pill
         visible: button.haveShadow && !button.down && !button.hovered && !button.disabled
         verticalOffset: 4
         radius: 5
-        samples: 5
         color: PelvaneThemesManager.btnDropShadowColor
     }
 

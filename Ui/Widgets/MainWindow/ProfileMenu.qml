@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import Qt5Compat.GraphicalEffects
 import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
@@ -165,13 +164,12 @@ Rectangle {
             width: profileList.width
             height: expanded ? 60 : 30
 
-            DropShadow {
+            PelvaneShadow {
                 anchors.fill: rowBackground
                 source: rowBackground
                 visible: row.expanded
                 verticalOffset: 3
                 radius: 10
-                samples: 11
                 color: "black"
             }
 
