@@ -251,10 +251,13 @@ Window {
         WindowMouseControl {}
     }
 
+    // The bars and the tab area are not drawn while the connect screen covers them: no
+    // textures, glyphs or animations for what nobody sees.
     ProductsBar {
         id: productsBar
         width: parent.width * 0.083
         height: parent.height
+        visible: !connectScreen.visible
     }
 
     TabsBar {
@@ -262,6 +265,7 @@ Window {
         anchors.left: productsBar.right
         width: parent.width * 0.175
         height: parent.height
+        visible: !connectScreen.visible
     }
 
     TabArea {
@@ -270,7 +274,7 @@ Window {
         anchors.right: parent.right
         height: parent.height
         currentTab: tabsBar.currentTab
-        covered: connectScreen.visible
+        visible: !connectScreen.visible
     }
 
     PelvaneAccountPopup {

@@ -12,8 +12,6 @@ Item {
     id: area
 
     property int currentTab: -1
-    // True while another screen (the connect screen at the start) covers the tab area.
-    property bool covered: false
     readonly property int topMargin: 35
     readonly property int lateralMargin: 35
     readonly property real topRowHeight: closeButton.height
@@ -145,7 +143,7 @@ Item {
             color: PelvaneThemesManager.selectedTextColor
 
             NumberAnimation on x {
-                running: welcomeStrip.visible && !area.covered
+                running: welcomeStrip.visible
                 from: welcomeStrip.width
                 to: -welcomeText.width
                 duration: 7500
