@@ -146,7 +146,8 @@ Window {
         tabsBar.collapseProfileRow()
     }
     function showAddNewAppConfigurationContextWindow() {
-        appContextDialog.resetToDefault()
+        appContextDialog.active = true
+        appContextDialog.item.resetToDefault()
         appContextDialog.visible = true
     }
     function hideAddNewAppConfigurationContextWindow() {
@@ -300,24 +301,24 @@ Window {
         source: "qrc:/Ui/Widgets/MacroActionSelectionWindow.qml"
     }
 
-    SelectLanguage {
+    // The dialogs are built when they are first shown (see OverlayLoader).
+    OverlayLoader {
         id: selectLanguage
-        anchors.fill: parent
-        visible: false
+        sourceComponent: SelectLanguage {}
     }
 
-    SelectProfile {
+    OverlayLoader {
         id: selectProfile
-        anchors.fill: parent
+        sourceComponent: SelectProfile {}
     }
 
-    Settings {
+    OverlayLoader {
         id: settings
-        anchors.fill: parent
-        containerWidth: parent.width * 0.3
-        containerHeight: parent.height * 0.3
-        visible: false
-        appController: mainWindow.appController
+        sourceComponent: Settings {
+            containerWidth: mainWindow.width * 0.3
+            containerHeight: mainWindow.height * 0.3
+            appController: mainWindow.appController
+        }
     }
 
     MouseArea {
@@ -353,27 +354,25 @@ Window {
         anchors.fill: parent
     }
 
-    MacSecurityPopup {
+    OverlayLoader {
         id: macSecurityPopup
-        anchors.fill: parent
-        visible: false
-        onOpenSecurityPrivacy: mainWindow.appController.showSecurityAndPrivacy()
+        sourceComponent: MacSecurityPopup {
+            onOpenSecurityPrivacy: mainWindow.appController.showSecurityAndPrivacy()
+        }
     }
 
-    MacMoveApplicationPopup {
+    OverlayLoader {
         id: macMoveApplicationPopup
-        anchors.fill: parent
-        visible: false
+        sourceComponent: MacMoveApplicationPopup {}
     }
 
     Item {
         id: focusSink
     }
 
-    SplashScreen {
+    OverlayLoader {
         id: splashScreen
-        anchors.fill: parent
-        visible: false
+        sourceComponent: SplashScreen {}
     }
 
     AlertsContainer {
@@ -383,9 +382,8 @@ Window {
         radius: mainWindow.radius
     }
 
-    ApplicationContextConfiguration {
+    OverlayLoader {
         id: appContextDialog
-        anchors.fill: parent
-        visible: false
+        sourceComponent: ApplicationContextConfiguration {}
     }
 }
