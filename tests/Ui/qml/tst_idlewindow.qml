@@ -29,15 +29,20 @@ TestCase {
         return null
     }
 
-    // True once a whole second passes without a frame, trying for at most `seconds`.
-    function quietSecondWithin(seconds) {
-        for (var i = 0; i < seconds; ++i) {
+    // True once `span` ms pass without a frame, trying at most `tries` times.
+    function quietWithin(span, tries) {
+        for (var i = 0; i < tries; ++i) {
             frames = 0
-            wait(1000)
+            wait(span)
             if (frames === 0)
                 return true
         }
         return false
+    }
+
+    // True once a whole second passes without a frame, trying for at most `seconds`.
+    function quietSecondWithin(seconds) {
+        return quietWithin(1000, seconds)
     }
 
     function initTestCase() {
@@ -61,10 +66,9 @@ TestCase {
         verify(findNamed(window.contentItem, "connectScreen").visible)
         window.openLoginWindow()
         verify(quietSecondWithin(20), "the window never came to rest")
-        // Longer than a rock of the badge and its pause together.
-        frames = 0
-        wait(3000)
-        compare(frames, 0)
+        // Longer than a rock of the badge and its pause together. A stray frame (the test
+        // harness's own windows, a focus change) only postpones it.
+        verify(quietWithin(3000, 4), "the covered window keeps drawing")
     }
 
     function test_2_badgeRocksOnlyWhileSeen() {
@@ -82,8 +86,6 @@ TestCase {
         }, 3000)
         window.closeLoginWindow()
         verify(quietSecondWithin(20), "the window never came to rest")
-        frames = 0
-        wait(3000)
-        compare(frames, 0)
+        verify(quietWithin(3000, 4), "the window keeps drawing once the popup is closed")
     }
 }
