@@ -1,12 +1,12 @@
 import QtQuick
 import QtQuick.Window
-import Qt5Compat.GraphicalEffects
 import QuickFlux 1.1
 import PlatformInfo 1.0
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/MainWindow"
 import "qrc:/Ui/Widgets/Overlays"
 import "WindowGeometry.js" as WindowGeometry
@@ -86,7 +86,9 @@ Window {
         return n
     }
 
+    // The editors are built when they first open, not before the first frame.
     function showButtonsActionsWindow(buttonController) {
+        buttonEditor.active = true
         buttonEditor.item.buttonController = buttonController
         buttonEditor.item.reinitWindow()
         buttonEditor.visible = true
@@ -94,12 +96,15 @@ Window {
 
     function hideButtonsActionsWindow() {
         focusSink.forceActiveFocus()
-        buttonEditor.item.buttonController = null
-        macroEditor.item.macroGroupController = null
+        if (buttonEditor.item)
+            buttonEditor.item.buttonController = null
+        if (macroEditor.item)
+            macroEditor.item.macroGroupController = null
         buttonEditor.visible = false
     }
 
     function showMacroActionWindow(macroActionController, macroGroupController) {
+        macroEditor.active = true
         macroEditor.item.macroActionController = macroActionController
         macroEditor.item.macroGroupController = macroGroupController
         macroEditor.item.reinitWindow()
@@ -107,9 +112,11 @@ Window {
     }
 
     function hideMacroActionWindow() {
-        macroEditor.item.macroActionController = null
+        if (macroEditor.item)
+            macroEditor.item.macroActionController = null
         macroEditor.visible = false
-        buttonEditor.item.reactivate()
+        if (buttonEditor.item)
+            buttonEditor.item.reactivate()
     }
 
     function createConfigurationAction(model) {
@@ -140,7 +147,8 @@ Window {
         tabsBar.collapseProfileRow()
     }
     function showAddNewAppConfigurationContextWindow() {
-        appContextDialog.resetToDefault()
+        appContextDialog.active = true
+        appContextDialog.item.resetToDefault()
         appContextDialog.visible = true
     }
     function hideAddNewAppConfigurationContextWindow() {
@@ -259,10 +267,13 @@ Window {
         WindowMouseControl {}
     }
 
+    // The bars and the tab area are not drawn while the connect screen covers them: no
+    // textures, glyphs or animations for what nobody sees.
     ProductsBar {
         id: productsBar
         width: parent.width * 0.083
         height: parent.height
+        visible: !connectScreen.visible
     }
 
     TabsBar {
@@ -270,6 +281,7 @@ Window {
         anchors.left: productsBar.right
         width: parent.width * 0.175
         height: parent.height
+        visible: !connectScreen.visible
     }
 
     TabArea {
@@ -278,18 +290,21 @@ Window {
         anchors.right: parent.right
         height: parent.height
         currentTab: tabsBar.currentTab
+        visible: !connectScreen.visible
     }
 
     PelvaneAccountPopup {
         id: accountPopup
         anchors.fill: parent
         visible: false
+        covered: connectScreen.visible
     }
 
     Loader {
         id: buttonEditor
         anchors.fill: parent
         visible: false
+        active: false
         source: "qrc:/Ui/Widgets/ButtonActionSelectionWindow.qml"
     }
 
@@ -297,27 +312,28 @@ Window {
         id: macroEditor
         anchors.fill: parent
         visible: false
+        active: false
         source: "qrc:/Ui/Widgets/MacroActionSelectionWindow.qml"
     }
 
-    SelectLanguage {
+    // The dialogs are built when they are first shown (see OverlayLoader).
+    OverlayLoader {
         id: selectLanguage
-        anchors.fill: parent
-        visible: false
+        sourceComponent: SelectLanguage {}
     }
 
-    SelectProfile {
+    OverlayLoader {
         id: selectProfile
-        anchors.fill: parent
+        sourceComponent: SelectProfile {}
     }
 
-    Settings {
+    OverlayLoader {
         id: settings
-        anchors.fill: parent
-        containerWidth: parent.width * 0.3
-        containerHeight: parent.height * 0.3
-        visible: false
-        appController: mainWindow.appController
+        sourceComponent: Settings {
+            containerWidth: mainWindow.width * 0.3
+            containerHeight: mainWindow.height * 0.3
+            appController: mainWindow.appController
+        }
     }
 
     MouseArea {
@@ -327,13 +343,12 @@ Window {
         onClicked: mainWindow.hideThemeSwitcher()
     }
 
-    DropShadow {
+    PelvaneShadow {
         anchors.fill: themeSwitcher
         source: themeSwitcher
         visible: themeSwitcher.visible
         verticalOffset: 2
         radius: 10
-        samples: 17
         color: PelvaneThemesManager.dropshadowColorPopupCloudTopWindow
     }
 
@@ -354,27 +369,25 @@ Window {
         anchors.fill: parent
     }
 
-    MacSecurityPopup {
+    OverlayLoader {
         id: macSecurityPopup
-        anchors.fill: parent
-        visible: false
-        onOpenSecurityPrivacy: mainWindow.appController.showSecurityAndPrivacy()
+        sourceComponent: MacSecurityPopup {
+            onOpenSecurityPrivacy: mainWindow.appController.showSecurityAndPrivacy()
+        }
     }
 
-    MacMoveApplicationPopup {
+    OverlayLoader {
         id: macMoveApplicationPopup
-        anchors.fill: parent
-        visible: false
+        sourceComponent: MacMoveApplicationPopup {}
     }
 
     Item {
         id: focusSink
     }
 
-    SplashScreen {
+    OverlayLoader {
         id: splashScreen
-        anchors.fill: parent
-        visible: false
+        sourceComponent: SplashScreen {}
     }
 
     AlertsContainer {
@@ -384,9 +397,8 @@ Window {
         radius: mainWindow.radius
     }
 
-    ApplicationContextConfiguration {
+    OverlayLoader {
         id: appContextDialog
-        anchors.fill: parent
-        visible: false
+        sourceComponent: ApplicationContextConfiguration {}
     }
 }

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets/BaseWidgets"
 
@@ -50,12 +49,21 @@ Item {
         width: parent.width
         height: list.togglePresent ? parent.height * 0.16 : 0
         color: "white"
-        layer.enabled: visible
-        layer.effect: InnerShadow {
-            verticalOffset: 3
-            radius: 6
-            samples: 20
-            color: "#77c0c0c0"
+
+        // The strip's inner shadow along its top edge.
+        Rectangle {
+            width: parent.width
+            height: 9
+            gradient: Gradient {
+                GradientStop {
+                    position: 0
+                    color: "#77c0c0c0"
+                }
+                GradientStop {
+                    position: 1
+                    color: "transparent"
+                }
+            }
         }
 
         ModeText {

@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets/RichText.js" as RichText
 
@@ -43,13 +42,12 @@ Item {
     Accessible.onPressAction: if (!disabled)
                                   button.pressed()
 
-    DropShadow {
+    PelvaneShadow {
         anchors.fill: pill
         source: pill
         visible: button.haveShadow && !button.down && !button.hovered && !button.disabled
         verticalOffset: 4
         radius: 5
-        samples: 5
         color: PelvaneThemesManager.btnDropShadowColor
     }
 

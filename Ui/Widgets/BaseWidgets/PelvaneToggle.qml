@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
 
 // An on/off switch: a click flips isToggled and reports it.
@@ -32,11 +31,11 @@ Item {
         width: toggle.width - (toggle.showOnOff ? toggle.innerSpace + toggle.textOnOffWidth : 0)
         height: toggle.height
 
-        DropShadow {
+        PelvaneShadow {
             anchors.fill: track
             source: track
             verticalOffset: 5
-            samples: 10
+            radius: 4
             color: PelvaneThemesManager.btnDropShadowColor
         }
 
@@ -52,12 +51,11 @@ Item {
             }
         }
 
-        DropShadow {
+        PelvaneShadow {
             anchors.fill: knob
             source: knob
             verticalOffset: 3
             radius: 8
-            samples: 17
             color: "#80000000"
         }
 

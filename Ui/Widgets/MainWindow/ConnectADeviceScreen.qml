@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import WhirlenUI 1.0
 import PelvaneApp 1.0
 import "qrc:/Ui/Widgets"
@@ -13,17 +12,9 @@ Rectangle {
     radius: mainWindow.radius
     color: PelvaneThemesManager.productsBarBackgroundColor
 
-    // The gradient takes the screen's rounded shape from this mask.
-    Rectangle {
-        id: shape
+    GradientCanvas {
         anchors.fill: parent
         radius: screen.radius
-        visible: false
-    }
-
-    LinearGradient {
-        anchors.fill: parent
-        source: shape
         start: Qt.point(0, 0)
         end: Qt.point(width, height)
         gradient: PelvaneThemesManager.connectAScreenBackGradient

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import Qt5Compat.GraphicalEffects
 import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
@@ -178,13 +177,12 @@ Rectangle {
             Accessible.onPressAction: if (!row.selected)
                                           menu.expandedIndex = row.index
 
-            DropShadow {
+            PelvaneShadow {
                 anchors.fill: rowBackground
                 source: rowBackground
                 visible: row.expanded
                 verticalOffset: 3
                 radius: 10
-                samples: 11
                 color: "black"
             }
 

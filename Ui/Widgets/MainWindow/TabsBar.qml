@@ -1,6 +1,6 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The four tabs and, over them while it is open, the profile menu. Leaving the Application
 // specific tab keeps its program context for the return; every other tab runs without one.
@@ -43,7 +43,7 @@ Item {
         color: "white"
     }
 
-    LinearGradient {
+    GradientCanvas {
         anchors.fill: parent
         start: Qt.point(0.65 * width, 0)
         end: Qt.point(0.35 * width, height)
@@ -78,14 +78,13 @@ Item {
             Accessible.selected: current
             Accessible.onPressAction: tabList.currentIndex = tab.index
 
-            DropShadow {
+            PelvaneShadow {
                 anchors.fill: tabBackground
                 source: tabBackground
                 visible: tab.current
                 horizontalOffset: PelvaneThemesManager.dropShadowHOffsetItemTab
                 verticalOffset: PelvaneThemesManager.dropShadowVOffsetItemTab
                 radius: 10
-                samples: 17
                 color: PelvaneThemesManager.dropShadowItemTab
             }
 

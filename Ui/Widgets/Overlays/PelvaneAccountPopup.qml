@@ -15,6 +15,9 @@ NoticeFrame {
     property QtObject authAccount: authController ? authController.authAccount : null
     property QtObject configSyncController: typeof mainWindow !== "undefined" ? mainWindow.configSyncController ?? null : null
     readonly property bool signedIn: authAccount ? authAccount.valid : false
+    // True while another screen (the connect screen at the start) covers the popup: what
+    // moves on it stands still meanwhile, since nobody sees it.
+    property bool covered: false
 
     // Said when the browser's answer could not be received: another program holds the port.
     function showSignInCannotStart() {
@@ -97,9 +100,30 @@ NoticeFrame {
                     font.pixelSize: 9
                     font.family: PelvaneThemesManager.defaultNormalFontFamily
                 }
+                // The badge rocks every 2 s while a user can see it. The pause is a timer's,
+                // not an animation's, so that nothing redraws the window between rocks.
+                readonly property bool rocking: popup.visible && !popup.covered && !popup.signedIn
+                onRockingChanged: rocking ? rock.restart() : onlineBadge.stopRocking()
+                Component.onCompleted: if (rocking)
+                                           rock.start()
+
+                function stopRocking() {
+                    rock.stop()
+                    rockPause.stop()
+                    rotation = 0
+                }
+
+                Timer {
+                    id: rockPause
+                    interval: 2000
+                    onTriggered: if (onlineBadge.rocking)
+                                     rock.start()
+                }
+
                 SequentialAnimation on rotation {
-                    running: popup.visible && !popup.signedIn
-                    loops: Animation.Infinite
+                    id: rock
+                    running: false
+                    onFinished: rockPause.start()
                     NumberAnimation {
                         to: 15
                         duration: 100
@@ -115,9 +139,6 @@ NoticeFrame {
                     NumberAnimation {
                         to: 0
                         duration: 100
-                    }
-                    PauseAnimation {
-                        duration: 2000
                     }
                 }
             }

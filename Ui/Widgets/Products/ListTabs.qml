@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
 
 // The strip over the control lists: BUTTONS, DIAL, JOG WHEEL.
@@ -19,12 +18,21 @@ Item {
         width: parent.width
         height: 1
         color: "#D3D7DC"
-        layer.enabled: true
-        layer.effect: DropShadow {
-            verticalOffset: 1
-            radius: 4
-            samples: 10
-            color: tabs.shadowColor
+    }
+    // The line's soft shadow below it.
+    Rectangle {
+        anchors.top: bottomLine.bottom
+        width: parent.width
+        height: 4
+        gradient: Gradient {
+            GradientStop {
+                position: 0
+                color: tabs.shadowColor
+            }
+            GradientStop {
+                position: 1
+                color: "transparent"
+            }
         }
     }
 

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Qt5Compat.GraphicalEffects
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Widgets"
@@ -80,12 +79,9 @@ Item {
                     color: layout.numberColor(index + 1)
                     font.pixelSize: 16
                     font.family: PelvaneThemesManager.defaultNormalFontFamily
-                    layer.enabled: true
-                    layer.effect: DropShadow {
-                        radius: 5
-                        samples: 5
-                        color: "black"
-                    }
+                    // A dark rim that keeps the number legible on the picture.
+                    style: Text.Outline
+                    styleColor: "black"
                 }
             }
         }

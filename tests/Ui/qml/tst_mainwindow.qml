@@ -348,6 +348,64 @@ TestCase {
         verify(!switcher.visible)
     }
 
+    // The overlay of the given type, built by its loader when it was first shown.
+    function overlay(type) {
+        for (var i = 0; i < window.contentItem.children.length; ++i) {
+            var child = window.contentItem.children[i]
+            if (child.item && child.item.toString().indexOf(type) === 0)
+                return child.item
+        }
+        return null
+    }
+
+    function test_dialogsAreBuiltWhenFirstShown_data() {
+        return [{
+                "tag": "language",
+                "type": "SelectLanguage",
+                "open": "openLanguageSelectionWindow",
+                "hide": "hideLanguageSelectionWindow"
+            }, {
+                "tag": "settings",
+                "type": "Settings",
+                "open": "openSettingsWindow",
+                "hide": "hideSettingsWindow"
+            }, {
+                "tag": "profiles",
+                "type": "SelectProfile",
+                "open": "openProfileSelectionWindow",
+                "hide": "hideProfileSelectionWindow"
+            }, {
+                "tag": "application context",
+                "type": "ApplicationContextConfiguration",
+                "open": "showAddNewAppConfigurationContextWindow",
+                "hide": "hideAddNewAppConfigurationContextWindow"
+            }]
+    }
+
+    function test_dialogsAreBuiltWhenFirstShown(data) {
+        window[data.open]()
+        var dialog = overlay(data.type)
+        verify(dialog)
+        verify(dialog.visible)
+        window[data.hide]()
+        verify(!dialog.visible)
+        window[data.open]()
+        verify(dialog.visible)
+        compare(overlay(data.type), dialog)
+        window[data.hide]()
+    }
+
+    function test_selfClosingNoticeOpensAgain() {
+        window.appController.showMoveAppMessage()
+        var notice = overlay("MacMoveApplicationPopup")
+        verify(notice)
+        verify(notice.visible)
+        notice.visible = false
+        window.appController.showMoveAppMessage()
+        verify(notice.visible)
+        notice.visible = false
+    }
+
     function test_themeFollowsTheController() {
         var bar = findNamed(window.contentItem, "blueBarProducts")
         window.appController.currentUiThemeIndex = 0

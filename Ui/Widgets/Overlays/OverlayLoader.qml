@@ -1,0 +1,29 @@
+import QtQuick
+
+// An overlay that is built when it is first shown rather than before the window's first
+// frame, and kept afterwards. Showing the loader (visible = true) builds and shows its
+// overlay; an overlay that hides itself hides the loader too. The overlay's own functions
+// and properties are reached through `item`.
+Loader {
+    id: loader
+
+    anchors.fill: parent
+    active: false
+    visible: false
+
+    onVisibleChanged: {
+        if (visible)
+            active = true
+        if (item)
+            item.visible = visible
+    }
+    onLoaded: item.visible = visible
+
+    Connections {
+        target: loader.item
+        function onVisibleChanged() {
+            if (!loader.item.visible)
+                loader.visible = false
+        }
+    }
+}

@@ -1,0 +1,91 @@
+import QtQuick
+import QtTest
+
+// A window at rest draws nothing. While the connect screen covers the window, nothing
+// under it costs a frame: not the bars and pages, not the account popup that opens behind
+// it. Once seen, the popup's badge rocks, and the pause between two rocks draws nothing.
+TestCase {
+    id: testCase
+    name: "IdleWindow"
+
+    property var window: null
+    property int frames: 0
+
+    Connections {
+        target: testCase.window
+        function onFrameSwapped() {
+            testCase.frames++
+        }
+    }
+
+    function findNamed(item, name) {
+        if (item.objectName === name)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = findNamed(item.children[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    // True once `span` ms pass without a frame, trying at most `tries` times.
+    function quietWithin(span, tries) {
+        for (var i = 0; i < tries; ++i) {
+            frames = 0
+            wait(span)
+            if (frames === 0)
+                return true
+        }
+        return false
+    }
+
+    // True once a whole second passes without a frame, trying for at most `seconds`.
+    function quietSecondWithin(seconds) {
+        return quietWithin(1000, seconds)
+    }
+
+    function initTestCase() {
+        var component = Qt.createComponent("qrc:/Ui/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(null)
+        verify(window)
+        window.requestActivate()
+        waitForRendering(window.contentItem)
+    }
+
+    function cleanupTestCase() {
+        window.destroy()
+    }
+
+    function init() {
+        failOnWarning(/.?/)
+    }
+
+    function test_1_coveredWindowRendersNoFrame() {
+        verify(findNamed(window.contentItem, "connectScreen").visible)
+        window.openLoginWindow()
+        verify(quietSecondWithin(20), "the window never came to rest")
+        // Longer than a rock of the badge and its pause together. A stray frame (the test
+        // harness's own windows, a focus change) only postpones it.
+        verify(quietWithin(3000, 4), "the covered window keeps drawing")
+    }
+
+    function test_2_badgeRocksOnlyWhileSeen() {
+        frames = 0
+        findNamed(window.contentItem, "connectScreen").visible = false
+        tryVerify(function () {
+            return testCase.frames > 0
+        })
+        // The 2 s pause between rocks holds a whole second without a frame.
+        verify(quietSecondWithin(6), "the window draws through the badge's pause")
+        // The next rock comes after the pause.
+        frames = 0
+        tryVerify(function () {
+            return testCase.frames > 0
+        }, 3000)
+        window.closeLoginWindow()
+        verify(quietSecondWithin(20), "the window never came to rest")
+        verify(quietWithin(3000, 4), "the window keeps drawing once the popup is closed")
+    }
+}
