@@ -26,6 +26,8 @@
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/WaitUntil.h"
+#include "tests/support/WindowCloser.h"
+#include "tests/support/XvfbServer.h"
 #include "tests/ui/cloud/FakeCloudServer.h"
 #include "tests/ui/cloud/TestJwt.h"
 #include "ui/cloud/JWTToken.h"
@@ -98,9 +100,11 @@ protected:
         Clock::duration took{};
     };
 
-    // Starts the program against the identity service and ends it, with SIGTERM, once the
-    // renewal is held; the service lets the renewal go `answerAfter` later, if at all.
-    Exit runUntilTheRenewalIsHeld(std::optional<std::chrono::milliseconds> answerAfter) {
+    // Starts the program against the identity service and ends it once the renewal is held:
+    // with SIGTERM, or by closing its window on the X server when one is given. The service
+    // lets the renewal go `answerAfter` later, if at all.
+    Exit runUntilTheRenewalIsHeld(std::optional<std::chrono::milliseconds> answerAfter,
+                                  const XvfbServer* screen = nullptr) {
         HoldingIdentity identity;
         environment_.set("WHIRLEN_CLOUD_IDENTITY_URL", identity.server.baseUrl());
         environment_.set("WHIRLEN_CLOUD_SERVICES_URL", identity.server.baseUrl());
@@ -116,7 +120,11 @@ protected:
         EXPECT_GE(link, 0);
         EXPECT_TRUE(waitUntil([&] { return identity.server.waitingAtGate() == 1; }, 60s));
         const Clock::time_point told = Clock::now();
-        ::kill(ui, SIGTERM);
+        if (screen != nullptr) {
+            EXPECT_EQ(closeWindowsOf(screen->display(), ui), 1);
+        } else {
+            ::kill(ui, SIGTERM);
+        }
         if (answerAfter) {
             std::this_thread::sleep_for(*answerAfter);
             identity.server.openGate();
@@ -150,6 +158,14 @@ protected:
 
 TEST_F(SignInExitTest, ATerminationSignalDoesNotWaitForAHeldRenewal) {
     expectCleanQuickExit(runUntilTheRenewalIsHeld(std::nullopt));
+}
+
+TEST_F(SignInExitTest, ClosingTheWindowDoesNotWaitForAHeldRenewal) {
+    const XvfbServer screen("1280x800x24");
+    ASSERT_TRUE(screen.running());
+    environment_.set("DISPLAY", screen.display());
+    environment_.set("QT_QPA_PLATFORM", "xcb");
+    expectCleanQuickExit(runUntilTheRenewalIsHeld(std::nullopt, &screen));
 }
 
 // The renewal's answer arrives at every moment of the exit: before the requests are stopped,
