@@ -1,6 +1,8 @@
 #include "shared/prefs/FileUtils.h"
 
+#include <fcntl.h>
 #include <openssl/evp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iomanip>
 #include <limits>
 #include <memory>
@@ -42,9 +45,12 @@ std::string upperHex(const unsigned char* bytes, unsigned int count) {
 
 // Feeds the whole stream into the digest; false on a read error, so that a
 // file cut short never yields the digest of what happened to be read.
-bool digestStream(std::istream& in, EVP_MD_CTX* context) {
+bool digestStream(std::istream& in, EVP_MD_CTX* context, const std::function<bool()>& stop) {
     std::array<char, kMd5ChunkSize> buffer{};
     while (in) {
+        if (stop && stop()) {
+            return false;
+        }
         in.read(buffer.data(), buffer.size());
         const auto got = static_cast<std::size_t>(in.gcount());
         if (got > 0 && EVP_DigestUpdate(context, buffer.data(), got) != 1) {
@@ -132,6 +138,10 @@ std::string md5Hex(std::string_view bytes) {
 }
 
 std::string fileMd5Hex(const std::string& path) {
+    return fileMd5Hex(path, {});
+}
+
+std::string fileMd5Hex(const std::string& path, const std::function<bool()>& stop) {
     // Also keeps directories and pipes out: they would yield the digest of
     // nothing or block.
     if (!fileExists(path)) {
@@ -140,7 +150,7 @@ std::string fileMd5Hex(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     DigestContext context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
     if (!in.is_open() || !context || EVP_DigestInit_ex(context.get(), EVP_md5(), nullptr) != 1 ||
-        !digestStream(in, context.get())) {
+        !digestStream(in, context.get(), stop)) {
         return {};
     }
     std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
@@ -181,4 +191,36 @@ bool readWholeFile(const std::string& path, std::string& text) {
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     return !failed;
+}
+
+bool readSmallRegularFile(const std::string& path, std::size_t maxSize, std::string& bytes) {
+    bytes.clear();
+    // Non-blocking, so that opening a FIFO without a writer returns at once.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat status {};
+    const bool small = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                       status.st_size >= 1 && static_cast<std::size_t>(status.st_size) <= maxSize;
+    bool ok = small;
+    if (small) {
+        bytes.resize(maxSize);
+        std::size_t got = 0;
+        while (got < maxSize) {
+            const ssize_t n = ::read(fd, bytes.data() + got, maxSize - got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                ok = n == 0;
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        bytes.resize(ok ? got : 0);
+        ok = ok && got > 0;
+    }
+    ::close(fd);
+    return ok;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,12 @@ bool writeAll(int fd, const void* data, std::size_t size);
 // (a folder included).
 bool readWholeFile(const std::string& path, std::string& text);
 
+// Reads the file when it is a regular file of 1 to maxSize bytes, and nothing else: a FIFO, a
+// device or a folder at path is refused without blocking, a larger file before any byte is
+// read, and at most maxSize bytes are read whatever the file does meanwhile. False when refused
+// or unreadable; bytes is left empty then.
+bool readSmallRegularFile(const std::string& path, std::size_t maxSize, std::string& bytes);
+
 // Whether the text could be an MD5 as fileMd5Hex gives it: 32 hex digits, in
 // either case. Such a text names no other file ("../x") when used as a file name.
 bool isMd5Hex(const std::string& text);
@@ -44,3 +51,5 @@ std::string md5Hex(std::string_view bytes);
 // The MD5 of the file's bytes as 32 upper-case hex digits; "" when the path is
 // empty, is not a regular file, or cannot be opened or read to its end.
 std::string fileMd5Hex(const std::string& path);
+// The same, asking stop between chunks: "" once it says so.
+std::string fileMd5Hex(const std::string& path, const std::function<bool()>& stop);

@@ -94,7 +94,8 @@ bool ApplicationManager::start() {
 
 void ApplicationManager::connectSync() {
     AuthenticationManager* auth = authenticationManager_.get();
-    HttpRequestManager::instance().setAccessTokenSource([auth] { return auth->tokenForRequest(); });
+    HttpRequestManager::instance().setAccessTokenSource([auth] { return auth->tokenForRequest(); },
+                                                        [auth] { auth->stopRenewals(); });
     configSyncManager_->setPermission([auth] { return auth->isAuthenticated(); });
     // The sync manager outlives this one: what it posts must find the agent link gone.
     std::weak_ptr<IPCManager> link = ipcManager_;

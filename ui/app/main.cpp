@@ -18,6 +18,7 @@
 #include "ui/app/LocalizationManager.h"
 #include "ui/app/QmlTypeRegistration.h"
 #include "ui/app/TerminationWatcher.h"
+#include "ui/cloud/HttpRequestManager.h"
 
 namespace {
 
@@ -54,6 +55,9 @@ int runConfigurationWindow(ApplicationManager& manager, int& argc, char** argv) 
     const int result = QGuiApplication::exec();
     // The agent link's thread goes before the engine does.
     manager.stop();
+    // Every transfer, a renewal's included, is cancelled and its thread joined while everything
+    // the threads use (the window's objects, the statics that die with main) is still there.
+    HttpRequestManager::instance().shutdown();
     return result;
 }
 

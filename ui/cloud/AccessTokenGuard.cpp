@@ -48,9 +48,10 @@ bool AccessTokenGuard::needsRefresh(const std::string& accessToken) const {
 
 std::string AccessTokenGuard::tokenForRequest() {
     std::unique_lock lock(mutex_);
+    const uint64_t renewalsBefore = renewals_;
     refreshed_.wait(lock, [this] { return !refreshing_; });
-    if (!signedIn_ || access_.empty() || !refresher_ || triedFor_ == access_ ||
-        !needsRefresh(access_)) {
+    if (renewals_ != renewalsBefore || !signedIn_ || access_.empty() || refresh_.empty() ||
+        !refresher_ || triedFor_ == access_ || !needsRefresh(access_)) {
         return access_;
     }
     triedFor_ = access_;
@@ -59,22 +60,42 @@ std::string AccessTokenGuard::tokenForRequest() {
     const std::string refreshToken = refresh_;
     const Refresher refresher = refresher_;
     lock.unlock();
-    const std::optional<Tokens> fresh =
-        refreshToken.empty() ? std::nullopt : refresher(refreshToken);
+    Renewal renewal = refresher(refreshToken);
     lock.lock();
     refreshing_ = false;
-    const bool overtaken = generation != generation_;
-    if (!overtaken) {
-        access_ = fresh ? fresh->access : std::string();
-        refresh_ = fresh ? fresh->refresh : std::string();
-        signedIn_ = fresh.has_value();
-    }
+    ++renewals_;
+    const bool tell = adopt(renewal, generation);
     const std::string result = access_;
     const Listener listener = listener_;
     lock.unlock();
     refreshed_.notify_all();
-    if (!overtaken && listener) {
-        listener(fresh.value_or(Tokens{}));
+    if (tell && listener) {
+        listener(renewal);
     }
     return result;
+}
+
+bool AccessTokenGuard::adopt(Renewal& renewal, uint64_t generation) {
+    if (generation != generation_) {
+        return false;
+    }
+    switch (renewal.outcome) {
+        case RenewalOutcome::Renewed:
+            access_ = renewal.tokens.access;
+            // Without a new one the service did not rotate it: the one held stays good.
+            if (renewal.tokens.refresh.empty()) {
+                renewal.tokens.refresh = refresh_;
+            }
+            refresh_ = renewal.tokens.refresh;
+            return true;
+        case RenewalOutcome::Refused:
+            access_.clear();
+            refresh_.clear();
+            signedIn_ = false;
+            return true;
+        case RenewalOutcome::Failed:
+            triedFor_.clear();
+            return false;
+    }
+    return false;
 }

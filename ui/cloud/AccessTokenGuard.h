@@ -9,18 +9,33 @@
 
 // The access token and the signed-in flag, read by HTTP workers while the main thread changes
 // them. Its mutex is a leaf: nothing else is called while it is held. An access token about to
-// expire is refreshed once, on the first request that needs it; other requests wait for that
-// refresh instead of starting their own.
+// expire is renewed on the first request that needs it; requests that arrive meanwhile wait for
+// that renewal and go with what it leaves instead of starting their own. Only the identity
+// service's refusal signs out; a renewal that fails for any other reason keeps the sign-in, and
+// the next request tries again.
 class AccessTokenGuard {
 public:
     struct Tokens {
         std::string access;
         std::string refresh;
     };
-    // Trades a refresh token for new tokens; nothing when the service refuses. Any thread.
-    using Refresher = std::function<std::optional<Tokens>(const std::string& refreshToken)>;
-    // Told after each refresh: the new tokens, or empty ones after a failure (signed out).
-    using Listener = std::function<void(const Tokens& tokens)>;
+    enum class RenewalOutcome {
+        // New tokens; a refresh token left empty means the service kept the one sent.
+        Renewed,
+        // The service turned the refresh token down: the sign-in is over.
+        Refused,
+        // No answer, or none that says anything about the sign-in.
+        Failed,
+    };
+    struct Renewal {
+        RenewalOutcome outcome = RenewalOutcome::Failed;
+        Tokens tokens;
+    };
+    // Trades a refresh token for new tokens. Any thread.
+    using Refresher = std::function<Renewal(const std::string& refreshToken)>;
+    // Told after a renewal that changed the sign-in: renewed (with the refresh token now held)
+    // or refused. Not after a failure.
+    using Listener = std::function<void(const Renewal& renewal)>;
     // Seconds since 1970.
     using Clock = std::function<int64_t()>;
 
@@ -42,6 +57,9 @@ public:
 
 private:
     bool needsRefresh(const std::string& accessToken) const;
+    // With the mutex held: takes the renewal in unless a new sign-in overtook it; whether the
+    // listener is to be told.
+    bool adopt(Renewal& renewal, uint64_t generation);
 
     mutable std::mutex mutex_;
     std::condition_variable refreshed_;
@@ -49,7 +67,9 @@ private:
     std::string refresh_;
     bool signedIn_ = false;
     bool refreshing_ = false;
-    // Each access token is refreshed at most once.
+    // Counts ended renewals, so that a request that waited for one does not start another.
+    uint64_t renewals_ = 0;
+    // An access token is renewed at most once, unless that renewal failed.
     std::string triedFor_;
     // Counts set() calls, so that a refresh overtaken by a new sign-in does not overwrite it.
     uint64_t generation_ = 0;

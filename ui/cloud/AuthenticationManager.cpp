@@ -27,30 +27,37 @@ void AuthenticationManager::init(OAuthFlowSettings settings) {
     if (flow_) {
         return;
     }
-    const TokenRefresher refresher(settings.identityBaseUrl, settings.caFile);
+    const auto refresher = std::make_shared<TokenRefresher>(
+        settings.identityBaseUrl, settings.caFile, settings.renewalTimeout);
+    refresher_ = refresher;
     flow_ = std::make_shared<OAuth2Windows>(std::move(settings));
     connect(flow_.get(), &OAuth2Windows::authenticationChanged, this,
             qOverload<const QString&>(&AuthenticationManager::setToken), Qt::QueuedConnection);
     guard_.setRefresher(
-        [refresher](const std::string& refreshToken) { return refresher.refresh(refreshToken); },
-        [this](const AccessTokenGuard::Tokens& tokens) {
+        [refresher](const std::string& refreshToken) { return refresher->refresh(refreshToken); },
+        [this](const AccessTokenGuard::Renewal& renewal) {
             // From a request's thread: the account and the flow belong to the main thread.
             QMetaObject::invokeMethod(
-                this, [this, tokens] { onRefreshed(tokens); }, Qt::QueuedConnection);
+                this, [this, renewal] { onRefreshed(renewal); }, Qt::QueuedConnection);
         });
 }
 
-void AuthenticationManager::onRefreshed(const AccessTokenGuard::Tokens& tokens) {
+void AuthenticationManager::stopRenewals() {
+    if (refresher_) {
+        refresher_->stop();
+    }
+}
+
+void AuthenticationManager::onRefreshed(const AccessTokenGuard::Renewal& renewal) {
     if (!flow_) {
         return;
     }
-    if (tokens.access.empty()) {
-        LogManager::instance().log('W', "Sign-in expired and could not be renewed");
+    if (renewal.outcome == AccessTokenGuard::RenewalOutcome::Refused) {
         flow_->signOutLocally();
         return;
     }
-    flow_->adoptRefreshedTokens(tokens.access, tokens.refresh);
-    setToken(tokens.access);
+    flow_->adoptRefreshedTokens(renewal.tokens.access, renewal.tokens.refresh);
+    setToken(renewal.tokens.access);
 }
 
 void AuthenticationManager::setToken(const QString& token) {

@@ -10,6 +10,7 @@
 #include "ui/cloud/OAuthFlowSettings.h"
 
 class OAuth2Windows;
+class TokenRefresher;
 
 // The process-wide sign-in state: the access token, the signed-in account and the sign-in flow
 // every operation is forwarded to. Account and flow live on the main thread; the token and the
@@ -36,8 +37,11 @@ public:
     bool isAuthenticated() const;
     AuthAccount* authAccount();
     // For the requests of the signed-in kinds: an access token about to expire is refreshed
-    // first (once); a failed refresh signs out. Any thread.
+    // first; only the identity service's refusal signs out, any other failure keeps the
+    // sign-in and the request goes with the token at hand. Any thread.
     std::string tokenForRequest();
+    // The program is ending: a renewal under way stops at once, none starts. Any thread.
+    void stopRenewals();
 
     // The silent sign-in from the stored refresh token; never opens the browser.
     void login();
@@ -60,10 +64,11 @@ signals:
 private:
     void onAccountValidChanged();
     void updateAuthenticated();
-    void onRefreshed(const AccessTokenGuard::Tokens& tokens);
+    void onRefreshed(const AccessTokenGuard::Renewal& renewal);
 
     AuthAccount account_;
     std::shared_ptr<OAuth2Windows> flow_;
+    std::shared_ptr<TokenRefresher> refresher_;
     AccessTokenGuard guard_;
     // Main thread only: what was last reported, and whether a token change is under way.
     bool reportedAuthenticated_ = false;

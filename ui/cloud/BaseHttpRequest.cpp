@@ -20,8 +20,11 @@ using Clock = std::chrono::steady_clock;
 constexpr long kMaxRedirects = 10;
 constexpr long kKeepAliveIdleSeconds = 20;
 constexpr long kKeepAliveIntervalSeconds = 10;
-constexpr long kDownloadTimeoutSeconds = 480;
-constexpr long kTimeoutSeconds = 20;
+constexpr long kDownloadTimeoutMilliseconds = 480000;
+constexpr long kTimeoutMilliseconds = 20000;
+// How long a transfer waits for its sockets before it looks at its time-outs again; a cancel
+// wakes it sooner.
+constexpr int kPollMilliseconds = 1000;
 // Neither a server's redirect nor a URL it names may lead anywhere else (file:, ftp:, ...).
 constexpr const char* kAllowedProtocols = "http,https";
 
@@ -47,6 +50,20 @@ struct HeaderListDeleter {
 struct MimeDeleter {
     void operator()(curl_mime* mime) const { curl_mime_free(mime); }
 };
+struct MultiDeleter {
+    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+};
+
+// The code of the one transfer of a multi handle that has ended.
+CURLcode endedTransferCode(CURLM* multi) {
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
+        if (message->msg == CURLMSG_DONE) {
+            return message->data.result;
+        }
+    }
+    return CURLE_RECV_ERROR;
+}
 
 }  // namespace
 
@@ -54,13 +71,16 @@ struct MimeDeleter {
 // list, the form and the download file for exactly that run.
 class BaseHttpRequest::Transfer {
 public:
-    Transfer(BaseHttpRequest& request, Settings settings)
-        : request_(request), settings_(std::move(settings)) {}
+    Transfer(BaseHttpRequest& request, const Settings& settings)
+        : request_(request), settings_(settings) {}
     ~Transfer() { closeDownloadFile(); }
     Transfer(const Transfer&) = delete;
     Transfer& operator=(const Transfer&) = delete;
 
     Response run() {
+        if (request_.isCancelled()) {
+            return {CURLE_ABORTED_BY_CALLBACK, 0, {}};
+        }
         if (!isValidUrl(settings_.url)) {
             LogManager::instance().log('E', "Refused a request with an invalid URL");
             return {};
@@ -78,7 +98,7 @@ public:
         downloadGrew_ = now;
         uploadGrew_ = now;
         Response response;
-        response.curlCode = static_cast<int32_t>(curl_easy_perform(easy_.get()));
+        response.curlCode = static_cast<int32_t>(perform());
         if (response.curlCode == CURLE_OK) {
             long status = 0;
             curl_easy_getinfo(easy_.get(), CURLINFO_RESPONSE_CODE, &status);
@@ -95,6 +115,36 @@ public:
     }
 
 private:
+    // The transfer on a multi handle of its own, so that a cancel can wake it from its wait for
+    // the server at once.
+    CURLcode perform() {
+        const std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
+        if (!multi || curl_multi_add_handle(multi.get(), easy_.get()) != CURLM_OK) {
+            return CURLE_OUT_OF_MEMORY;
+        }
+        CURLM* handle = multi.get();
+        request_.setWaker([handle] { curl_multi_wakeup(handle); });
+        CURLcode code = CURLE_ABORTED_BY_CALLBACK;
+        while (!request_.isCancelled()) {
+            int running = 0;
+            if (curl_multi_perform(handle, &running) != CURLM_OK) {
+                code = CURLE_RECV_ERROR;
+                break;
+            }
+            if (running == 0) {
+                code = endedTransferCode(handle);
+                break;
+            }
+            if (curl_multi_poll(handle, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK) {
+                code = CURLE_RECV_ERROR;
+                break;
+            }
+        }
+        request_.setWaker({});
+        curl_multi_remove_handle(handle, easy_.get());
+        return code;
+    }
+
     bool openDownloadFile() {
         if (settings_.downloadFile.empty()) {
             return true;
@@ -149,7 +199,9 @@ private:
         configureHeaders();
         set(CURLOPT_WRITEFUNCTION, &Transfer::onWrite);
         set(CURLOPT_WRITEDATA, this);
-        set(CURLOPT_TIMEOUT, fd_ >= 0 ? kDownloadTimeoutSeconds : kTimeoutSeconds);
+        const long timeout = fd_ >= 0 ? kDownloadTimeoutMilliseconds : kTimeoutMilliseconds;
+        set(CURLOPT_TIMEOUT_MS,
+            settings_.timeout ? static_cast<long>(settings_.timeout->count()) : timeout);
         set(CURLOPT_XFERINFOFUNCTION, &Transfer::onProgress);
         set(CURLOPT_XFERINFODATA, this);
         set(CURLOPT_NOPROGRESS, 0L);
@@ -288,7 +340,7 @@ private:
     }
 
     BaseHttpRequest& request_;
-    const Settings settings_;
+    const Settings& settings_;
     std::string url_;
     std::unique_ptr<CURL, EasyDeleter> easy_;
     std::unique_ptr<curl_slist, HeaderListDeleter> headerList_;
@@ -380,6 +432,11 @@ void BaseHttpRequest::setStallLimit(std::chrono::milliseconds limit) {
     settings_.stallLimit = limit;
 }
 
+void BaseHttpRequest::setTimeout(std::chrono::milliseconds timeout) {
+    std::lock_guard guard(mutex_);
+    settings_.timeout = timeout;
+}
+
 void BaseHttpRequest::subscribe(HttpRequestStatusNotifyInterface* observer) {
     subscribers_.add(observer);
 }
@@ -390,6 +447,17 @@ void BaseHttpRequest::unsubscribe(HttpRequestStatusNotifyInterface* observer) {
 
 void BaseHttpRequest::cancel(bool cancelled) {
     cancelled_.store(cancelled);
+    if (cancelled) {
+        std::lock_guard guard(wakerMutex_);
+        if (waker_) {
+            waker_();
+        }
+    }
+}
+
+void BaseHttpRequest::setWaker(std::function<void()> waker) {
+    std::lock_guard guard(wakerMutex_);
+    waker_ = std::move(waker);
 }
 
 std::vector<char> BaseHttpRequest::responseBody() const {
@@ -415,8 +483,7 @@ void BaseHttpRequest::perform() {
     notifyState(kRunning);
     cleanup();
     Settings settings = settingsCopy();
-    addSourcedHeader(settings);
-    Response response = Transfer(*this, std::move(settings)).run();
+    Response response = addSourcedHeader(settings) ? exchange(settings) : Response{};
     const int32_t httpCode = response.httpCode;
     {
         std::lock_guard guard(mutex_);
@@ -435,16 +502,19 @@ BaseHttpRequest::Settings BaseHttpRequest::settingsCopy() const {
     return settings_;
 }
 
-void BaseHttpRequest::addSourcedHeader(Settings& settings) {
+BaseHttpRequest::Response BaseHttpRequest::exchange(const Settings& settings) {
+    return Transfer(*this, settings).run();
+}
+
+bool BaseHttpRequest::addSourcedHeader(Settings& settings) {
     if (!settings.headerSource) {
-        return;
+        return true;
     }
     const std::optional<std::string> line = settings.headerSource();
-    if (!line) {
-        settings.url.clear();
-    } else if (!line->empty()) {
+    if (line && !line->empty()) {
         settings.headers.push_back(*line);
     }
+    return line.has_value();
 }
 
 void BaseHttpRequest::cleanup() {

@@ -46,7 +46,7 @@ public:
     void addHeader(const std::string& line);
     // One more header line, asked for on the performing thread right before each transfer, so
     // that a slow source (a token renewal) never holds up whoever builds the request. An empty
-    // line adds nothing; no line refuses the request as one without a URL.
+    // line adds nothing; no line refuses the request: nothing is sent and result() stays 102.
     void setHeaderSource(std::function<std::optional<std::string>()> source);
     // A form part; a negative size takes data as a zero-terminated text.
     void addMimeData(const std::string& name, const char* data, int64_t size);
@@ -57,14 +57,16 @@ public:
     // A transfer whose byte counts have not grown in either direction for this long is
     // aborted, whatever its total time-out.
     void setStallLimit(std::chrono::milliseconds limit);
+    // The whole transfer's time-out in place of the usual one (20 s, 480 s for downloads).
+    void setTimeout(std::chrono::milliseconds timeout);
 
     // Null and already listed observers are ignored. After unsubscribe() returns the observer
     // is not called again; it may be called from within a notification of this request.
     void subscribe(HttpRequestStatusNotifyInterface* observer);
     void unsubscribe(HttpRequestStatusNotifyInterface* observer);
 
-    // Takes no lock: the running transfer stops at its next progress call and removes a partial
-    // download file.
+    // The running transfer stops at once, whatever the server does, and removes a partial
+    // download file; a request cancelled before it runs transfers nothing.
     void cancel(bool cancelled);
     uint32_t state() const { return state_.load(); }
     std::vector<char> responseBody() const;
@@ -81,10 +83,12 @@ public:
     // outlives them.
     static void initializeLibrary();
 
-private:
-    class Transfer;
-    friend class Transfer;
-
+protected:
+    struct Response {
+        int32_t curlCode = kNoTransfer;
+        int32_t httpCode = 0;
+        std::vector<char> body;
+    };
     struct MimePart {
         std::string name;
         std::string data;
@@ -101,16 +105,24 @@ private:
         std::vector<MimePart> mimeParts;
         std::string caFile;
         std::chrono::milliseconds stallLimit{std::chrono::seconds(21)};
-    };
-    struct Response {
-        int32_t curlCode = kNoTransfer;
-        int32_t httpCode = 0;
-        std::vector<char> body;
+        std::optional<std::chrono::milliseconds> timeout;
     };
 
+    // The exchange itself, on the performing thread, over a copy of the settings: a transfer by
+    // libcurl here. Work of another kind that must run on a request thread replaces it.
+    virtual Response exchange(const Settings& settings);
+    bool isCancelled() const { return cancelled_.load(); }
+
+private:
+    class Transfer;
+    friend class Transfer;
+
     Settings settingsCopy() const;
-    // Outside the mutex: the source may take long.
-    static void addSourcedHeader(Settings& settings);
+    // Outside the mutex: the source may take long. False when the source refuses the request.
+    static bool addSourcedHeader(Settings& settings);
+    // Called by a running transfer with a function that wakes it, and with an empty one as it
+    // ends; a cancel calls it.
+    void setWaker(std::function<void()> waker);
     void cleanup();
     void notifyState(uint32_t state);
     void notifyResponseCode(int32_t code);
@@ -123,5 +135,8 @@ private:
 
     std::atomic<uint32_t> state_{kNew};
     std::atomic<bool> cancelled_{false};
+    // Guards waker_ only; a leaf.
+    std::mutex wakerMutex_;
+    std::function<void()> waker_;
     NotifierList<HttpRequestStatusNotifyInterface> subscribers_;
 };

@@ -105,13 +105,16 @@ void HttpRequestManager::enqueue(std::shared_ptr<BaseHttpRequest> request) {
     }
 }
 
-void HttpRequestManager::setAccessTokenSource(std::function<std::string()> source) {
+void HttpRequestManager::setAccessTokenSource(std::function<std::string()> source,
+                                              std::function<void()> stop) {
     std::lock_guard guard(mutex_);
     accessTokenSource_ = std::move(source);
+    stopAccessTokenSource_ = std::move(stop);
 }
 
 void HttpRequestManager::shutdown() {
     std::list<std::shared_ptr<Worker>> workers;
+    std::function<void()> stopSource;
     {
         std::lock_guard guard(mutex_);
         stopped_ = true;
@@ -122,6 +125,11 @@ void HttpRequestManager::shutdown() {
                 worker->request->cancel(true);
             }
         }
+        stopSource = stopAccessTokenSource_;
+    }
+    // A worker may be waiting for a renewal before its own transfer starts.
+    if (stopSource) {
+        stopSource();
     }
     // Outside the mutex: a worker takes it once more when its request is done.
     for (const std::shared_ptr<Worker>& worker : workers) {
@@ -145,7 +153,12 @@ void HttpRequestManager::authorize(BaseHttpRequest& request, bool required) cons
         if (!token.empty()) {
             return "Authorization: Bearer " + token;
         }
-        return required ? std::nullopt : std::optional<std::string>(std::string());
+        if (required) {
+            LogManager::instance().log('E',
+                                       "Refused a request that needs a sign-in: no access token");
+            return std::nullopt;
+        }
+        return std::string();
     });
 }
 

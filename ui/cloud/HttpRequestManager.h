@@ -37,11 +37,12 @@ public:
     // Queues the request and starts what may run. Ignored (logged) after shutdown().
     void enqueue(std::shared_ptr<BaseHttpRequest> request);
     // The bearer token for the signed-in kinds: empty while signed out. Set by the sign-in;
-    // called on the threads that perform the requests, and may take long (a renewal).
-    void setAccessTokenSource(std::function<std::string()> source);
+    // called on the threads that perform the requests, and may take long (a renewal). stop
+    // ends whatever the source waits for (the renewal's own transfer) at shutdown.
+    void setAccessTokenSource(std::function<std::string()> source, std::function<void()> stop = {});
 
-    // Drops the queue, cancels running requests and waits for their threads. Later requests
-    // are refused. The destructor does the same.
+    // Drops the queue, cancels running requests and the token source's work, and waits for
+    // their threads. Later requests are refused. The destructor does the same.
     void shutdown();
 
     // Requests not yet finished, running or queued.
@@ -67,4 +68,5 @@ private:
     size_t running_ = 0;
     bool stopped_ = false;
     std::function<std::string()> accessTokenSource_;
+    std::function<void()> stopAccessTokenSource_;
 };

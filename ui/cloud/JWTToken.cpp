@@ -89,10 +89,7 @@ bool JWTToken::isValid() const {
 
 void JWTToken::load(const std::string& path, SecretKeyStore& keys) {
     std::string blob;
-    if (path.empty() || !readWholeFile(path, blob)) {
-        return;
-    }
-    if (blob.empty() || blob.size() >= kMaxFileSize) {
+    if (path.empty() || !readSmallRegularFile(path, kMaxFileSize - 1, blob)) {
         return;
     }
     const std::optional<std::string> token = unprotectData(keys, blob, entropy());

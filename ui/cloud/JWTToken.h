@@ -27,8 +27,8 @@ public:
     // "exp" as an integer, or nothing.
     std::optional<int64_t> expiry() const;
 
-    // The protected file at path, read back; a missing, empty, oversized or foreign file
-    // leaves the token as it was.
+    // The protected file at path, read back; a missing, empty, oversized or foreign file, and
+    // anything but a regular file (never waited for), leaves the token as it was.
     void load(const std::string& path, SecretKeyStore& keys);
     // Protects the raw token into path (0600). False, logged, when it cannot.
     bool save(const std::string& path, SecretKeyStore& keys) const;

@@ -7,6 +7,7 @@
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QUrl>
+#include <utility>
 
 #include "platform/SecretKeyStore.h"
 #include "shared/prefs/LogManager.h"
@@ -113,6 +114,7 @@ bool OAuth2Windows::startBrowserFlow() {
         LogManager::instance().log('E', "Sign-in not started: nothing listens for its answer");
         return false;
     }
+    renewing_ = false;
     flow_->grant();
     return true;
 }
@@ -129,6 +131,7 @@ void OAuth2Windows::login(const QString& loginHint, const QString& idpHint, bool
         refreshToken_.clear();
         return;
     }
+    renewing_ = true;
     flow_->setRefreshToken(QString::fromStdString(refreshToken_.rawToken()));
     flow_->refreshAccessToken();
 }
@@ -175,16 +178,30 @@ void OAuth2Windows::signOutLocally() {
 
 void OAuth2Windows::adoptRefreshedTokens(const std::string& accessToken,
                                          const std::string& refreshToken) {
-    refreshToken_.setRawToken(refreshToken);
-    if (!refreshToken_.isValid()) {
-        refreshToken_.clear();
+    JWTToken offered;
+    offered.setRawToken(refreshToken);
+    // The same token again is no rotation: the file stays as it is.
+    if (offered.isValid() && refreshToken != refreshToken_.rawToken()) {
+        refreshToken_ = offered;
+        saveRefreshToken();
     }
-    saveRefreshToken();
     accessToken_.setRawToken(accessToken);
 }
 
 void OAuth2Windows::onGranted() {
-    adoptRefreshedTokens(flow_->token().toStdString(), flow_->refreshToken().toStdString());
+    const std::string access = flow_->token().toStdString();
+    const std::string refresh = flow_->refreshToken().toStdString();
+    if (std::exchange(renewing_, false)) {
+        adoptRefreshedTokens(access, refresh);
+    } else {
+        // A sign-in's first grant: what it brings replaces the stored sign-in, none included.
+        refreshToken_.setRawToken(refresh);
+        if (!refreshToken_.isValid()) {
+            refreshToken_.clear();
+        }
+        saveRefreshToken();
+        accessToken_.setRawToken(access);
+    }
     if (settings_.bringToFront) {
         settings_.bringToFront();
     }

@@ -42,7 +42,8 @@ public:
 
     std::string refreshToken() const { return refreshToken_.rawToken(); }
     std::string accessToken() const { return accessToken_.rawToken(); }
-    // Tokens renewed outside the flow (before a request): kept and stored like a grant's.
+    // Tokens renewed outside the flow (before a request). A refresh token that is not valid
+    // (none, when the service did not rotate it) leaves the one held, and its file, as they are.
     void adoptRefreshedTokens(const std::string& accessToken, const std::string& refreshToken);
     // Forgets the tokens here and in the file, and reports the sign-out.
     void signOutLocally();
@@ -68,4 +69,6 @@ private:
     QOAuthHttpServerReplyHandler* replyHandler_ = nullptr;
     JWTToken refreshToken_;
     JWTToken accessToken_;
+    // The flow's next grant answers the silent refresh, not a sign-in in the browser.
+    bool renewing_ = false;
 };

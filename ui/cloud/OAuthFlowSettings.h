@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QUrl>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,6 +29,8 @@ struct OAuthFlowSettings {
     HttpRequestManager* requests = nullptr;
     // Raises the program's window once the browser has handed the sign-in back.
     std::function<void()> bringToFront;
+    // How long a renewal of the access token may wait for the identity service.
+    std::chrono::milliseconds renewalTimeout{std::chrono::seconds(20)};
 
     // The settings' cloud environment, the environment's overrides, QDesktopServices and the
     // desktop's secret store.

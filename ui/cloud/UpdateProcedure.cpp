@@ -7,7 +7,6 @@
 #include "shared/prefs/JsonText.h"
 #include "shared/prefs/LogManager.h"
 #include "shared/prefs/Paths.h"
-#include "shared/prefs/TextUtils.h"
 #include "ui/cloud/HttpRequestManager.h"
 
 namespace {
@@ -148,7 +147,7 @@ uint32_t UpdateProcedure::chooseVersion(int32_t result, const std::vector<char>&
     }
     const nlohmann::json& versions = answer["softwareVersions"];
     if (versions.empty()) {
-        LogManager::instance().log('W', "No updates found!");
+        logError("No updates found!");
         return upToDateState();
     }
     std::optional<SoftwareVersion> record = firstUsable(versions);
@@ -157,7 +156,7 @@ uint32_t UpdateProcedure::chooseVersion(int32_t result, const std::vector<char>&
         return kCheckFailed;
     }
     if (!record->isNewerThan(currentVersion_, currentBuildNo_)) {
-        LogManager::instance().log('W', "Already to the latest version!");
+        logError("Already to the latest version!");
         return upToDateState();
     }
     chosen_ = std::move(record);
@@ -172,13 +171,25 @@ bool UpdateProcedure::download() {
     if (!chosen_) {
         return false;
     }
-    ensureCacheDir();
     const std::string target = installerPath();
-    if (fileExists(target)) {
-        if (installerMatches()) {
-            return goInstall();
+    if (hashing()) {
+        switch (takeHash()) {
+            case Hash::Matches:
+                return goInstall();
+            case Hash::Unknown:
+                logError("Unable to check the cached installer");
+                setState(kDownloadFailed);
+                return false;
+            case Hash::Differs:
+                removeIfExists(target);
+                break;
         }
-        removeIfExists(target);
+    } else {
+        ensureCacheDir();
+        if (fileExists(target)) {
+            startHash();
+            return false;
+        }
     }
     const auto request = requests_.createRequest(HttpRequestKind::FileDownload);
     request->setUrl(chosen_->fileName);
@@ -190,32 +201,65 @@ bool UpdateProcedure::download() {
 }
 
 bool UpdateProcedure::checkDownload() {
-    dropRequest();
-    return verifyInstaller("Downloaded installer does not exist",
-                           "Checksum check invalid downloaded installer") &&
-           goInstall();
+    if (!hashing()) {
+        dropRequest();
+        hashExistingInstaller("Downloaded installer does not exist");
+        return false;
+    }
+    return verified(takeHash(), "Checksum check invalid downloaded installer") && goInstall();
 }
 
 bool UpdateProcedure::install() {
     // Checked again: the file may have changed while the user was asked.
-    return verifyInstaller("Installer to start does not exist",
-                           "Checksum check invalid installer") &&
-           launch();
+    if (!hashing()) {
+        hashExistingInstaller("Installer to start does not exist");
+        return false;
+    }
+    return verified(takeHash(), "Checksum check invalid installer") && launch();
 }
 
-bool UpdateProcedure::verifyInstaller(const char* missing, const char* corrupt) {
+bool UpdateProcedure::hashing() const {
+    return hash_ && currentRequest() == hash_;
+}
+
+void UpdateProcedure::startHash() {
+    hash_ = std::make_shared<FileChecksumRequest>(installerPath());
+    adoptRequest(hash_);
+    requests_.enqueue(hash_);
+}
+
+UpdateProcedure::Hash UpdateProcedure::takeHash() {
+    const std::shared_ptr<FileChecksumRequest> done = std::move(hash_);
+    dropRequest();
+    if (done->result() != 0) {
+        return Hash::Unknown;
+    }
+    return done->matches(chosen_->checksum) ? Hash::Matches : Hash::Differs;
+}
+
+void UpdateProcedure::hashExistingInstaller(const char* missing) {
     if (!chosen_ || !fileExists(installerPath())) {
         logError(missing);
         setState(kDownloadFailed);
-        return false;
+        return;
     }
-    if (!installerMatches()) {
-        logError(corrupt);
-        removeIfExists(installerPath());
-        setState(kDownloadFailed);
-        return false;
+    startHash();
+}
+
+bool UpdateProcedure::verified(Hash hash, const char* corrupt) {
+    switch (hash) {
+        case Hash::Matches:
+            return true;
+        case Hash::Differs:
+            logError(corrupt);
+            removeIfExists(installerPath());
+            break;
+        case Hash::Unknown:
+            logError("Unable to check the installer");
+            break;
     }
-    return true;
+    setState(kDownloadFailed);
+    return false;
 }
 
 bool UpdateProcedure::launch() {
@@ -241,8 +285,4 @@ bool UpdateProcedure::goInstall() {
 
 std::string UpdateProcedure::installerPath() const {
     return cacheDirectory() + "/" + chosen_->checksum;
-}
-
-bool UpdateProcedure::installerMatches() const {
-    return equalsIgnoreCase(fileMd5Hex(installerPath()), chosen_->checksum);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/cloud/FileChecksumRequest.h"
 #include "ui/cloud/RequestProcedure.h"
 #include "ui/cloud/SoftwareVersion.h"
 #include "ui/cloud/UpdateProcedureNotifyInterface.h"
@@ -65,13 +67,22 @@ private:
     uint32_t upToDateState() const;
     // After the installer is present and checked: install or ask first.
     bool goInstall();
-    // Whether the installer is there and matches its checksum; if not, the download failed (a
-    // file that does not match is removed) and the message for what is wrong is logged.
-    bool verifyInstaller(const char* missing, const char* corrupt);
+
+    enum class Hash { Matches, Differs, Unknown };
+    // The installer is hashed on a request thread, never on the thread of the step that needs
+    // it: the step starts the hash and ends, and the same state steps again when it is done.
+    bool hashing() const;
+    void startHash();
+    Hash takeHash();
+    // Starts the hash of an installer that must be there; when it is missing, the download
+    // failed (missing is logged).
+    void hashExistingInstaller(const char* missing);
+    // Whether the hash allows going on; if not, the download failed (an installer that does not
+    // match is removed, corrupt is logged).
+    bool verified(Hash hash, const char* corrupt);
     // Starts the installer; returns false, as the last step.
     bool launch();
     std::string installerPath() const;
-    bool installerMatches() const;
 
     HttpRequestManager& requests_;
     const std::string currentVersion_;
@@ -81,4 +92,6 @@ private:
     bool installPermission_ = false;
     bool force_ = false;
     std::optional<SoftwareVersion> chosen_;
+    // The hash under way or just done; the current request while it runs.
+    std::shared_ptr<FileChecksumRequest> hash_;
 };

@@ -66,6 +66,8 @@ public:
 
     // Lets every held or stalled reply go on, now and from now on.
     void openGate();
+    // Waits for the gate: for replies of the test's own that hold their answer.
+    void waitAtGate();
     // Replies waiting at the gate now.
     int waitingAtGate() const;
 
@@ -76,7 +78,6 @@ public:
 private:
     void start();
     void handle(ReceivedRequest request, httplib::Response& response);
-    void waitAtGate();
 
     std::unique_ptr<httplib::Server> server_;
     std::thread thread_;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -95,6 +96,20 @@ TEST_F(HttpRequestManagerTest, SignedInKindsAndUnknownKindsAreBareWhileSignedOut
         EXPECT_EQ(perform(*request).result, BaseHttpRequest::kNoTransfer) << kind;
     }
     EXPECT_TRUE(server_.received().empty());
+}
+
+TEST_F(HttpRequestManagerTest, ASignedInRequestWithoutATokenSaysSo) {
+    for (const HttpRequestKind kind :
+         {HttpRequestKind::UserConfigInfo, HttpRequestKind::UserConfigUpload}) {
+        const auto request = manager_.createRequest(kind);
+        ::testing::internal::CaptureStdout();
+        perform(*request);
+        const std::string log = ::testing::internal::GetCapturedStdout();
+        EXPECT_NE(log.find("E: Refused a request that needs a sign-in: no access token"),
+                  std::string::npos)
+            << log;
+        EXPECT_EQ(log.find("invalid URL"), std::string::npos) << log;
+    }
 }
 
 TEST_F(HttpRequestManagerTest, TheDownloadGoesWithoutATokenWhileSignedOut) {
@@ -192,6 +207,51 @@ TEST_F(HttpRequestManagerTest, ShutdownWithRepliesHeldOpenCancelsAndReturns) {
         std::make_shared<BaseHttpRequest>(server_.baseUrl() + "/api/held", HttpMethod::Get));
     EXPECT_EQ(manager_.pendingCount(), 0u);
     EXPECT_EQ(server_.count("/api/held"), 5);
+}
+
+// A request whose token source waits (a renewal held open by the service) ends with the
+// shutdown, which stops the source, and sends nothing.
+TEST_F(HttpRequestManagerTest, ShutdownStopsTheTokenSourceARequestWaitsFor) {
+    struct Source {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool asked = false;
+        bool stopped = false;
+    };
+    const auto source = std::make_shared<Source>();
+    manager_.setAccessTokenSource(
+        [source] {
+            std::unique_lock lock(source->mutex);
+            source->asked = true;
+            source->changed.notify_all();
+            // Bounded, so that a missing stop fails the test instead of hanging it.
+            source->changed.wait_for(lock, std::chrono::seconds(30),
+                                     [&] { return source->stopped; });
+            return std::string("token-1");
+        },
+        [source] {
+            std::lock_guard guard(source->mutex);
+            source->stopped = true;
+            source->changed.notify_all();
+        });
+    RequestRecorder recorder;
+    const auto request = manager_.createRequest(HttpRequestKind::UserConfigInfo);
+    request->subscribe(&recorder);
+    manager_.enqueue(request);
+    {
+        std::unique_lock lock(source->mutex);
+        ASSERT_TRUE(source->changed.wait_for(lock, std::chrono::seconds(10),
+                                             [&] { return source->asked; }));
+    }
+    manager_.shutdown();
+    {
+        std::lock_guard guard(source->mutex);
+        EXPECT_TRUE(source->stopped);
+    }
+    const auto finishes = recorder.finishes();
+    ASSERT_EQ(finishes.size(), 1u);
+    EXPECT_EQ(finishes[0].result, kAbortedByCallback);
+    EXPECT_TRUE(server_.received().empty());
 }
 
 TEST(CloudEndpointsTest, BaseUrlsFollowTheCloudEnvironment) {

@@ -2,6 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <future>
+#include <memory>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include "platform/DataProtection.h"
@@ -113,6 +117,32 @@ TEST_F(RefreshTokenFileTest, FilesOf1024BytesOrMoreAreNotRead) {
     const std::string tooLong(1024 - 29, 'a');
     EXPECT_EQ(saved(tooLong), "");
     EXPECT_EQ(readFileBytes(path_).size(), 1024u);
+}
+
+// Whatever stands at the path, reading it neither blocks nor reads more than a token file holds.
+TEST_F(RefreshTokenFileTest, OnlyASmallRegularFileIsRead) {
+    const std::string fifo = folder_.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string large = folder_.file("large");
+    writeFileBytes(large, std::string(2 * 1024 * 1024, 'a'));
+    const std::string empty = folder_.file("empty");
+    writeFileBytes(empty, "");
+    const auto keys = std::make_shared<MemorySecretKeyStore>();
+    keys->setKey(SecretKeyStore::Key{1, 2, 3});
+    for (const std::string& path :
+         {fifo, large, empty, std::string("/dev/zero"), folder_.path().string()}) {
+        SCOPED_TRACE(path);
+        auto loaded = std::make_shared<std::promise<std::string>>();
+        std::future<std::string> token = loaded->get_future();
+        // Detached, so that a read that blocks fails the test instead of hanging it.
+        std::thread([path, keys, loaded] {
+            JWTToken stored;
+            stored.load(path, *keys);
+            loaded->set_value(stored.rawToken());
+        }).detach();
+        ASSERT_EQ(token.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        EXPECT_EQ(token.get(), "");
+    }
 }
 
 TEST_F(RefreshTokenFileTest, TamperedFileOtherKeyOrNoKeyGiveNoToken) {

@@ -248,6 +248,55 @@ TEST_F(UpdatesManagerTest, CachedInstallerIsUsedWithoutARequest) {
     EXPECT_EQ(installerArguments(), std::vector<std::string>{installer()});
 }
 
+// An answer only moves the run on; the installer is hashed on a request thread. While every
+// request thread is taken the hash waits, so the answer returns in the state that waits for it.
+TEST_F(UpdatesManagerTest, AnswersLeaveTheHashToARequestThread) {
+    offer(Json::array({entry("3.2.0", "1")}));
+    ensureCacheDir();
+    writeFileBytes(installer(), payload_);
+    check();
+    ASSERT_EQ(settle({State::kAskDownload}, 0), State::kAskDownload);
+    const auto takeEveryThread = [&](FakeCloudServer& holder) {
+        holder.setHeldText("/api/held", "{}");
+        for (size_t i = 0; i < HttpRequestManager::kMaxRunning; ++i) {
+            requests_.enqueue(
+                std::make_shared<BaseHttpRequest>(holder.baseUrl() + "/api/held", HttpMethod::Get));
+        }
+        return waitUntil([&] { return holder.waitingAtGate() == 5; });
+    };
+
+    FakeCloudServer first;
+    ASSERT_TRUE(takeEveryThread(first));
+    updates_.userResponse(true);
+    EXPECT_EQ(recorder_.last(), State::kDownload);
+    first.openGate();
+    ASSERT_EQ(settle({State::kAskInstall}, 0), State::kAskInstall);
+
+    FakeCloudServer second;
+    ASSERT_TRUE(takeEveryThread(second));
+    updates_.userResponse(true);
+    EXPECT_EQ(recorder_.last(), State::kInstall);
+    second.openGate();
+    EXPECT_EQ(runToEnd(), State::kInstallerStarted);
+    EXPECT_EQ(recorder_.trace(), (std::vector<uint32_t>{1, 2, 3, 4, 6, 7, 8, 14}));
+    EXPECT_EQ(server_.count(kInstallerPath), 0);
+    EXPECT_EQ(installerArguments(), std::vector<std::string>{installer()});
+}
+
+TEST_F(UpdatesManagerTest, NothingNewIsAnErrorLine) {
+    for (const Json& versions : {Json::array(), Json::array({entry("3.1.0", "31")})}) {
+        offer(versions);
+        ::testing::internal::CaptureStdout();
+        check();
+        EXPECT_EQ(runToEnd(), State::kUpToDate);
+        const std::string log = ::testing::internal::GetCapturedStdout();
+        EXPECT_NE(log.find(versions.empty() ? "E: No updates found!"
+                                            : "E: Already to the latest version!"),
+                  std::string::npos)
+            << log;
+    }
+}
+
 TEST_F(UpdatesManagerTest, FailedInstallerStartEndsInDownloadFailed) {
     environment_.set("WHIRLEN_INSTALLER_COMMAND", folder_.file("no-such-installer"));
     offer(Json::array({entry("3.2.0", "1")}));

@@ -1,6 +1,7 @@
 #include "ui/cloud/AuthenticationManager.h"
 
 #include <httplib.h>
+#include <sys/stat.h>
 
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
@@ -9,9 +10,11 @@
 #include <QTcpServer>
 #include <QTimer>
 #include <QUrlQuery>
+
 #include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -74,6 +77,10 @@ public:
         const bool byCode = grant == "authorization_code" &&
                             form.queryItemValue("code") == "code-1" &&
                             form.hasQueryItem("redirect_uri");
+        if (grant == "refresh_token" && renewalAnswer) {
+            renewalAnswer(response);
+            return;
+        }
         const bool byRefresh = grant == "refresh_token" && acceptRefresh &&
                                form.queryItemValue("refresh_token").toStdString() == issuedRefresh;
         if (form.queryItemValue("client_id") != "pelauth" || (!byCode && !byRefresh)) {
@@ -102,7 +109,18 @@ public:
     int grants = 0;
     int64_t accessLifetime = 300;
     bool acceptRefresh = true;
+    // When set, answers every refresh in place of the rules above.
+    std::function<void(httplib::Response&)> renewalAnswer;
 };
+
+// A URL at which nothing listens any more.
+std::string closedUrl() {
+    QTcpServer gone;
+    gone.listen(QHostAddress::LocalHost, 0);
+    const std::string url = "https://127.0.0.1:" + std::to_string(gone.serverPort());
+    gone.close();
+    return url;
+}
 
 }  // namespace
 
@@ -185,6 +203,30 @@ private slots:
         std::lock_guard guard(identity_->mutex);
         identity_->acceptRefresh = true;
         identity_->accessLifetime = 300;
+        identity_->renewalAnswer = nullptr;
+    }
+
+    // A refresh token in the file, as a previous run left it; its bytes.
+    std::string storeSignIn(const std::string& refresh) {
+        JWTToken token;
+        token.setRawToken(refresh);
+        if (!token.save(tokenFile_, *keys_)) {
+            return {};
+        }
+        return readFileBytes(tokenFile_);
+    }
+
+    // A later start with that refresh token in the file signs in without the browser.
+    bool nextStartSignsInSilently(const std::string& refresh) {
+        {
+            std::lock_guard guard(identity_->mutex);
+            identity_->renewalAnswer = nullptr;
+            identity_->acceptRefresh = true;
+            identity_->issuedRefresh = refresh;
+        }
+        auto next = manager();
+        next->login();
+        return QTest::qWaitFor([&] { return next->isAuthenticated(); }) && opened_.empty();
     }
 
     void authorizationUrls_data() {
@@ -486,25 +528,132 @@ private slots:
         QVERIFY(auth->isAuthenticated());
     }
 
-    void failedRenewalSignsOut() {
+    // Negative statuses: -1 nothing listens, -2 no answer before the renewal's time-out. The
+    // body "ACCESS_ONLY" stands for a renewal that brings a new access token only.
+    void renewalEndsTheSignInOnlyWhenRefused_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<bool>("signsOut");
+        QTest::newRow("503") << 503 << "Service Unavailable" << false;
+        QTest::newRow("500") << 500 << R"({"error":"server_error"})" << false;
+        QTest::newRow("refused connection") << -1 << "" << false;
+        QTest::newRow("time-out") << -2 << "" << false;
+        QTest::newRow("malformed JSON") << 200 << R"({"access_token":)" << false;
+        QTest::newRow("no refresh_token") << 200 << "ACCESS_ONLY" << false;
+        QTest::newRow("400 without an OAuth error") << 400 << "<html>Bad Request</html>" << false;
+        QTest::newRow("400 invalid_grant") << 400 << R"({"error":"invalid_grant"})" << true;
+        QTest::newRow("401") << 401 << R"({"error":"invalid_client"})" << true;
+    }
+
+    void renewalEndsTheSignInOnlyWhenRefused() {
+        QFETCH(int, status);
+        QFETCH(QString, body);
+        QFETCH(bool, signsOut);
+        const bool accessOnly = body == "ACCESS_ONLY";
+        const std::string renewed = makeJwt(accountClaims(secondsNow() + 3600, "renewed"));
+        const std::string answer =
+            accessOnly ? nlohmann::json{{"access_token", renewed}, {"token_type", "Bearer"}}.dump()
+                       : body.toStdString();
         {
             std::lock_guard guard(identity_->mutex);
-            identity_->accessLifetime = 10;
+            identity_->renewalAnswer = [status, answer](httplib::Response& response) {
+                if (status == -2) {
+                    std::this_thread::sleep_for(std::chrono::seconds(1));
+                }
+                response.status = status > 0 ? status : 200;
+                response.set_content(answer, "application/json");
+            };
+        }
+        const std::string stored = makeJwt(accountClaims(secondsNow() + 3600, "refresh-stored"));
+        const std::string file = storeSignIn(stored);
+        QVERIFY(!file.empty());
+        OAuthFlowSettings signIn = settings();
+        signIn.renewalTimeout = std::chrono::milliseconds(300);
+        if (status == -1) {
+            signIn.identityBaseUrl = closedUrl();
+        }
+        AuthenticationManager auth;
+        auth.init(signIn);
+        const std::string expiring = makeJwt(accountClaims(secondsNow() + 10));
+        auth.setToken(expiring);
+        QVERIFY(auth.isAuthenticated());
+        QSignalSpy changes(&auth, &AuthenticationManager::isAuthenticatedChanged);
+        const int before = identity_->tokenRequests();
+
+        const std::string token = auth.tokenForRequest();
+        if (signsOut) {
+            QCOMPARE(token, std::string());
+            QTRY_COMPARE(changes.count(), 1);
+            QVERIFY(!auth.isAuthenticated());
+            QVERIFY(auth.authAccount()->username().isEmpty());
+            JWTToken left;
+            left.load(tokenFile_, *keys_);
+            QCOMPARE(left.rawToken(), std::string());
+            return;
+        }
+        // The request goes on with the token at hand, or the renewed one.
+        QCOMPARE(token, accessOnly ? renewed : expiring);
+        QTest::qWait(100);
+        QVERIFY(auth.isAuthenticated());
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(auth.authAccount()->username(), QString("ada"));
+        QCOMPARE(readFileBytes(tokenFile_), file);
+        if (!accessOnly) {
+            // The next request tries again.
+            QCOMPARE(auth.tokenForRequest(), expiring);
+            if (status != -1) {
+                QCOMPARE(identity_->tokenRequests(), before + 2);
+            }
+            QCOMPARE(readFileBytes(tokenFile_), file);
+        }
+        QVERIFY(nextStartSignsInSilently(stored));
+    }
+
+    // The start-up renewal too keeps the stored refresh token when the service sends none.
+    void silentSignInWithoutANewRefreshTokenKeepsTheStoredOne() {
+        const std::string stored = makeJwt(accountClaims(secondsNow() + 3600, "refresh-stored"));
+        const std::string file = storeSignIn(stored);
+        const std::string access = makeJwt(accountClaims(secondsNow() + 3600, "user-9"));
+        {
+            std::lock_guard guard(identity_->mutex);
+            identity_->renewalAnswer = [access](httplib::Response& response) {
+                response.set_content(
+                    nlohmann::json{{"access_token", access}, {"token_type", "Bearer"}}.dump(),
+                    "application/json");
+            };
         }
         auto auth = manager();
-        QSignalSpy changes(auth.get(), &AuthenticationManager::isAuthenticatedChanged);
-        signIn(*auth);
-        {
-            std::lock_guard guard(identity_->mutex);
-            identity_->acceptRefresh = false;
+        auth->login();
+        QTRY_VERIFY(auth->isAuthenticated());
+        QCOMPARE(auth->token(), access);
+        QCOMPARE(readFileBytes(tokenFile_), file);
+        QVERIFY(nextStartSignsInSilently(stored));
+    }
+
+    // Whatever stands where the sign-in is kept, the start neither blocks nor signs in.
+    void unusableTokenFileLeavesTheStartSignedOut_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("FIFO") << 0;
+        QTest::newRow("2 MB") << 1;
+        QTest::newRow("0 bytes") << 2;
+    }
+
+    void unusableTokenFileLeavesTheStartSignedOut() {
+        QFETCH(int, kind);
+        if (kind == 0) {
+            QCOMPARE(::mkfifo(tokenFile_.c_str(), 0600), 0);
+        } else {
+            writeFileBytes(tokenFile_, std::string(kind == 1 ? 2 * 1024 * 1024 : 0, 'a'));
         }
-        QCOMPARE(auth->tokenForRequest(), std::string());
+        const int before = identity_->tokenRequests();
+        auto auth = manager();
+        QSignalSpy changes(auth.get(), &AuthenticationManager::isAuthenticatedChanged);
+        auth->login();
+        QTest::qWait(200);
         QVERIFY(!auth->isAuthenticated());
-        QTRY_COMPARE(changes.count(), 2);
-        QVERIFY(auth->authAccount()->username().isEmpty());
-        JWTToken stored;
-        stored.load(tokenFile_, *keys_);
-        QCOMPARE(stored.rawToken(), std::string());
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(identity_->tokenRequests(), before);
+        QVERIFY(opened_.empty());
     }
 
     void forwardersWithoutAFlowDoNothing() {

@@ -1,0 +1,54 @@
+#include "tests/support/WindowCloser.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+int closeWindowsOf(const std::string& displayName, pid_t pid) {
+    Display* display = XOpenDisplay(displayName.c_str());
+    if (display == nullptr) {
+        return 0;
+    }
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    int asked = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) != 0) {
+        for (unsigned i = 0; i < count; ++i) {
+            Atom type = 0;
+            int format = 0;
+            unsigned long items = 0;
+            unsigned long after = 0;
+            unsigned char* data = nullptr;
+            const bool ours =
+                XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type,
+                                   &format, &items, &after, &data) == Success &&
+                data != nullptr && items == 1 &&
+                *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(pid);
+            if (data != nullptr) {
+                XFree(data);
+            }
+            XWindowAttributes attributes{};
+            if (!ours || XGetWindowAttributes(display, children[i], &attributes) == 0 ||
+                attributes.map_state != IsViewable) {
+                continue;
+            }
+            XEvent event{};
+            event.xclient.type = ClientMessage;
+            event.xclient.window = children[i];
+            event.xclient.message_type = protocols;
+            event.xclient.format = 32;
+            event.xclient.data.l[0] = static_cast<long>(deleteWindow);
+            event.xclient.data.l[1] = CurrentTime;
+            XSendEvent(display, children[i], False, NoEventMask, &event);
+            ++asked;
+        }
+        XFree(children);
+    }
+    XSync(display, False);
+    XCloseDisplay(display);
+    return asked;
+}
