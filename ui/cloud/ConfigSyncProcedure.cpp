@@ -206,24 +206,32 @@ std::string ConfigSyncProcedure::downloadPath() const {
     return cacheDirectory() + "/" + userConfig_->checksum;
 }
 
-bool ConfigSyncProcedure::downloadMatches() const {
-    return equalsIgnoreCase(fileMd5Hex(downloadPath()), userConfig_->checksum);
-}
-
 bool ConfigSyncProcedure::download() {
     if (!userConfig_) {
         logError("No cloud config");
         setState(kRequestFailed);
         return false;
     }
-    ensureCacheDir();
     const std::string target = downloadPath();
-    if (fileExists(target)) {
-        if (downloadMatches()) {
+    if (checksumDone()) {
+        const std::shared_ptr<FileChecksumRequest> cachedCopy = takeChecksum();
+        if (cachedCopy->result() != 0) {
+            logError("Unable to check the cached configuration");
+            setState(kDownloadFailed);
+            return false;
+        }
+        if (cachedCopy->matches(userConfig_->checksum)) {
             setState(kWaitForDownload);
             return true;
         }
         removeIfExists(target);
+    } else {
+        ensureCacheDir();
+        if (fileExists(target)) {
+            // A cached copy from an earlier run is reused once its hash is known.
+            startChecksum(requests_, target);
+            return false;
+        }
     }
     const auto request = requests_.createRequest(HttpRequestKind::UserConfigDownload);
     request->setUrl(userConfig_->fileName);

@@ -100,7 +100,6 @@ private:
     void answer(uint32_t asked, bool yes, uint32_t onYes, uint32_t onNo);
     // The cached download's path; empty without a usable model.
     std::string downloadPath() const;
-    bool downloadMatches() const;
 
     HttpRequestManager& requests_;
     std::shared_ptr<UserConfigModel> userConfig_;

@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "ui/cloud/BaseHttpRequest.h"
+#include "ui/cloud/FileChecksumRequest.h"
+#include "ui/cloud/HttpRequestManager.h"
 #include "ui/cloud/HttpRequestStatusNotifyInterface.h"
 #include "ui/cloud/NotifierList.h"
 #include "ui/cloud/UpProcedure.h"
@@ -117,6 +120,24 @@ protected:
 
     const std::shared_ptr<BaseHttpRequest>& currentRequest() const { return request_; }
 
+    // A file is hashed on a request thread, never on the thread of the step that needs it
+    // (an answer comes on the window's thread): the step starts the hash and ends, and the
+    // same state steps again once it is done. With the mutex held.
+    void startChecksum(HttpRequestManager& requests, const std::string& path) {
+        checksum_ = std::make_shared<FileChecksumRequest>(path);
+        adoptRequest(checksum_);
+        requests.enqueue(checksum_);
+    }
+
+    // Whether this step is the one that the finished hash brings. With the mutex held.
+    bool checksumDone() const { return checksum_ && request_ == checksum_; }
+
+    // The finished hash; the procedure no longer waits for it. With the mutex held.
+    std::shared_ptr<FileChecksumRequest> takeChecksum() {
+        dropRequest();
+        return std::move(checksum_);
+    }
+
     // Guards the state changes and everything the steps read and write.
     std::mutex mutex_;
 
@@ -159,6 +180,8 @@ private:
     std::atomic<uint32_t> previousState_{0};
     NotifierList<NotifyInterface> subscribers_;
     std::shared_ptr<BaseHttpRequest> request_;
+    // The hash under way or just done; the current request while it runs.
+    std::shared_ptr<FileChecksumRequest> checksum_;
     // Dropped under the mutex, unsubscribed from after it.
     std::vector<std::shared_ptr<BaseHttpRequest>> dropped_;
 };

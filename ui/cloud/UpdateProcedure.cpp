@@ -172,7 +172,7 @@ bool UpdateProcedure::download() {
         return false;
     }
     const std::string target = installerPath();
-    if (hashing()) {
+    if (checksumDone()) {
         switch (takeHash()) {
             case Hash::Matches:
                 return goInstall();
@@ -201,7 +201,7 @@ bool UpdateProcedure::download() {
 }
 
 bool UpdateProcedure::checkDownload() {
-    if (!hashing()) {
+    if (!checksumDone()) {
         dropRequest();
         hashExistingInstaller("Downloaded installer does not exist");
         return false;
@@ -211,26 +211,19 @@ bool UpdateProcedure::checkDownload() {
 
 bool UpdateProcedure::install() {
     // Checked again: the file may have changed while the user was asked.
-    if (!hashing()) {
+    if (!checksumDone()) {
         hashExistingInstaller("Installer to start does not exist");
         return false;
     }
     return verified(takeHash(), "Checksum check invalid installer") && launch();
 }
 
-bool UpdateProcedure::hashing() const {
-    return hash_ && currentRequest() == hash_;
-}
-
 void UpdateProcedure::startHash() {
-    hash_ = std::make_shared<FileChecksumRequest>(installerPath());
-    adoptRequest(hash_);
-    requests_.enqueue(hash_);
+    startChecksum(requests_, installerPath());
 }
 
 UpdateProcedure::Hash UpdateProcedure::takeHash() {
-    const std::shared_ptr<FileChecksumRequest> done = std::move(hash_);
-    dropRequest();
+    const std::shared_ptr<FileChecksumRequest> done = takeChecksum();
     if (done->result() != 0) {
         return Hash::Unknown;
     }

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/cloud/FileChecksumRequest.h"
 #include "ui/cloud/RequestProcedure.h"
 #include "ui/cloud/SoftwareVersion.h"
 #include "ui/cloud/UpdateProcedureNotifyInterface.h"
@@ -69,9 +68,7 @@ private:
     bool goInstall();
 
     enum class Hash { Matches, Differs, Unknown };
-    // The installer is hashed on a request thread, never on the thread of the step that needs
-    // it: the step starts the hash and ends, and the same state steps again when it is done.
-    bool hashing() const;
+    // The installer is hashed on a request thread (see startChecksum).
     void startHash();
     Hash takeHash();
     // Starts the hash of an installer that must be there; when it is missing, the download
@@ -92,6 +89,4 @@ private:
     bool installPermission_ = false;
     bool force_ = false;
     std::optional<SoftwareVersion> chosen_;
-    // The hash under way or just done; the current request while it runs.
-    std::shared_ptr<FileChecksumRequest> hash_;
 };

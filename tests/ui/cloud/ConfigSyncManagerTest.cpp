@@ -226,6 +226,34 @@ TEST_F(ConfigSyncManagerTest, CachedCopyWithTheRightChecksumIsInstalledWithoutDo
     EXPECT_EQ(readFileBytes(defaultPreferencesFilePath()), kCloudFile);
 }
 
+// An answer only moves the run on; a cached copy is hashed on a request thread. While every
+// request thread is taken the hash waits, so the answer returns in the state that waits for it.
+TEST_F(ConfigSyncManagerTest, AnswersLeaveTheHashToARequestThread) {
+    offerCloudFile(kCloudFile);
+    ensureCacheDir();
+    writeFileBytes(cached(kCloudFile), kCloudFile);
+    sync_.startSync(false);
+    ASSERT_EQ(settle({State::kAskDownload}), State::kAskDownload);
+    FakeCloudServer holder;
+    holder.setHeldText("/api/held", "{}");
+    for (size_t i = 0; i < HttpRequestManager::kMaxRunning; ++i) {
+        requests_.enqueue(
+            std::make_shared<BaseHttpRequest>(holder.baseUrl() + "/api/held", HttpMethod::Get));
+    }
+    ASSERT_TRUE(waitUntil([&] {
+        return holder.waitingAtGate() == static_cast<int>(HttpRequestManager::kMaxRunning);
+    }));
+
+    sync_.userResponse(true);
+    EXPECT_EQ(recorder_.last(), State::kDownload);
+    EXPECT_EQ(readFileBytes(defaultPreferencesFilePath()), kLocalFile);
+    holder.openGate();
+    EXPECT_EQ(runToEnd(), State::kDone);
+    EXPECT_EQ(recorder_.trace(), (Trace{1, 2, 3, 4, 5, 13}));
+    EXPECT_EQ(server_.count(kFilePath), 0);
+    EXPECT_EQ(readFileBytes(defaultPreferencesFilePath()), kCloudFile);
+}
+
 TEST_F(ConfigSyncManagerTest, WrongChecksumEndsInDownloadErrorWithoutTheFile) {
     offerCloudFile(kCloudFile, md5Of("something else"));
     sync_.startSync(false);
