@@ -53,8 +53,6 @@ Item {
                                })
     }
 
-    Component.onCompleted: appController.forceUpdatePrefs()
-
     Connections {
         target: appController
         function onSelectedAppContextUpdated() {

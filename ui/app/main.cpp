@@ -29,6 +29,14 @@ constexpr int kStartFailedExitCode = -1;
 // and the event loop; ends with the loop's result, -1 when the document yields no window.
 int runConfigurationWindow(ApplicationManager& manager, int& argc, char** argv) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The scene graph sizes its texture atlas to the window (2048 x 1024, 8 MiB, held in
+    // process memory by a software renderer); the window's small images fill a fraction of
+    // 512 x 512, and larger ones get textures of their own either way.
+    if (!qEnvironmentVariableIsSet("QSG_ATLAS_WIDTH") &&
+        !qEnvironmentVariableIsSet("QSG_ATLAS_HEIGHT")) {
+        qputenv("QSG_ATLAS_WIDTH", "512");
+        qputenv("QSG_ATLAS_HEIGHT", "512");
+    }
     QGuiApplication app(argc, argv);
     const TerminationWatcher terminationWatcher;
     QGuiApplication::setOrganizationName("Pelvane-Design");

@@ -22,6 +22,10 @@ Item {
     readonly property QtObject profileController: mainWindow.selectedProfileController
     readonly property QtObject authAccount: mainWindow.authAccount
 
+    // The window reads the preferences as it is built, before any page is: the pages are
+    // built when first shown.
+    Component.onCompleted: appController.forceUpdatePrefs()
+
     PelvaneIconButton {
         id: closeButton
         anchors.right: parent.right
@@ -238,17 +242,29 @@ Item {
         clip: true
         currentIndex: Math.max(area.currentTab, 0)
 
-        GlobalSettingsPage {
-            lateralMargin: area.lateralMargin
+        TabPageLoader {
+            objectName: "globalSettingsPage"
+            sourceComponent: GlobalSettingsPage {
+                lateralMargin: area.lateralMargin
+            }
         }
-        ApplicationSpecificPage {
-            lateralMargin: area.lateralMargin
+        TabPageLoader {
+            objectName: "applicationSpecificPage"
+            sourceComponent: ApplicationSpecificPage {
+                lateralMargin: area.lateralMargin
+            }
         }
-        SetUpPage {
-            lateralMargin: area.lateralMargin
+        TabPageLoader {
+            objectName: "setUpPage"
+            sourceComponent: SetUpPage {
+                lateralMargin: area.lateralMargin
+            }
         }
-        AboutPage {
-            lateralMargin: area.lateralMargin
+        TabPageLoader {
+            objectName: "aboutPage"
+            sourceComponent: AboutPage {
+                lateralMargin: area.lateralMargin
+            }
         }
     }
 
