@@ -295,6 +295,7 @@ Window {
 
     PelvaneAccountPopup {
         id: accountPopup
+        objectName: "accountPopup"
         anchors.fill: parent
         visible: false
         covered: connectScreen.visible
