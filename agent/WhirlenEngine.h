@@ -128,9 +128,9 @@ private:
     // Takes the device at lowerPath out of the table, when there is one and
     // (with `only`) it is that device, then stops it and sends the list.
     bool retire(const std::string& lowerPath, const ControllerDevice* only);
-    // Expects the engine mutex to be held.
     // Reads the preference files afresh, as a type 3 frame or a profile switch asks.
     void reloadPreferences();
+    // Expects the engine mutex to be held.
     void rebuildBindings(ControllerDevice& device) const;
     void logUnlistedProductOnce(uint16_t productId);
 
