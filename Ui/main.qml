@@ -364,10 +364,14 @@ Window {
         width: Math.min(200, 2 * tabArea.themeButtonRightDistance - 10)
     }
 
-    ConnectADeviceScreen {
+    // Once a controller or a configuration takes over, the connect screen is gone for the
+    // run: what it drew (its gradient, its logo and tiles) is freed with it.
+    Loader {
         id: connectScreen
         objectName: "connectScreen"
         anchors.fill: parent
+        active: visible
+        sourceComponent: ConnectADeviceScreen {}
     }
 
     OverlayLoader {

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstring>
 #include <memory>
+#include <mutex>
 
 #include "shared/prefs/FileUtils.h"
 #include "shared/prefs/LogManager.h"
@@ -28,17 +29,35 @@ constexpr int kPollMilliseconds = 1000;
 // Neither a server's redirect nor a URL it names may lead anywhere else (file:, ftp:, ...).
 constexpr const char* kAllowedProtocols = "http,https";
 
+// libcurl's process-wide state. The holder is built early and torn down late; libcurl is set
+// up only at the first request, since setting it up loads and configures OpenSSL: a few MiB
+// that a run which neither signs in nor checks for updates need not pay.
 class CurlLibrary {
 public:
-    static void ensure() { static CurlLibrary library; }
+    static CurlLibrary& instance() {
+        static CurlLibrary library;
+        return library;
+    }
+
+    void setUp() {
+        std::call_once(setUp_, [this] {
+            // A peer that closes a TLS connection early must not end the program.
+            std::signal(SIGPIPE, SIG_IGN);
+            ready_ = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+            if (!ready_)
+                LogManager::instance().log('E', "Unable to set up libcurl");
+        });
+    }
 
 private:
-    CurlLibrary() {
-        // A peer that closes a TLS connection early must not end the program.
-        std::signal(SIGPIPE, SIG_IGN);
-        curl_global_init(CURL_GLOBAL_DEFAULT);
+    CurlLibrary() = default;
+    ~CurlLibrary() {
+        if (ready_)
+            curl_global_cleanup();
     }
-    ~CurlLibrary() { curl_global_cleanup(); }
+
+    std::once_flag setUp_;
+    bool ready_ = false;
 };
 
 struct EasyDeleter {
@@ -356,12 +375,12 @@ private:
     Clock::time_point uploadGrew_;
 };
 
-void BaseHttpRequest::initializeLibrary() {
-    CurlLibrary::ensure();
+void BaseHttpRequest::keepLibraryUntilExit() {
+    CurlLibrary::instance();
 }
 
 BaseHttpRequest::BaseHttpRequest(std::string url, HttpMethod method) {
-    initializeLibrary();
+    CurlLibrary::instance().setUp();
     settings_.url = std::move(url);
     settings_.method = method;
 }

@@ -78,10 +78,10 @@ public:
     // when the request is running already.
     void perform();
 
-    // Sets libcurl up for the whole process (and ignores SIGPIPE) the first time; torn down at
-    // exit. Whoever performs requests from static objects calls it first, so that libcurl
-    // outlives them.
-    static void initializeLibrary();
+    // libcurl is set up for the whole process (and SIGPIPE ignored) when the first request is
+    // built, and torn down at exit. Whoever performs requests from static objects calls this
+    // first, before any request exists, so that libcurl outlives them.
+    static void keepLibraryUntilExit();
 
 protected:
     struct Response {

@@ -39,7 +39,7 @@ HttpRequestManager::HttpRequestManager(CloudEndpoints endpoints)
     : endpoints_(std::move(endpoints)) {
     // The workers log and use libcurl up to shutdown, so both must outlive this manager.
     LogManager::instance();
-    BaseHttpRequest::initializeLibrary();
+    BaseHttpRequest::keepLibraryUntilExit();
 }
 
 HttpRequestManager::~HttpRequestManager() {

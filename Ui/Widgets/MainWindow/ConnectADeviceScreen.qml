@@ -34,6 +34,9 @@ Rectangle {
             height: parent.height * 0.6
             width: parent.width
             fillMode: Image.PreserveAspectFit
+            // Decoded to fit the space it is shown in, not at its full size.
+            sourceSize: Qt.size(Math.max(1, Math.ceil(width * Screen.devicePixelRatio)),
+                                Math.max(1, Math.ceil(height * Screen.devicePixelRatio)))
             source: PelvaneThemesManager.justLogoPWhite
             Accessible.role: Accessible.Graphic
             Accessible.name: Strings.windowTitleName

@@ -1,5 +1,6 @@
 import QtQuick
 import PelvaneApp 1.0
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // A model's tile on the connect screen: a click creates a configuration for that model.
 Rectangle {
@@ -13,10 +14,9 @@ Rectangle {
     radius: 10
     color: area.containsMouse ? PelvaneThemesManager.connectADeviceRectBackgroudSelected : PelvaneThemesManager.connectADeviceRectBackgroud
 
-    Image {
+    ScaledImage {
         anchors.fill: parent
         anchors.margins: 10
-        fillMode: Image.PreserveAspectFit
         source: PelvaneThemesManager.productsImages[tile.model]
         Accessible.role: Accessible.Button
         Accessible.name: Strings.createAConfTxt + " " + Strings.deviceModelNames[tile.model]

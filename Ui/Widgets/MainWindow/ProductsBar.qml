@@ -1,5 +1,6 @@
 import QtQuick
 import PelvaneApp 1.0
+import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets"
 
 // The bar of controllers at the window's left: one tile a device or configuration, the
@@ -50,12 +51,11 @@ Rectangle {
         }
     }
 
-    Image {
+    ScaledImage {
         id: logo
         anchors.horizontalCenter: parent.horizontalCenter
         y: 30
         width: parent.width * 0.85
-        fillMode: Image.PreserveAspectFit
         source: PelvaneThemesManager.pelvaneLogoWhite
         Accessible.role: Accessible.Graphic
         Accessible.name: Strings.windowTitleName
@@ -90,13 +90,11 @@ Rectangle {
             Accessible.onPressAction: if (tile.selectable)
                                           bar.appController.selectedDeviceController = tile.deviceController
 
-            Image {
+            ScaledImage {
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.verticalCenter: parent.verticalCenter
                 anchors.verticalCenterOffset: -4
                 width: parent.width * 0.75
-                height: width
-                fillMode: Image.PreserveAspectFit
                 source: PelvaneThemesManager.productsImages[tile.deviceController.modelType] ?? ""
                 // The tile itself names the model.
                 Accessible.ignored: true

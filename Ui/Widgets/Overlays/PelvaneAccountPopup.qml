@@ -77,28 +77,42 @@ NoticeFrame {
             width: parent.width * 0.7
             height: logo.height
             anchors.horizontalCenter: parent.horizontalCenter
-            Image {
+            ScaledImage {
                 id: logo
                 width: parent.width
-                fillMode: Image.PreserveAspectFit
                 source: PelvaneThemesManager.imagesFolder + "pelvane_logo_black.png"
             }
-            Rectangle {
+            // The badge is drawn once into a layer, and rocking turns that picture: turned
+            // text and rounded corners would otherwise each need a drawing program of their
+            // own for a few frames every 2 s. A clear pixel around the label keeps the
+            // turned edges smooth.
+            Item {
                 id: onlineBadge
                 anchors.right: parent.right
                 anchors.top: parent.top
-                width: onlineText.implicitWidth + 10
-                height: onlineText.implicitHeight + 4
-                radius: 4
-                color: "#8016dd"
-                Text {
-                    id: onlineText
-                    anchors.centerIn: parent
-                    // A mark, not a sentence: the same in every language.
-                    text: "Online"
-                    color: "white"
-                    font.pixelSize: 9
-                    font.family: PelvaneThemesManager.defaultNormalFontFamily
+                anchors.rightMargin: -1
+                anchors.topMargin: -1
+                width: badgeLabel.width + 2
+                height: badgeLabel.height + 2
+                layer.enabled: true
+                layer.smooth: true
+                Rectangle {
+                    id: badgeLabel
+                    x: 1
+                    y: 1
+                    width: onlineText.implicitWidth + 10
+                    height: onlineText.implicitHeight + 4
+                    radius: 4
+                    color: "#8016dd"
+                    Text {
+                        id: onlineText
+                        anchors.centerIn: parent
+                        // A mark, not a sentence: the same in every language.
+                        text: "Online"
+                        color: "white"
+                        font.pixelSize: 9
+                        font.family: PelvaneThemesManager.defaultNormalFontFamily
+                    }
                 }
                 // The badge rocks every 2 s while a user can see it. The pause is a timer's,
                 // not an animation's, so that nothing redraws the window between rocks.

@@ -30,10 +30,11 @@ Item {
     }
     readonly property real radius: wheel.height / 2 * 0.86
 
+    // The wheel and the arrow are decoded only while they are shown.
     Image {
         id: wheel
         objectName: "jogWheelHighlight"
-        source: pointer.wheelSource
+        source: visible ? pointer.wheelSource : ""
         width: sourceSize.width * pointer.imageScale
         height: sourceSize.height * pointer.imageScale
         x: -width / 2
@@ -46,9 +47,9 @@ Item {
     Image {
         id: arrow
         objectName: "jogWheelArrow"
-        source: pointer.isZone ? "qrc:/Ui/Assets/Images/products/whirlenZone1.png"
-                               : pointer.isForward ? "qrc:/Ui/Assets/Images/products/whirlenRotateRightYellow.png"
-                                                   : "qrc:/Ui/Assets/Images/products/whirlenRotateLeftPurple.png"
+        source: !visible ? "" : pointer.isZone ? "qrc:/Ui/Assets/Images/products/whirlenZone1.png"
+                                              : pointer.isForward ? "qrc:/Ui/Assets/Images/products/whirlenRotateRightYellow.png"
+                                                                  : "qrc:/Ui/Assets/Images/products/whirlenRotateLeftPurple.png"
         readonly property real scale: pointer.imageScale * (pointer.isZone ? pointer.zoneScale : 1)
         width: sourceSize.width * scale
         height: sourceSize.height * scale

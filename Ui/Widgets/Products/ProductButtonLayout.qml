@@ -3,6 +3,7 @@ import QtQuick.Controls
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/BaseWidgets"
 
 // A controller's picture with its numbered controls, beside the lists of what each control
 // of the selected profile does. The models differ only in the picture, the anchors of the
@@ -46,17 +47,18 @@ Item {
         swipe.currentIndex = index
     }
 
-    Image {
+    // Decoded at the size it is shown, not at the full size it is rendered at.
+    ScaledImage {
         id: picture
         objectName: "picture"
         width: parent.width * 0.3
-        height: sourceSize.width > 0 ? width * sourceSize.height / sourceSize.width : 0
         source: layout.pictureSource
-        fillMode: Image.PreserveAspectFit
 
         // Picture pixels per unit of the anchors, and per pixel of the highlight images.
+        // The pictures and the highlights are rendered at two pixels per unit of the
+        // drawings (Ui/Assets), so the picture's full height is twice its reference height.
         readonly property real unit: height / layout.referenceHeight
-        readonly property real imageScale: sourceSize.height > 0 ? height / sourceSize.height : 0
+        readonly property real imageScale: height / (2 * layout.referenceHeight)
 
         Repeater {
             model: layout.buttonAnchors
@@ -68,7 +70,7 @@ Item {
 
                 AnchoredImage {
                     objectName: "buttonHighlight" + (index + 1)
-                    source: "qrc:/Ui/Assets/Images/products/" + layout.modelFolder + "/button" + (index + 1) + ".png"
+                    image: "qrc:/Ui/Assets/Images/products/" + layout.modelFolder + "/button" + (index + 1) + ".png"
                     visible: layout.hoveredIndex === index
                 }
                 Text {
@@ -91,17 +93,17 @@ Item {
             y: layout.dialAnchor.y * picture.unit
             AnchoredImage {
                 objectName: "dialHighlight"
-                source: "qrc:/Ui/Assets/Images/products/" + layout.modelFolder + "/dial.png"
+                image: "qrc:/Ui/Assets/Images/products/" + layout.modelFolder + "/dial.png"
                 visible: layout.currentList === 1
             }
             AnchoredImage {
                 objectName: "dialLeftArrow"
-                source: PelvaneThemesManager.circularArrowLeft
+                image: PelvaneThemesManager.circularArrowLeft
                 visible: layout.hoveredIndex === layout.dialIndex
             }
             AnchoredImage {
                 objectName: "dialRightArrow"
-                source: PelvaneThemesManager.circularArrowRight
+                image: PelvaneThemesManager.circularArrowRight
                 visible: layout.hoveredIndex === layout.dialIndex + 1
             }
         }
@@ -117,8 +119,11 @@ Item {
         }
     }
 
-    // An image of the picture's scale centred on its parent's origin.
+    // An image of the picture's scale centred on its parent's origin. It is decoded only
+    // while it is shown: most highlights are never hovered in a run.
     component AnchoredImage: Image {
+        property url image
+        source: visible ? image : ""
         width: sourceSize.width * picture.imageScale
         height: sourceSize.height * picture.imageScale
         x: -width / 2

@@ -365,12 +365,62 @@ Item {
             var highlight = findChild(layout(), data.highlight)
             verify(highlight)
             verify(!highlight.visible)
+            // Nothing is decoded for a highlight nobody sees.
+            compare(highlight.status, Image.Null)
             hover(listName, data.row)
             tryCompare(layout(), "hoveredIndex", data.hovered)
             verify(highlight.visible)
+            compare(highlight.status, Image.Ready)
+            verify(highlight.width > 0)
             mouseMove(mainWindow, 1, 1)
             tryCompare(layout(), "hoveredIndex", data.left)
             verify(!highlight.visible)
+        }
+    
+        // An image at its stored size, for comparison.
+        function storedSize(source) {
+            var image = Qt.createQmlObject("import QtQuick; Image {}", testCase)
+            image.source = source
+            var size = Qt.size(image.sourceSize.width, image.sourceSize.height)
+            image.destroy()
+            return size
+        }
+
+        function test_pictureIsDecodedAtItsShownSize_data() {
+            return [{
+                    "tag": "max",
+                    "model": 1,
+                    "row": 0,
+                    "highlight": "buttonHighlight1"
+                }, {
+                    "tag": "lite",
+                    "model": 2,
+                    "row": 2,
+                    "highlight": "buttonHighlight3"
+                }]
+        }
+
+        function test_pictureIsDecodedAtItsShownSize(data) {
+            appController.setSelectedProductByType(data.model)
+            tryVerify(function () {
+                return layout() && layout().profileController
+                        && layout().profileController.modelType === data.model
+            })
+            var picture = findChild(layout(), "picture")
+            tryCompare(picture, "status", Image.Ready)
+            var stored = storedSize(picture.source)
+            verify(picture.width > 0 && picture.width < stored.width, "the picture is shown smaller than stored")
+            verify(picture.implicitWidth <= Math.ceil(picture.width * Screen.devicePixelRatio),
+                   "decoded at " + picture.implicitWidth + " px for " + picture.width + " px shown")
+            // Its proportions are the stored picture's.
+            verify(Math.abs(picture.height - picture.width * stored.height / stored.width) < 1)
+            // A highlight keeps the scale of the shown picture to the stored one.
+            var highlight = findChild(layout(), data.highlight)
+            hover("buttonsList", data.row)
+            tryCompare(highlight, "visible", true)
+            var highlightStored = storedSize(highlight.source)
+            verify(Math.abs(highlight.width - highlightStored.width * picture.height / stored.height) < 0.5,
+                   highlight.width + " px for " + highlightStored.width + " px stored")
         }
     }
 }
