@@ -281,4 +281,28 @@ TEST_F(WhirlenUiProgramTest, ItsUpdateCheckSendsTheVersionAndBuildItCarries) {
     EXPECT_EQ(sent.value("currentBuildNo", ""), WHIRLEN_UI_BUILD) << body;
 }
 
+TEST_F(WhirlenUiProgramTest, ItsDocumentsAreCompiledIntoItAndNotAtTheStart) {
+    const auto agent = InstanceLock::acquire(kAgentInstanceName);
+    ASSERT_TRUE(agent);
+    FakeCloudServer services;
+    environment.set("WHIRLEN_CLOUD_SERVICES_URL", services.baseUrl());
+    environment.set("WHIRLEN_CLOUD_IDENTITY_URL", services.baseUrl());
+    TemporaryFolder cache{"whirlen-ui-cache"};
+    environment.set("XDG_CACHE_HOME", cache.path().string());
+    ChildProcess ui;
+    ASSERT_TRUE(ui.start({program()}));
+
+    // The update check follows the window's completion: every document of the start is in use.
+    ASSERT_TRUE(waitUntil([&] { return services.count("/api/software-version-whirlen") > 0; }, 60s));
+    ui.stop();
+    // A document the engine had to compile would have left its compiled unit in the cache.
+    std::vector<std::string> compiled;
+    for (const auto& entry : fs::recursive_directory_iterator(cache.path())) {
+        if (entry.path().extension() == ".qmlc" || entry.path().extension() == ".jsc") {
+            compiled.push_back(entry.path().string());
+        }
+    }
+    EXPECT_TRUE(compiled.empty()) << compiled.size() << " compiled at the start, such as " << compiled.front();
+}
+
 }  // namespace
