@@ -84,6 +84,23 @@ protected:
         return files;
     }
 
+    // Runs the program against a local fake cloud, no agent beside it, until its first update
+    // check, which follows the window's completion by itself.
+    bool runToTheFirstUpdateCheck(FakeCloudServer& services) {
+        const auto agent = InstanceLock::acquire(kAgentInstanceName);
+        environment.set("WHIRLEN_CLOUD_SERVICES_URL", services.baseUrl());
+        environment.set("WHIRLEN_CLOUD_IDENTITY_URL", services.baseUrl());
+        ChildProcess ui;
+        if (!agent || !ui.start({program()})) {
+            return false;
+        }
+        const bool checked = waitUntil([&] { return services.count(kUpdateCheckPath) > 0; }, 60s);
+        ui.stop();
+        return checked;
+    }
+
+    static constexpr const char* kUpdateCheckPath = "/api/software-version-whirlen";
+
     std::vector<std::string> filesIn(const TemporaryFolder& folder) const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder.path())) {
@@ -253,21 +270,11 @@ TEST_F(WhirlenUiProgramTest, ATerminationSignalEndsItAsAClosedWindowDoesWithZero
 }
 
 TEST_F(WhirlenUiProgramTest, ItsUpdateCheckSendsTheVersionAndBuildItCarries) {
-    const auto agent = InstanceLock::acquire(kAgentInstanceName);
-    ASSERT_TRUE(agent);
     FakeCloudServer services;
-    environment.set("WHIRLEN_CLOUD_SERVICES_URL", services.baseUrl());
-    environment.set("WHIRLEN_CLOUD_IDENTITY_URL", services.baseUrl());
-    const std::string checkPath = "/api/software-version-whirlen";
-    ChildProcess ui;
-    ASSERT_TRUE(ui.start({program()}));
-
-    // The first check follows the window's completion by itself.
-    ASSERT_TRUE(waitUntil([&] { return services.count(checkPath) > 0; }, 60s));
-    ui.stop();
+    ASSERT_TRUE(runToTheFirstUpdateCheck(services));
     std::string body;
     for (const ReceivedRequest& request : services.received()) {
-        if (request.target == checkPath) {
+        if (request.target == kUpdateCheckPath) {
             body = request.body;
         }
     }
@@ -282,19 +289,11 @@ TEST_F(WhirlenUiProgramTest, ItsUpdateCheckSendsTheVersionAndBuildItCarries) {
 }
 
 TEST_F(WhirlenUiProgramTest, ItsDocumentsAreCompiledIntoItAndNotAtTheStart) {
-    const auto agent = InstanceLock::acquire(kAgentInstanceName);
-    ASSERT_TRUE(agent);
-    FakeCloudServer services;
-    environment.set("WHIRLEN_CLOUD_SERVICES_URL", services.baseUrl());
-    environment.set("WHIRLEN_CLOUD_IDENTITY_URL", services.baseUrl());
     TemporaryFolder cache{"whirlen-ui-cache"};
     environment.set("XDG_CACHE_HOME", cache.path().string());
-    ChildProcess ui;
-    ASSERT_TRUE(ui.start({program()}));
-
-    // The update check follows the window's completion: every document of the start is in use.
-    ASSERT_TRUE(waitUntil([&] { return services.count("/api/software-version-whirlen") > 0; }, 60s));
-    ui.stop();
+    FakeCloudServer services;
+    // By the first check every document of the start is in use.
+    ASSERT_TRUE(runToTheFirstUpdateCheck(services));
     // A document the engine had to compile would have left its compiled unit in the cache.
     std::vector<std::string> compiled;
     for (const auto& entry : fs::recursive_directory_iterator(cache.path())) {
@@ -302,7 +301,8 @@ TEST_F(WhirlenUiProgramTest, ItsDocumentsAreCompiledIntoItAndNotAtTheStart) {
             compiled.push_back(entry.path().string());
         }
     }
-    EXPECT_TRUE(compiled.empty()) << compiled.size() << " compiled at the start, such as " << compiled.front();
+    EXPECT_TRUE(compiled.empty()) << compiled.size() << " compiled at the start, such as "
+                                  << compiled.front();
 }
 
 }  // namespace
