@@ -34,9 +34,11 @@ Rectangle {
             height: parent.height * 0.6
             width: parent.width
             fillMode: Image.PreserveAspectFit
-            // Decoded to fit the space it is shown in, not at its full size.
+            // Decoded to fit the space it is shown in, not at its full size, and off the main
+            // thread, so that the first frame does not wait for it.
             sourceSize: Qt.size(Math.max(1, Math.ceil(width * Screen.devicePixelRatio)),
                                 Math.max(1, Math.ceil(height * Screen.devicePixelRatio)))
+            asynchronous: true
             source: PelvaneThemesManager.justLogoPWhite
             Accessible.role: Accessible.Graphic
             Accessible.name: Strings.windowTitleName

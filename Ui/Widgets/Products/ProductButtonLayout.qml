@@ -47,11 +47,13 @@ Item {
         swipe.currentIndex = index
     }
 
-    // Decoded at the size it is shown, not at the full size it is rendered at.
+    // Decoded at the size it is shown, not at the full size it is rendered at; at once, since
+    // the anchors and the highlights take their scale from its height.
     ScaledImage {
         id: picture
         objectName: "picture"
         width: parent.width * 0.3
+        asynchronous: false
         source: layout.pictureSource
 
         // Picture pixels per unit of the anchors, and per pixel of the highlight images.
