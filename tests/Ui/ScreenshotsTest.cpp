@@ -133,6 +133,16 @@ private slots:
             return near(screen.pixelColor(point), colour);
         };
         const bool drawn = waitUntil(shown, std::chrono::seconds(30));
+        // The window at rest: pictures decoded off the main thread arrive a frame or two later.
+        QImage previous;
+        waitUntil(
+            [&] {
+                previous = screen;
+                QTest::qWait(200);
+                screen = grabScreen();
+                return screen == previous;
+            },
+            std::chrono::seconds(5));
         QDir().mkpath(WHIRLEN_SCREENSHOTS_DIR);
         const QString file =
             QString(WHIRLEN_SCREENSHOTS_DIR) + "/" + QTest::currentDataTag() + ".png";
