@@ -77,9 +77,11 @@ NoticeFrame {
             width: parent.width * 0.7
             height: logo.height
             anchors.horizontalCenter: parent.horizontalCenter
+            // Decoded at once: the popup takes its height from it.
             ScaledImage {
                 id: logo
                 width: parent.width
+                asynchronous: false
                 source: PelvaneThemesManager.imagesFolder + "pelvane_logo_black.png"
             }
             // The badge is drawn once into a layer, and rocking turns that picture: turned
