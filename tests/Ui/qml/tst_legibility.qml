@@ -318,9 +318,16 @@ TestCase {
                 ++checkedRows
                 var name = findNamed(row, "keyLabel")
                 var action = findNamed(row, "valueLabel")
-                var end = name.mapToItem(row, name.leftPadding + name.contentWidth, 0).x
-                var start = action.mapToItem(row, 0, 0).x
-                verify(end + 4 <= start, name.text + " ends at " + end + ", its action starts at " + start)
+                var end = function () {
+                    return name.mapToItem(row, name.leftPadding + name.contentWidth, 0).x
+                }
+                var start = function () {
+                    return action.mapToItem(row, 0, 0).x
+                }
+                // A row the view has just made may be laid out a frame later.
+                tryVerify(function () {
+                    return end() + 4 <= start()
+                }, 2000, name.text + " ends at " + end() + ", its action starts at " + start())
             })
         }
         rows.positionViewAtBeginning()
