@@ -36,13 +36,16 @@ Window {
     property ApplicationController appController: ApplicationController {
         onConnectedDevicesUpdated: if (countConnectedDevices > 0)
                                        connectScreen.visible = false
-        onScrollToSelectedDeviceModel: if (selectedDeviceController)
-                                           productsBar.scrollToSelection()
-        onSelectedTabUpdated: tabsBar.showSelectedTab()
+        onScrollToSelectedDeviceModel: if (selectedDeviceController && mainWindow.productsBar)
+                                           mainWindow.productsBar.scrollToSelection()
+        onSelectedTabUpdated: if (mainWindow.tabsBar)
+                                  mainWindow.tabsBar.showSelectedTab()
         onSelectedProductUpdated: {
-            tabsBar.showSelectedTab()
+            if (!mainWindow.tabsBar)
+                return
+            mainWindow.tabsBar.showSelectedTab()
             if (mainWindow.isProfileMenuOn)
-                tabsBar.collapseProfileRow()
+                mainWindow.tabsBar.collapseProfileRow()
         }
         onSoftwareUpdateCompleted: mainWindow.showSoftwareUpdateCompleted()
         onPreferencesDamaged: keptAs => mainWindow.showPreferencesDamaged(keptAs)
@@ -57,6 +60,10 @@ Window {
     readonly property QtObject alertsController: appController ? appController.alertsController : null
     readonly property DeviceController selectedDeviceController: appController ? appController.selectedDeviceController : null
     readonly property ProfileController selectedProfileController: selectedDeviceController ? selectedDeviceController.selectedProfileController : null
+    // Null until the workspace is built.
+    readonly property Item productsBar: workspace.item ? workspace.item.productsBar : null
+    readonly property Item tabsBar: workspace.item ? workspace.item.tabsBar : null
+    readonly property Item tabArea: workspace.item ? workspace.item.tabArea : null
 
     function resizeWindow() {
         if (inDrag) {
@@ -144,7 +151,8 @@ Window {
     }
     function hideProfileMenu() {
         isProfileMenuOn = false
-        tabsBar.collapseProfileRow()
+        if (tabsBar)
+            tabsBar.collapseProfileRow()
     }
     function showAddNewAppConfigurationContextWindow() {
         appContextDialog.active = true
@@ -267,38 +275,20 @@ Window {
         WindowMouseControl {}
     }
 
-    // The bars and the tab area are not drawn while the connect screen covers them: no
-    // textures, glyphs or animations for what nobody sees.
-    ProductsBar {
-        id: productsBar
-        width: parent.width * 0.083
-        height: parent.height
-        visible: !connectScreen.visible
+    // The product bar, the tab bar and the tab area are built when the connect screen first
+    // gives way to them, not before the first frame: nobody sees them behind it.
+    Loader {
+        id: workspace
+        anchors.fill: parent
+        active: false
+        source: "qrc:/Ui/Widgets/MainWindow/Workspace.qml"
     }
 
-    TabsBar {
-        id: tabsBar
-        anchors.left: productsBar.right
-        width: parent.width * 0.175
-        height: parent.height
-        visible: !connectScreen.visible
-    }
-
-    TabArea {
-        id: tabArea
-        anchors.left: tabsBar.right
-        anchors.right: parent.right
-        height: parent.height
-        currentTab: tabsBar.currentTab
-        visible: !connectScreen.visible
-    }
-
-    PelvaneAccountPopup {
+    OverlayLoader {
         id: accountPopup
         objectName: "accountPopup"
-        anchors.fill: parent
-        visible: false
-        covered: connectScreen.visible
+        source: "qrc:/Ui/Widgets/Overlays/PelvaneAccountPopup.qml"
+        onLoaded: item.covered = Qt.binding(() => connectScreen.visible)
     }
 
     Loader {
@@ -317,23 +307,25 @@ Window {
         source: "qrc:/Ui/Widgets/MacroActionSelectionWindow.qml"
     }
 
-    // The dialogs are built when they are first shown (see OverlayLoader).
+    // The dialogs are built when they are first shown (see OverlayLoader), and their documents
+    // are read then too.
     OverlayLoader {
         id: selectLanguage
-        sourceComponent: SelectLanguage {}
+        source: "qrc:/Ui/Widgets/Overlays/SelectLanguage.qml"
     }
 
     OverlayLoader {
         id: selectProfile
-        sourceComponent: SelectProfile {}
+        source: "qrc:/Ui/Widgets/Overlays/SelectProfile.qml"
     }
 
     OverlayLoader {
         id: settings
-        sourceComponent: Settings {
-            containerWidth: mainWindow.width * 0.3
-            containerHeight: mainWindow.height * 0.3
-            appController: mainWindow.appController
+        source: "qrc:/Ui/Widgets/Overlays/Settings.qml"
+        onLoaded: {
+            item.containerWidth = Qt.binding(() => mainWindow.width * 0.3)
+            item.containerHeight = Qt.binding(() => mainWindow.height * 0.3)
+            item.appController = Qt.binding(() => mainWindow.appController)
         }
     }
 
@@ -358,10 +350,11 @@ Window {
         visible: false
         anchors.top: parent.top
         anchors.right: parent.right
-        anchors.topMargin: tabArea.topRowHeight + tabArea.topMargin + 4
+        // Opened from the tab area's theme button, so only ever shown with the tab area.
+        anchors.topMargin: mainWindow.tabArea ? mainWindow.tabArea.topRowHeight + mainWindow.tabArea.topMargin + 4 : 0
         // Centred under the theme button.
-        anchors.rightMargin: tabArea.lateralMargin + tabArea.themeButtonRightDistance - width / 2 + tabArea.themeButtonWidth / 2
-        width: Math.min(200, 2 * tabArea.themeButtonRightDistance - 10)
+        anchors.rightMargin: mainWindow.tabArea ? mainWindow.tabArea.lateralMargin + mainWindow.tabArea.themeButtonRightDistance - width / 2 + mainWindow.tabArea.themeButtonWidth / 2 : 0
+        width: mainWindow.tabArea ? Math.min(200, 2 * mainWindow.tabArea.themeButtonRightDistance - 10) : 200
     }
 
     // Once a controller or a configuration takes over, the connect screen is gone for the
@@ -372,18 +365,19 @@ Window {
         anchors.fill: parent
         active: visible
         sourceComponent: ConnectADeviceScreen {}
+        onVisibleChanged: if (!visible)
+                              workspace.active = true
     }
 
     OverlayLoader {
         id: macSecurityPopup
-        sourceComponent: MacSecurityPopup {
-            onOpenSecurityPrivacy: mainWindow.appController.showSecurityAndPrivacy()
-        }
+        source: "qrc:/Ui/Widgets/Overlays/MacSecurityPopup.qml"
+        onLoaded: item.openSecurityPrivacy.connect(() => mainWindow.appController.showSecurityAndPrivacy())
     }
 
     OverlayLoader {
         id: macMoveApplicationPopup
-        sourceComponent: MacMoveApplicationPopup {}
+        source: "qrc:/Ui/Widgets/Overlays/MacMoveApplicationPopup.qml"
     }
 
     Item {
@@ -392,7 +386,7 @@ Window {
 
     OverlayLoader {
         id: splashScreen
-        sourceComponent: SplashScreen {}
+        source: "qrc:/Ui/Widgets/MainWindow/SplashScreen.qml"
     }
 
     AlertsContainer {
@@ -404,6 +398,6 @@ Window {
 
     OverlayLoader {
         id: appContextDialog
-        sourceComponent: ApplicationContextConfiguration {}
+        source: "qrc:/Ui/Widgets/Overlays/ApplicationContextConfiguration.qml"
     }
 }
