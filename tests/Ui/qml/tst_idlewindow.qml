@@ -62,6 +62,23 @@ TestCase {
         failOnWarning(/.?/)
     }
 
+    // Behind the connect screen the first frame waits for nothing else: the bars, the tab
+    // area and every overlay are built when they are first shown.
+    function test_0_coveredWindowHoldsOnlyTheConnectScreen() {
+        var connectScreen = findNamed(window.contentItem, "connectScreen")
+        verify(connectScreen.visible)
+        verify(connectScreen.item)
+        compare(findNamed(window.contentItem, "blueBarProducts"), null)
+        compare(findNamed(window.contentItem, "whiteBarTabs"), null)
+        var built = []
+        for (var i = 0; i < window.contentItem.children.length; ++i) {
+            var child = window.contentItem.children[i]
+            if (child !== connectScreen && child.item)
+                built.push(child.item.toString())
+        }
+        compare(built, [])
+    }
+
     function test_1_coveredWindowRendersNoFrame() {
         verify(findNamed(window.contentItem, "connectScreen").visible)
         window.openLoginWindow()
@@ -77,6 +94,7 @@ TestCase {
         connectScreen.visible = false
         // Gone for the run, it keeps nothing of what it drew.
         compare(connectScreen.item, null)
+        verify(findNamed(window.contentItem, "blueBarProducts"))
         tryVerify(function () {
             return testCase.frames > 0
         })
