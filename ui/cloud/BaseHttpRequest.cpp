@@ -1,18 +1,16 @@
 #include "ui/cloud/BaseHttpRequest.h"
 
-#include <curl/curl.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <memory>
-#include <mutex>
 
 #include "shared/prefs/FileUtils.h"
 #include "shared/prefs/LogManager.h"
+#include "ui/cloud/CurlLibrary.h"
 
 namespace {
 
@@ -29,54 +27,27 @@ constexpr int kPollMilliseconds = 1000;
 // Neither a server's redirect nor a URL it names may lead anywhere else (file:, ftp:, ...).
 constexpr const char* kAllowedProtocols = "http,https";
 
-// libcurl's process-wide state. The holder is built early and torn down late; libcurl is set
-// up only at the first request, since setting it up loads and configures OpenSSL: a few MiB
-// that a run which neither signs in nor checks for updates need not pay.
-class CurlLibrary {
-public:
-    static CurlLibrary& instance() {
-        static CurlLibrary library;
-        return library;
-    }
-
-    void setUp() {
-        std::call_once(setUp_, [this] {
-            // A peer that closes a TLS connection early must not end the program.
-            std::signal(SIGPIPE, SIG_IGN);
-            ready_ = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-            if (!ready_)
-                LogManager::instance().log('E', "Unable to set up libcurl");
-        });
-    }
-
-private:
-    CurlLibrary() = default;
-    ~CurlLibrary() {
-        if (ready_)
-            curl_global_cleanup();
-    }
-
-    std::once_flag setUp_;
-    bool ready_ = false;
-};
+CurlLibrary& curl() {
+    return CurlLibrary::instance();
+}
 
 struct EasyDeleter {
-    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+    void operator()(CURL* easy) const { curl().easyCleanup(easy); }
 };
 struct HeaderListDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    void operator()(curl_slist* list) const { curl().slistFreeAll(list); }
 };
 struct MimeDeleter {
-    void operator()(curl_mime* mime) const { curl_mime_free(mime); }
+    void operator()(curl_mime* mime) const { curl().mimeFree(mime); }
 };
 struct MultiDeleter {
-    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+    void operator()(CURLM* multi) const { curl().multiCleanup(multi); }
 };
 
 // The code of the one transfer of a multi handle that has ended.
 CURLcode endedTransferCode(CURLM* multi) {
     int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
+    while (CURLMsg* message = curl().multiInfoRead(multi, &left)) {
         if (message->msg == CURLMSG_DONE) {
             return message->data.result;
         }
@@ -104,11 +75,14 @@ public:
             LogManager::instance().log('E', "Refused a request with an invalid URL");
             return {};
         }
+        if (!curl().setUp()) {
+            return {};
+        }
         if (!openDownloadFile()) {
             LogManager::instance().log('E', "Unable to open file for download!");
             return {};
         }
-        easy_.reset(curl_easy_init());
+        easy_.reset(curl().easyInit());
         if (!easy_) {
             return {};
         }
@@ -120,7 +94,7 @@ public:
         response.curlCode = static_cast<int32_t>(perform());
         if (response.curlCode == CURLE_OK) {
             long status = 0;
-            curl_easy_getinfo(easy_.get(), CURLINFO_RESPONSE_CODE, &status);
+            curl().easyGetinfo(easy_.get(), CURLINFO_RESPONSE_CODE, &status);
             response.httpCode = static_cast<int32_t>(status);
         }
         finishDownloadFile(response);
@@ -128,7 +102,7 @@ public:
         if (response.curlCode != CURLE_OK) {
             LogManager::instance().log(
                 'W', "HTTP request failed: %s",
-                curl_easy_strerror(static_cast<CURLcode>(response.curlCode)));
+                curl().easyStrerror(static_cast<CURLcode>(response.curlCode)));
         }
         return response;
     }
@@ -137,16 +111,16 @@ private:
     // The transfer on a multi handle of its own, so that a cancel can wake it from its wait for
     // the server at once.
     CURLcode perform() {
-        const std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
-        if (!multi || curl_multi_add_handle(multi.get(), easy_.get()) != CURLM_OK) {
+        const std::unique_ptr<CURLM, MultiDeleter> multi(curl().multiInit());
+        if (!multi || curl().multiAddHandle(multi.get(), easy_.get()) != CURLM_OK) {
             return CURLE_OUT_OF_MEMORY;
         }
         CURLM* handle = multi.get();
-        request_.setWaker([handle] { curl_multi_wakeup(handle); });
+        request_.setWaker([handle] { curl().multiWakeup(handle); });
         CURLcode code = CURLE_ABORTED_BY_CALLBACK;
         while (!request_.isCancelled()) {
             int running = 0;
-            if (curl_multi_perform(handle, &running) != CURLM_OK) {
+            if (curl().multiPerform(handle, &running) != CURLM_OK) {
                 code = CURLE_RECV_ERROR;
                 break;
             }
@@ -154,13 +128,13 @@ private:
                 code = endedTransferCode(handle);
                 break;
             }
-            if (curl_multi_poll(handle, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK) {
+            if (curl().multiPoll(handle, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK) {
                 code = CURLE_RECV_ERROR;
                 break;
             }
         }
         request_.setWaker({});
-        curl_multi_remove_handle(handle, easy_.get());
+        curl().multiRemoveHandle(handle, easy_.get());
         return code;
     }
 
@@ -196,7 +170,7 @@ private:
 
     template <typename Value>
     void set(CURLoption option, Value value) {
-        curl_easy_setopt(easy_.get(), option, value);
+        curl().easySetopt(easy_.get(), option, value);
     }
 
     void configure() {
@@ -265,21 +239,21 @@ private:
     }
 
     void buildForm() {
-        mime_.reset(curl_mime_init(easy_.get()));
+        mime_.reset(curl().mimeInit(easy_.get()));
         for (const MimePart& part : settings_.mimeParts) {
-            curl_mimepart* field = curl_mime_addpart(mime_.get());
-            curl_mime_name(field, part.name.c_str());
+            curl_mimepart* field = curl().mimeAddpart(mime_.get());
+            curl().mimeName(field, part.name.c_str());
             if (part.fromFile) {
-                curl_mime_filedata(field, part.data.c_str());
+                curl().mimeFiledata(field, part.data.c_str());
             } else {
-                curl_mime_data(field, part.data.data(), part.data.size());
+                curl().mimeData(field, part.data.data(), part.data.size());
             }
         }
     }
 
     void configureHeaders() {
         for (const std::string& line : settings_.headers) {
-            curl_slist* extended = curl_slist_append(headerList_.get(), line.c_str());
+            curl_slist* extended = curl().slistAppend(headerList_.get(), line.c_str());
             if (extended != nullptr) {
                 headerList_.release();
                 headerList_.reset(extended);
@@ -380,7 +354,7 @@ void BaseHttpRequest::keepLibraryUntilExit() {
 }
 
 BaseHttpRequest::BaseHttpRequest(std::string url, HttpMethod method) {
-    CurlLibrary::instance().setUp();
+    curl().setUp();
     settings_.url = std::move(url);
     settings_.method = method;
 }

@@ -305,4 +305,14 @@ TEST_F(WhirlenUiProgramTest, ItsDocumentsAreCompiledIntoItAndNotAtTheStart) {
                                   << compiled.front();
 }
 
+// Every library the program links is loaded before its window's first frame; those that only
+// a request to the cloud needs are loaded when it is made.
+TEST_F(WhirlenUiProgramTest, ItsStartLoadsNoLibraryOnlyTheCloudNeeds) {
+    const ProcessLauncher::CommandResult loaded =
+        ProcessLauncher::runHiddenCommand("ldd '" + program() + "'");
+    ASSERT_TRUE(loaded.finished && loaded.exitStatus == 0) << loaded.output;
+    EXPECT_NE(loaded.output.find("libQt6Quick.so"), std::string::npos) << loaded.output;
+    EXPECT_EQ(loaded.output.find("libcurl"), std::string::npos) << loaded.output;
+}
+
 }  // namespace
