@@ -218,7 +218,9 @@ Window {
 
     visible: true
     flags: Qt.FramelessWindowHint | Qt.Window
-    color: "transparent"
+    // Transparent outside the rounded background only where the desktop composites windows;
+    // elsewhere those corners would be black and the window dearer to draw.
+    color: PlatformInfo.translucentWindows ? "transparent" : PelvaneThemesManager.mainBackgroundColor
     title: Strings.windowTitleName
     // Until the first resize: the design size scaled to the screen.
     readonly property bool portraitScreen: Screen.width < Screen.height

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <optional>
 #include <string>
 
 class QJSEngine;
@@ -12,6 +13,7 @@ class QQmlEngine;
 class PlatformInfo : public QObject {
     Q_OBJECT
     Q_PROPERTY(PlatformType platformType READ platformType NOTIFY platformTypeChanged)
+    Q_PROPERTY(bool translucentWindows READ translucentWindows CONSTANT)
 
 public:
     // The documents know two families; everything that is not macOS takes the first.
@@ -23,6 +25,12 @@ public:
     static QObject* qmlInstance(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     PlatformType platformType() const { return Windows; }
+    // Whether a window's transparent parts show what is behind it: on X only while a
+    // compositing manager runs, read once when first asked. Without one the X server fills
+    // them black and still draws every frame of a window with an alpha channel through an
+    // off-screen copy (the first frame of the program's window waits some 40 ms for it here),
+    // so the window then takes an opaque colour.
+    bool translucentWindows();
     // What the cloud services are told this program runs on.
     static std::string platformName() { return "Linux"; }
 
@@ -36,4 +44,6 @@ signals:
 
 private:
     PlatformInfo() = default;
+
+    std::optional<bool> translucentWindows_;
 };

@@ -4,7 +4,9 @@
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -22,6 +24,7 @@
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WaitUntil.h"
+#include "tests/support/XvfbServer.h"
 #include "tests/ui/cloud/FakeCloudServer.h"
 
 namespace {
@@ -303,6 +306,114 @@ TEST_F(WhirlenUiProgramTest, ItsDocumentsAreCompiledIntoItAndNotAtTheStart) {
     }
     EXPECT_TRUE(compiled.empty()) << compiled.size() << " compiled at the start, such as "
                                   << compiled.front();
+}
+
+// A client of a private X server that finds the program's window and can stand in for a
+// compositing manager by holding its selection.
+class XDesktop {
+public:
+    explicit XDesktop(const std::string& display)
+        : connection_(xcb_connect(display.c_str(), nullptr)),
+          root_(xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root) {}
+    ~XDesktop() { xcb_disconnect(connection_); }
+    XDesktop(const XDesktop&) = delete;
+    XDesktop& operator=(const XDesktop&) = delete;
+
+    bool connected() const { return xcb_connection_has_error(connection_) == 0; }
+
+    void holdCompositingManagerSelection() {
+        const xcb_window_t owner = xcb_generate_id(connection_);
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, owner, root_, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_set_selection_owner(connection_, owner, atom("_NET_WM_CM_S0"), XCB_CURRENT_TIME);
+        sync();
+    }
+
+    // The colour depth of the top-level window with this title; 0 while there is none.
+    int depthOfWindow(const std::string& title) {
+        const Reply<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root_), nullptr));
+        if (!tree) {
+            return 0;
+        }
+        const xcb_window_t* children = xcb_query_tree_children(tree.get());
+        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+            if (nameOf(children[i]) == title) {
+                const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(
+                    connection_, xcb_get_geometry(connection_, children[i]), nullptr));
+                return geometry ? geometry->depth : 0;
+            }
+        }
+        return 0;
+    }
+
+private:
+    struct FreeReply {
+        void operator()(void* reply) const { std::free(reply); }
+    };
+    template <typename T>
+    using Reply = std::unique_ptr<T, FreeReply>;
+
+    void sync() {
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    }
+
+    xcb_atom_t atom(const std::string& name) {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+            connection_,
+            xcb_intern_atom(connection_, 0, static_cast<uint16_t>(name.size()), name.c_str()),
+            nullptr));
+        return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    }
+
+    std::string nameOf(xcb_window_t window) {
+        const Reply<xcb_get_property_reply_t> name(
+            xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, window, atom("_NET_WM_NAME"),
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                   nullptr));
+        if (!name) {
+            return {};
+        }
+        return std::string(static_cast<const char*>(xcb_get_property_value(name.get())),
+                           xcb_get_property_value_length(name.get()));
+    }
+
+    xcb_connection_t* const connection_;
+    const xcb_window_t root_;
+};
+
+// Transparent outside its rounded corners only where a compositing manager shows what is
+// behind it: elsewhere an alpha channel would give black corners and dearer frames.
+TEST_F(WhirlenUiProgramTest, ItsWindowHasAnAlphaChannelOnlyWhereTheDesktopComposites) {
+    for (const bool compositing : {false, true}) {
+        SCOPED_TRACE(compositing ? "with a compositing manager" : "without one");
+        XvfbServer server("1280x800x24");
+        ASSERT_TRUE(server.running());
+        XDesktop desktop(server.display());
+        ASSERT_TRUE(desktop.connected());
+        if (compositing) {
+            desktop.holdCompositingManagerSelection();
+        }
+        environment.set("DISPLAY", server.display());
+        environment.set("QT_QPA_PLATFORM", "xcb");
+        // On X the program loads libxkbcommon-x11, which reads atom names past their end as the
+        // address sanitizer's strict string checks see it; memory errors still stop it.
+        environment.set("ASAN_OPTIONS", "abort_on_error=1:detect_leaks=0");
+        const auto agent = InstanceLock::acquire(kAgentInstanceName);
+        ChildProcess ui;
+        ASSERT_TRUE(agent && ui.start({program()}));
+        int depth = 0;
+        EXPECT_TRUE(waitUntil(
+            [&] {
+                depth = desktop.depthOfWindow("Pelvane Multimedia Controller Device Configuration");
+                return depth != 0;
+            },
+            60s));
+        EXPECT_EQ(depth, compositing ? 32 : 24);
+        ui.stop();
+    }
 }
 
 // Every library the program links is loaded before its window's first frame; those that only
