@@ -218,9 +218,10 @@ Window {
 
     visible: true
     flags: Qt.FramelessWindowHint | Qt.Window
-    // Transparent outside the rounded background only where the desktop composites windows;
-    // elsewhere those corners would be black and the window dearer to draw.
-    color: PlatformInfo.translucentWindows ? "transparent" : PelvaneThemesManager.mainBackgroundColor
+    // Transparent outside the rounded background only where the desktop composites windows.
+    // Elsewhere the X server shows those corners black all the same, and a window with an
+    // alpha channel costs it an off-screen copy of every frame: the same black, opaque.
+    color: PlatformInfo.translucentWindows ? "transparent" : "black"
     title: Strings.windowTitleName
     // Until the first resize: the design size scaled to the screen.
     readonly property bool portraitScreen: Screen.width < Screen.height

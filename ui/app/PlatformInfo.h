@@ -29,7 +29,7 @@ public:
     // compositing manager runs, read once when first asked. Without one the X server fills
     // them black and still draws every frame of a window with an alpha channel through an
     // off-screen copy (the first frame of the program's window waits some 40 ms for it here),
-    // so the window then takes an opaque colour.
+    // so the window then draws those corners opaque black.
     bool translucentWindows();
     // What the cloud services are told this program runs on.
     static std::string platformName() { return "Linux"; }
