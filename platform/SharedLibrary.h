@@ -13,8 +13,6 @@ public:
     SharedLibrary(const SharedLibrary&) = delete;
     SharedLibrary& operator=(const SharedLibrary&) = delete;
 
-    bool isLoaded() const { return handle_ != nullptr; }
-
     // Sets function to the library's function called name; false, with a log line, when the
     // library is not loaded or has no such function.
     template <typename Function>
