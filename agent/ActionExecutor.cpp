@@ -206,15 +206,17 @@ void ActionExecutor::stop() {
     std::lock_guard guard(stateLock_);
     stopped_ = true;
     typingStopped_.notify_all();
-    if (clickLocked_) {
-        clickLocked_ = false;
-        sendMouseButtons({InputEvent::buttonUp(MouseButton::Left)});
-    }
+    unlockClick();
 }
 
 void ActionExecutor::resume() {
     std::lock_guard guard(stateLock_);
     stopped_ = false;
+}
+
+void ActionExecutor::releaseClickLock() {
+    std::lock_guard guard(stateLock_);
+    unlockClick();
 }
 
 void ActionExecutor::setTypingPauses(TypingPauses pauses) {
@@ -379,6 +381,13 @@ void ActionExecutor::toggleClickLock() {
         const MouseButton left = MouseButton::Left;
         sendMouseButtons(
             {clickLocked_ ? InputEvent::buttonDown(left) : InputEvent::buttonUp(left)});
+    }
+}
+
+void ActionExecutor::unlockClick() {
+    if (clickLocked_) {
+        clickLocked_ = false;
+        sendMouseButtons({InputEvent::buttonUp(MouseButton::Left)});
     }
 }
 

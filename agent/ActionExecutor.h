@@ -43,6 +43,9 @@ public:
     // of a click-locked left button, and until resume() types nothing and locks no button.
     void stop();
     void resume();
+    // Lets go of a click-locked left button, if there is one; the next click-lock press locks
+    // it again. Sends nothing when no click is locked.
+    void releaseClickLock();
 
     void setTypingPauses(TypingPauses pauses);
 
@@ -57,6 +60,8 @@ private:
     void clickRepeatedly(const ActionPreference& action, MouseButton button, int clicks);
     void clickLock(const ActionPreference& action, bool pressed);
     void toggleClickLock();
+    // Expects stateLock_ to be held.
+    void unlockClick();
     void scroll(InputEvent step);
     bool typeText(const std::string& text);
     bool isTypingStopped();

@@ -224,6 +224,10 @@ void ControllerDevice::releaseHeldControls() {
     }
 }
 
+void ControllerDevice::releaseClickLock() {
+    executor.releaseClickLock();
+}
+
 void ControllerDevice::setBindings(BindingTable table) {
     {
         std::lock_guard lock(bindingMutex);

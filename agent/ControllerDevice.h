@@ -76,6 +76,10 @@ public:
     // joining it.
     void stop();
 
+    // Lets go of a locked click. The control that locked it may since have been bound to
+    // something else, and then nothing would ever let it go.
+    void releaseClickLock();
+
     // Only the swap happens under the binding lock, so a rebuild, however long, never holds
     // up the reader; the old table is freed after the lock is released.
     void setBindings(BindingTable table);

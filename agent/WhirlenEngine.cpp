@@ -253,10 +253,21 @@ void WhirlenEngine::onMessage(const uint8_t* bytes, size_t length) {
     }
 }
 
+// After the rebuild, so that a press in between cannot lock the click again through the
+// binding it had before.
 void WhirlenEngine::onPreferencesUpdated() {
-    std::lock_guard lock(engineMutex);
-    for (const auto& [path, device] : devices) {
-        rebuildBindings(*device);
+    std::vector<std::shared_ptr<ControllerDevice>> rebuilt;
+    {
+        std::lock_guard lock(engineMutex);
+        rebuilt.reserve(devices.size());
+        for (const auto& [path, device] : devices) {
+            rebuildBindings(*device);
+            rebuilt.push_back(device);
+        }
+    }
+    // Input goes out with the engine mutex released.
+    for (const std::shared_ptr<ControllerDevice>& device : rebuilt) {
+        device->releaseClickLock();
     }
 }
 

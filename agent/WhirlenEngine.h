@@ -45,7 +45,8 @@
 // store and broadcasts) with none of its own locks held; the store notifies
 // its subscribers with none of its locks held, and nobody unsubscribes while
 // holding any lock of this list. The log's lock, a device's reader lifecycle
-// lock and the locks inside the action services are leaves.
+// lock and the locks inside the action services are leaves; a device's
+// executor lock holds only the injector's.
 class WhirlenEngine : public IPCServer,
                       public PreferencesUpdateSubscriber,
                       public ProfileSwitchInterface,
@@ -97,7 +98,9 @@ public:
     // preferences, whose load then rebuilds the binding tables. Frames that
     // fail the header check are ignored.
     void onMessage(const uint8_t* bytes, size_t length) override;
-    // Rebuilds every device's binding table.
+    // Rebuilds every device's binding table and lets go of every locked click:
+    // whatever profile or file it was locked under may have no control left
+    // that lets it go.
     void onPreferencesUpdated() override;
     // Binds the device to the profile and saves the bind file, reloads the
     // store (which rebuilds every table) and tells every client to reload.

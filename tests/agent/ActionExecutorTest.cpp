@@ -254,6 +254,19 @@ TEST_F(ActionExecutorTest, StopLetsGoOfAClickLockAndLocksNoMore) {
     EXPECT_EQ(run(makeAction(8), {true}), Batches{{E::buttonDown(kLeft)}});
 }
 
+// Unlike a stop, a release leaves the lock usable; and without a locked click it sends
+// nothing, which would let go of a left button that the user holds down on the mouse.
+TEST_F(ActionExecutorTest, ReleasingTheClickLockLetsGoOnlyOfALockedButtonAndTheNextPressLocks) {
+    executor_.releaseClickLock();
+    executor_.execute(makeAction(8), true);
+    executor_.releaseClickLock();
+    executor_.releaseClickLock();
+    executor_.execute(makeAction(8), true);
+
+    EXPECT_EQ(injector_.batches(),
+              (Batches{{E::buttonDown(kLeft)}, {E::buttonUp(kLeft)}, {E::buttonDown(kLeft)}}));
+}
+
 TEST_F(ActionExecutorTest, ClickLockPressesOnSeveralThreadsKeepTheButtonInStep) {
     constexpr int kPressesPerThread = 500;
     std::vector<std::thread> threads;

@@ -3,6 +3,7 @@
 // server, and an X client with the focus.
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <array>
@@ -37,6 +38,7 @@
 
 namespace {
 
+using namespace std::chrono_literals;
 using nlohmann::json;
 using Report = std::array<uint8_t, 8>;
 
@@ -59,6 +61,28 @@ json preferences() {
     return documentJson({profileJson("whirlenmax", "default", {chord, left, right})});
 }
 
+json typeW() {
+    return actionJson({{"ActionType", "keypress"},
+                       {"KeyCode", "KEY_W"},
+                       {"MouseButton", "DeviceButton_1"},
+                       {"StartDelay", 0},
+                       {"Repeat", -1}});
+}
+
+// Button 1 locks the click (each press toggles it) and button 2 switches to "Work", where
+// button 1 types W.
+json clickLockPreferences() {
+    const json lock = actionJson({{"ActionType", "click_lock"},
+                                  {"MouseButton", "DeviceButton_1"},
+                                  {"StartDelay", 0},
+                                  {"Repeat", 1}});
+    const json toWork = actionJson({{"ActionType", "Switch_To_Profile"},
+                                    {"MouseButton", "DeviceButton_2"},
+                                    {"SwitchToProfile", profileKey("whirlenmax", "Work")}});
+    return documentJson({profileJson("whirlenmax", "default", {lock, toWork}),
+                         profileJson("whirlenmax", "Work", {typeW()})});
+}
+
 Report report(uint8_t dial, uint16_t buttons) {
     return {0, 0, dial, 0, static_cast<uint8_t>(buttons), static_cast<uint8_t>(buttons >> 8), 0, 0};
 }
@@ -70,10 +94,9 @@ protected:
         client.emplace(xserver.display());
         ASSERT_TRUE(client->ready());
         ASSERT_TRUE(tree.addHidraw(0, kVendor, kMaxProduct, 1, "2"));
-        const std::string settings = data.file(kSettingsFolder);
-        std::filesystem::create_directories(settings);
-        writeFileBytes(settings + "/pelvane_default.json", preferences().dump());
-        writeFileBytes(settings + "/pelvane_profile_bind.json", R"({"ProfileBind":[]})");
+        std::filesystem::create_directories(data.file(kSettingsFolder));
+        writePreferences(preferences());
+        writeFileBytes(settingsFile("pelvane_profile_bind.json"), R"({"ProfileBind":[]})");
 
         environment.set("XDG_RUNTIME_DIR", runtime.path().string());
         environment.set("XDG_DATA_HOME", data.path().string());
@@ -93,6 +116,13 @@ protected:
             close(node);
         }
         agent.stop();
+    }
+
+    std::string settingsFile(const std::string& name) const {
+        return data.file(kSettingsFolder) + "/" + name;
+    }
+    void writePreferences(const json& document) {
+        writeFileBytes(settingsFile("pelvane_default.json"), document.dump());
     }
 
     // Frames are handled in order, so once the device list that follows a reload comes back
@@ -122,10 +152,25 @@ protected:
     }
 
     // One report at a time: the node is a FIFO, where reports written together would be
-    // read as one.
-    std::vector<SeenInput> write(const Report& bytes, size_t expected) {
+    // read as one. So each waits until the agent has read it, also one that gives no input.
+    std::vector<SeenInput> write(const Report& bytes, size_t expected = 0) {
         EXPECT_EQ(::write(node, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        EXPECT_TRUE(waitUntil([this] {
+            int unread = 0;
+            return ioctl(node, FIONREAD, &unread) == 0 && unread == 0;
+        }));
         return client->take(expected);
+    }
+
+    bool leftButtonDown() { return (client->pointerState() & Button1Mask) != 0; }
+
+    // Reloads the click-lock preferences and presses button 1 once: the left button stays down.
+    void lockTheClick() {
+        writePreferences(clickLockPreferences());
+        ASSERT_TRUE(waitUntilBound());
+        EXPECT_EQ(write(report(0, 0x0001), 1), (std::vector<SeenInput>{{ButtonPress, 1, 0}}));
+        write(report(0, 0x0000));
+        ASSERT_TRUE(leftButtonDown());
     }
 
     XvfbServer xserver;
@@ -158,6 +203,38 @@ TEST_F(AgentEndToEndTest, ReportsBecomeTheBoundKeystrokeAndWheelSteps) {
                                             {ButtonRelease, 4, 0},
                                             {ButtonPress, 5, 0},
                                             {ButtonRelease, 5, 0}}));
+}
+
+// A locked click is let go once the bindings it was locked under are gone, as a user with
+// the new bindings has no control left to let it go with: the X server's pointer has no
+// button down a second after the switch or the reload.
+TEST_F(AgentEndToEndTest, AProfileSwitchLetsGoOfALockedClick) {
+    ASSERT_NO_FATAL_FAILURE(lockTheClick());
+    // Answered, the link is one that the switch's broadcast reaches.
+    const int link = ipctest::connectRaw();
+    ASSERT_GE(link, 0);
+    ASSERT_TRUE(ipctest::sendRaw(link, IPCMessage(IPCMessageType::RequestDevices).serialize()));
+    ASSERT_EQ(ipctest::readFrames(link, 1).size(), 1u);
+
+    write(report(0, 0x0002));
+    write(report(0, 0x0000));
+    const std::vector<IPCFrame> switched = ipctest::readFrames(link, 1);
+    close(link);
+    ASSERT_EQ(switched.size(), 1u);
+    IPCMessage update(0u);
+    ASSERT_TRUE(update.deserialize(switched[0].data(), switched[0].size()));
+    ASSERT_EQ(update.type(), static_cast<uint32_t>(IPCMessageType::PrefsUpdate));
+
+    EXPECT_TRUE(waitUntil([&] { return !leftButtonDown(); }, 1s));
+}
+
+TEST_F(AgentEndToEndTest, AReloadOverTheLinkLetsGoOfALockedClick) {
+    ASSERT_NO_FATAL_FAILURE(lockTheClick());
+
+    writePreferences(documentJson({profileJson("whirlenmax", "default", {typeW()})}));
+    ASSERT_TRUE(waitUntilBound());
+
+    EXPECT_TRUE(waitUntil([&] { return !leftButtonDown(); }, 1s));
 }
 
 }  // namespace
