@@ -9,8 +9,8 @@
 // object goes away.
 class XvfbServer {
 public:
-    // screen: width x height x depth of its one screen.
-    explicit XvfbServer(const std::string& screen = "640x480x24");
+    // screen: width x height x depth of each of its screens.
+    explicit XvfbServer(const std::string& screen = "640x480x24", int screens = 1);
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 

@@ -1,15 +1,13 @@
 #include "ui/app/PlatformInfo.h"
 
-#include <xcb/xcb.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QWindow>
 
-#include <cstdlib>
-#include <memory>
-#include <string>
+#include <utility>
 
+#include "platform/X11DesktopCompositing.h"
 #include "shared/prefs/LogManager.h"
 
 namespace {
@@ -20,33 +18,14 @@ QString mainWindowTitle() {
                                        "Pelvane Multimedia Controller Device Configuration");
 }
 
-// Whether a compositing manager holds its selection (_NET_WM_CM_S<n>) for any of the X
-// server's screens.
-bool compositingManagerRuns(xcb_connection_t* connection) {
-    const int screens = xcb_setup_roots_length(xcb_get_setup(connection));
-    for (int screen = 0; screen < screens; ++screen) {
-        const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
-        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-            xcb_intern_atom_reply(
-                connection,
-                xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.c_str()),
-                nullptr),
-            &std::free);
-        if (!atom) {
-            continue;
-        }
-        const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-            xcb_get_selection_owner_reply(connection,
-                                          xcb_get_selection_owner(connection, atom->atom), nullptr),
-            &std::free);
-        if (owner && owner->owner != XCB_NONE) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
+
+PlatformInfo::PlatformInfo() = default;
+
+PlatformInfo::PlatformInfo(std::unique_ptr<DesktopCompositing> compositing)
+    : compositing_(std::move(compositing)) {}
+
+PlatformInfo::~PlatformInfo() = default;
 
 PlatformInfo& PlatformInfo::instance() {
     static PlatformInfo info;
@@ -61,11 +40,14 @@ QObject* PlatformInfo::qmlInstance(QQmlEngine*, QJSEngine*) {
 
 bool PlatformInfo::translucentWindows() {
     if (!translucentWindows_) {
-        // Other window systems (Wayland, the off-screen one, which answers as X without a
-        // connection) always composite.
-        const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-        translucentWindows_ = connection == nullptr || compositingManagerRuns(connection);
+        if (!compositing_) {
+            // No connection on other window systems (Wayland, the off-screen one, which
+            // answers as X without a connection).
+            const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+            compositing_ = std::make_unique<X11DesktopCompositing>(
+                x11 != nullptr ? x11->connection() : nullptr);
+        }
+        translucentWindows_ = compositing_->composites();
     }
     return *translucentWindows_;
 }

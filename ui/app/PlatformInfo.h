@@ -2,9 +2,11 @@
 
 #include <QObject>
 
+#include <memory>
 #include <optional>
 #include <string>
 
+class DesktopCompositing;
 class QJSEngine;
 class QQmlEngine;
 
@@ -21,6 +23,13 @@ public:
     Q_ENUM(PlatformType)
 
     static PlatformInfo& instance();
+    // Public for tests, which give it a desktop of their own; the program uses instance(),
+    // which asks the window system the application runs on.
+    explicit PlatformInfo(std::unique_ptr<DesktopCompositing> compositing);
+    ~PlatformInfo() override;
+    PlatformInfo(const PlatformInfo&) = delete;
+    PlatformInfo& operator=(const PlatformInfo&) = delete;
+
     // The QML singleton's provider: the process's object, kept in C++ ownership.
     static QObject* qmlInstance(QQmlEngine* engine, QJSEngine* scriptEngine);
 
@@ -43,7 +52,10 @@ signals:
     void platformTypeChanged();
 
 private:
-    PlatformInfo() = default;
+    PlatformInfo();
 
+    // The program's own is made when first asked, once the application is connected to its
+    // window system.
+    std::unique_ptr<DesktopCompositing> compositing_;
     std::optional<bool> translucentWindows_;
 };

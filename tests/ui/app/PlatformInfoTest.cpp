@@ -1,5 +1,5 @@
 // The platform singleton as the program and its documents see it: one object, never
-// handed to the engine to delete.
+// handed to the engine to delete, which asks the desktop whether windows may be translucent.
 
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -8,7 +8,9 @@
 #include <QWindow>
 
 #include <memory>
+#include <utility>
 
+#include "platform/FakeDesktopCompositing.h"
 #include "tests/ui/app/QmlWarnings.h"
 #include "tests/ui/app/QtTestMain.h"
 #include "ui/app/PlatformInfo.h"
@@ -50,6 +52,33 @@ private slots:
         PlatformInfo::instance().bringToFront();
         QVERIFY(main.isVisible());
         QVERIFY(!other.isVisible());
+    }
+
+    // The property is constant to the documents, so the desktop is asked once.
+    void translucentWindowsAreTheDesktopsAnswerAskedOnce() {
+        for (const bool composites : {false, true}) {
+            auto compositing = std::make_unique<FakeDesktopCompositing>(composites);
+            const FakeDesktopCompositing& desktop = *compositing;
+            PlatformInfo info(std::move(compositing));
+            QCOMPARE(info.property("translucentWindows").toBool(), composites);
+            QCOMPARE(info.property("translucentWindows").toBool(), composites);
+            QCOMPARE(desktop.calls(), 1u);
+        }
+    }
+
+    // The tests' window system is not X (the off-screen one answers as X without a
+    // connection), and every other one composites.
+    void documentsSeeTranslucentWindowsWhereTheWindowSystemIsNotX() {
+        QQmlEngine engine;
+        failOnQmlWarnings(engine);
+        QQmlComponent component(&engine);
+        component.setData(
+            "import QtQml\nimport PlatformInfo 1.0\n"
+            "QtObject { property bool translucent: PlatformInfo.translucentWindows }",
+            QUrl("qrc:/TranslucencyProbe.qml"));
+        std::unique_ptr<QObject> probe(component.create());
+        QVERIFY2(probe, qPrintable(component.errorString()));
+        QVERIFY(probe->property("translucent").toBool());
     }
 
     void platformNameIsLinux() { QCOMPARE(PlatformInfo::platformName(), std::string("Linux")); }

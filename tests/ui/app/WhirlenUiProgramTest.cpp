@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "platform/ProcessLauncher.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/CompositingManagerStandIn.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestFiles.h"
@@ -308,8 +310,7 @@ TEST_F(WhirlenUiProgramTest, ItsDocumentsAreCompiledIntoItAndNotAtTheStart) {
                                   << compiled.front();
 }
 
-// A client of a private X server that finds the program's window and can stand in for a
-// compositing manager by holding its selection.
+// A client of a private X server that finds the program's window.
 class XDesktop {
 public:
     explicit XDesktop(const std::string& display)
@@ -320,14 +321,6 @@ public:
     XDesktop& operator=(const XDesktop&) = delete;
 
     bool connected() const { return xcb_connection_has_error(connection_) == 0; }
-
-    void holdCompositingManagerSelection() {
-        const xcb_window_t owner = xcb_generate_id(connection_);
-        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, owner, root_, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_set_selection_owner(connection_, owner, atom("_NET_WM_CM_S0"), XCB_CURRENT_TIME);
-        sync();
-    }
 
     // The colour depth of the top-level window with this title; 0 while there is none.
     int depthOfWindow(const std::string& title) {
@@ -353,11 +346,6 @@ private:
     };
     template <typename T>
     using Reply = std::unique_ptr<T, FreeReply>;
-
-    void sync() {
-        std::free(
-            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-    }
 
     xcb_atom_t atom(const std::string& name) {
         const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
@@ -393,8 +381,10 @@ TEST_F(WhirlenUiProgramTest, ItsWindowHasAnAlphaChannelOnlyWhereTheDesktopCompos
         ASSERT_TRUE(server.running());
         XDesktop desktop(server.display());
         ASSERT_TRUE(desktop.connected());
+        std::optional<CompositingManagerStandIn> manager;
         if (compositing) {
-            desktop.holdCompositingManagerSelection();
+            manager.emplace(server.display(), 0);
+            ASSERT_TRUE(manager->holding());
         }
         environment.set("DISPLAY", server.display());
         environment.set("QT_QPA_PLATFORM", "xcb");

@@ -1,0 +1,6 @@
+#include "platform/FakeDesktopCompositing.h"
+
+bool FakeDesktopCompositing::composites() {
+    ++calls_;
+    return composites_;
+}
