@@ -68,7 +68,7 @@ public:
     Transfer& operator=(const Transfer&) = delete;
 
     Response run() {
-        if (request_.isCancelled()) {
+        if (request_.cancelled_.load()) {
             return {CURLE_ABORTED_BY_CALLBACK, 0, {}};
         }
         if (!isValidUrl(settings_.url)) {
@@ -118,7 +118,7 @@ private:
         CURLM* handle = multi.get();
         request_.setWaker([handle] { curl().multiWakeup(handle); });
         CURLcode code = CURLE_ABORTED_BY_CALLBACK;
-        while (!request_.isCancelled()) {
+        while (!request_.cancelled_.load()) {
             int running = 0;
             if (curl().multiPerform(handle, &running) != CURLM_OK) {
                 code = CURLE_RECV_ERROR;
@@ -476,7 +476,7 @@ void BaseHttpRequest::perform() {
     notifyState(kRunning);
     cleanup();
     Settings settings = settingsCopy();
-    Response response = addSourcedHeader(settings) ? exchange(settings) : Response{};
+    Response response = addSourcedHeader(settings) ? Transfer(*this, settings).run() : Response{};
     const int32_t httpCode = response.httpCode;
     {
         std::lock_guard guard(mutex_);
@@ -493,10 +493,6 @@ void BaseHttpRequest::perform() {
 BaseHttpRequest::Settings BaseHttpRequest::settingsCopy() const {
     std::lock_guard guard(mutex_);
     return settings_;
-}
-
-BaseHttpRequest::Response BaseHttpRequest::exchange(const Settings& settings) {
-    return Transfer(*this, settings).run();
 }
 
 bool BaseHttpRequest::addSourcedHeader(Settings& settings) {

@@ -12,13 +12,14 @@
 
 #include "ui/cloud/HttpRequestStatusNotifyInterface.h"
 #include "ui/cloud/NotifierList.h"
+#include "ui/cloud/WorkerTask.h"
 
 enum class HttpMethod : int32_t { Get = 0, Post = 1, Put = 2, Delete = 3 };
 
 // One HTTP exchange over libcurl, performed synchronously by perform() on whatever thread calls
 // it (the request manager's workers). Only http and https are spoken, TLS peers and host names
 // are checked, and neither bodies, headers nor tokens are ever logged.
-class BaseHttpRequest {
+class BaseHttpRequest : public WorkerTask {
 public:
     static constexpr uint32_t kNew = 0;
     static constexpr uint32_t kRunning = 1;
@@ -31,7 +32,7 @@ public:
     static constexpr size_t kMaxBodyInMemory = 16 * 1024 * 1024;
 
     BaseHttpRequest(std::string url, HttpMethod method);
-    virtual ~BaseHttpRequest();
+    ~BaseHttpRequest() override;
     BaseHttpRequest(const BaseHttpRequest&) = delete;
     BaseHttpRequest& operator=(const BaseHttpRequest&) = delete;
 
@@ -67,7 +68,7 @@ public:
 
     // The running transfer stops at once, whatever the server does, and removes a partial
     // download file; a request cancelled before it runs transfers nothing.
-    void cancel(bool cancelled);
+    void cancel(bool cancelled) override;
     uint32_t state() const { return state_.load(); }
     std::vector<char> responseBody() const;
     // 0: completed with status 200; 102: no transfer completed; below 100: libcurl's error
@@ -76,14 +77,14 @@ public:
 
     // Runs the transfer on the calling thread and notifies the subscribers there. Returns at once
     // when the request is running already.
-    void perform();
+    void perform() override;
 
     // libcurl is set up for the whole process (and SIGPIPE ignored) when the first request is
     // built, and torn down at exit. Whoever performs requests from static objects calls this
     // first, before any request exists, so that libcurl outlives them.
     static void keepLibraryUntilExit();
 
-protected:
+private:
     struct Response {
         int32_t curlCode = kNoTransfer;
         int32_t httpCode = 0;
@@ -108,12 +109,6 @@ protected:
         std::optional<std::chrono::milliseconds> timeout;
     };
 
-    // The exchange itself, on the performing thread, over a copy of the settings: a transfer by
-    // libcurl here. Work of another kind that must run on a request thread replaces it.
-    virtual Response exchange(const Settings& settings);
-    bool isCancelled() const { return cancelled_.load(); }
-
-private:
     class Transfer;
     friend class Transfer;
 

@@ -214,8 +214,8 @@ bool ConfigSyncProcedure::download() {
     }
     const std::string target = downloadPath();
     if (checksumDone()) {
-        const std::shared_ptr<FileChecksumRequest> cachedCopy = takeChecksum();
-        if (cachedCopy->result() != 0) {
+        const std::shared_ptr<FileChecksum> cachedCopy = takeChecksum();
+        if (cachedCopy->digest().empty()) {
             logError("Unable to check the cached configuration");
             setState(kDownloadFailed);
             return false;

@@ -17,9 +17,9 @@ constexpr const char* kFormContent = "Content-Type: application/x-www-form-urlen
 }  // namespace
 
 struct HttpRequestManager::Worker {
-    std::shared_ptr<BaseHttpRequest> request;
+    std::shared_ptr<WorkerTask> task;
     std::thread thread;
-    // Under the manager's mutex: the request is done and the thread about to end.
+    // Under the manager's mutex: the task is done and the thread about to end.
     bool finished = false;
 };
 
@@ -80,7 +80,7 @@ std::shared_ptr<BaseHttpRequest> HttpRequestManager::createRequest(HttpRequestKi
     return request;
 }
 
-void HttpRequestManager::enqueue(std::shared_ptr<BaseHttpRequest> request) {
+void HttpRequestManager::enqueue(std::shared_ptr<WorkerTask> task) {
     std::vector<std::shared_ptr<Worker>> finished;
     {
         std::lock_guard guard(mutex_);
@@ -88,8 +88,8 @@ void HttpRequestManager::enqueue(std::shared_ptr<BaseHttpRequest> request) {
             LogManager::instance().log('W', "HTTP request refused: the requests are shut down");
             return;
         }
-        if (request) {
-            queue_.push_back(std::move(request));
+        if (task) {
+            queue_.push_back(std::move(task));
         }
         std::erase_if(workers_, [&](const std::shared_ptr<Worker>& worker) {
             if (worker->finished) {
@@ -122,7 +122,7 @@ void HttpRequestManager::shutdown() {
         workers.swap(workers_);
         for (const std::shared_ptr<Worker>& worker : workers) {
             if (!worker->finished) {
-                worker->request->cancel(true);
+                worker->task->cancel(true);
             }
         }
         stopSource = stopAccessTokenSource_;
@@ -131,7 +131,7 @@ void HttpRequestManager::shutdown() {
     if (stopSource) {
         stopSource();
     }
-    // Outside the mutex: a worker takes it once more when its request is done.
+    // Outside the mutex: a worker takes it once more when its task is done.
     for (const std::shared_ptr<Worker>& worker : workers) {
         worker->thread.join();
     }
@@ -171,7 +171,7 @@ void HttpRequestManager::dispatch() {
         try {
             startWorker(queue_.front());
         } catch (const std::system_error& error) {
-            // The request stays queued; the next enqueue or finished request tries again.
+            // The task stays queued; the next enqueue or finished task tries again.
             LogManager::instance().log('E', "Cannot start an HTTP request thread: %s",
                                        error.what());
             return;
@@ -180,13 +180,13 @@ void HttpRequestManager::dispatch() {
     }
 }
 
-void HttpRequestManager::startWorker(std::shared_ptr<BaseHttpRequest> request) {
+void HttpRequestManager::startWorker(std::shared_ptr<WorkerTask> task) {
     auto worker = std::make_shared<Worker>();
-    worker->thread = std::thread([this, entry = worker.get(), request] {
-        request->perform();
+    worker->thread = std::thread([this, entry = worker.get(), task] {
+        task->perform();
         onWorkerFinished(*entry);
     });
-    worker->request = std::move(request);
+    worker->task = std::move(task);
     workers_.push_back(std::move(worker));
     ++running_;
 }

@@ -11,9 +11,11 @@
 #include "ui/cloud/BaseHttpRequest.h"
 #include "ui/cloud/CloudEndpoints.h"
 #include "ui/cloud/HttpRequestKind.h"
+#include "ui/cloud/WorkerTask.h"
 
-// Builds the cloud requests and runs each on a thread of its own, at most five unfinished ones
-// at once; the rest wait in a queue, in order.
+// Builds the cloud requests and runs each, like any other work that must not hold the thread
+// that asks for it (a file's hash), on a thread of its own, at most five unfinished ones at once;
+// the rest wait in a queue, in order.
 class HttpRequestManager {
 public:
     static constexpr size_t kMaxRunning = 5;
@@ -34,18 +36,19 @@ public:
     // none is known then, the info and upload requests are refused like bare ones and the
     // download goes without it.
     std::shared_ptr<BaseHttpRequest> createRequest(HttpRequestKind kind) const;
-    // Queues the request and starts what may run. Ignored (logged) after shutdown().
-    void enqueue(std::shared_ptr<BaseHttpRequest> request);
+    // Queues the task (a request or other work) and starts what may run. Ignored (logged) after
+    // shutdown().
+    void enqueue(std::shared_ptr<WorkerTask> task);
     // The bearer token for the signed-in kinds: empty while signed out. Set by the sign-in;
     // called on the threads that perform the requests, and may take long (a renewal). stop
     // ends whatever the source waits for (the renewal's own transfer) at shutdown.
     void setAccessTokenSource(std::function<std::string()> source, std::function<void()> stop = {});
 
-    // Drops the queue, cancels running requests and the token source's work, and waits for
-    // their threads. Later requests are refused. The destructor does the same.
+    // Drops the queue, cancels running tasks and the token source's work, and waits for their
+    // threads. Later tasks are refused. The destructor does the same.
     void shutdown();
 
-    // Requests not yet finished, running or queued.
+    // Tasks not yet finished, running or queued.
     size_t pendingCount() const;
     // Where the identity service answers (logout here; sign-in and renewal use the same).
     std::string identityBaseUrl() const;
@@ -57,13 +60,13 @@ private:
     void authorize(BaseHttpRequest& request, bool required) const;
     // With the mutex held.
     void dispatch();
-    void startWorker(std::shared_ptr<BaseHttpRequest> request);
+    void startWorker(std::shared_ptr<WorkerTask> task);
     void onWorkerFinished(Worker& worker);
     void joinFinishedWorkers();
 
     const CloudEndpoints endpoints_;
     mutable std::mutex mutex_;
-    std::deque<std::shared_ptr<BaseHttpRequest>> queue_;
+    std::deque<std::shared_ptr<WorkerTask>> queue_;
     std::list<std::shared_ptr<Worker>> workers_;
     size_t running_ = 0;
     bool stopped_ = false;

@@ -9,23 +9,26 @@
 #include <vector>
 
 #include "ui/cloud/BaseHttpRequest.h"
-#include "ui/cloud/FileChecksumRequest.h"
+#include "ui/cloud/FileChecksum.h"
+#include "ui/cloud/FileChecksumNotifyInterface.h"
 #include "ui/cloud/HttpRequestManager.h"
 #include "ui/cloud/HttpRequestStatusNotifyInterface.h"
 #include "ui/cloud/NotifierList.h"
 #include "ui/cloud/UpProcedure.h"
 
-// What the sync and update procedures share: the state and its notification, the request that
-// a step waits for, and the discipline of their locks.
+// What the sync and update procedures share: the state and its notification, the request or
+// file hash that a step waits for, and the discipline of their locks.
 //
-// Every call into a procedure (start, answers, abort, request notifications) is one turn: it
-// holds a guard for its whole length and the procedure's mutex while it steps. Requests that a
-// step drops are unsubscribed from once the mutex is released, so that a request notifying on
-// another thread, which waits for that mutex, can never wait for this thread in turn. A
-// procedure in a terminal state holds no request, and once its last turn ends nothing calls it
-// any more: its manager may delete it.
+// Every call into a procedure (start, answers, abort, request and hash notifications) is one
+// turn: it holds a guard for its whole length and the procedure's mutex while it steps. Requests
+// and hashes that a step drops are unsubscribed from once the mutex is released, so that one
+// notifying on another thread, which waits for that mutex, can never wait for this thread in
+// turn. A procedure in a terminal state holds no request and no hash, and once its last turn
+// ends nothing calls it any more: its manager may delete it.
 template <typename NotifyInterface>
-class RequestProcedure : public HttpRequestStatusNotifyInterface, public UpProcedure {
+class RequestProcedure : public HttpRequestStatusNotifyInterface,
+                         public FileChecksumNotifyInterface,
+                         public UpProcedure {
 public:
     uint32_t state() const { return state_.load(); }
     uint32_t previousState() const { return previousState_.load(); }
@@ -45,8 +48,8 @@ public:
         }
     }
 
-    // Stops the transfer the procedure waits for and ends in the abort state. A procedure that
-    // has ended already stays as it is.
+    // Stops the transfer or the hash the procedure waits for and ends in the abort state. A
+    // procedure that has ended already stays as it is.
     void abort() {
         Turn turn(*this);
         if (!isRunning() && !isIdle()) {
@@ -54,8 +57,11 @@ public:
         }
         if (request_) {
             request_->cancel(true);
-            dropRequest();
         }
+        if (checksum_) {
+            checksum_->cancel(true);
+        }
+        dropRequest();
         setState(abortState_);
         runStep();
     }
@@ -79,12 +85,22 @@ public:
         }
     }
 
+    void onChecksumDone(FileChecksum& checksum) override {
+        Turn turn(*this);
+        if (checksum_.get() == &checksum) {
+            runStep();
+        }
+    }
+
 protected:
     RequestProcedure(uint32_t typeId, uint32_t lastRunningState, uint32_t abortState)
         : UpProcedure(typeId), lastRunningState_(lastRunningState), abortState_(abortState) {}
     ~RequestProcedure() override {
         if (request_) {
             request_->unsubscribe(this);
+        }
+        if (checksum_) {
+            checksum_->unsubscribe(this);
         }
     }
 
@@ -102,19 +118,23 @@ protected:
         notify(next, 0);
     }
 
-    // The request the procedure now waits for (subscribed); the previous one is dropped.
-    // With the mutex held.
+    // The request the procedure now waits for (subscribed); the previous request or hash is
+    // dropped. With the mutex held.
     void adoptRequest(const std::shared_ptr<BaseHttpRequest>& request) {
         dropRequest();
         request->subscribe(this);
         request_ = request;
     }
 
-    // With the mutex held.
+    // The procedure waits for neither a request nor a hash any more. With the mutex held.
     void dropRequest() {
         if (request_) {
-            dropped_.push_back(std::move(request_));
+            droppedRequests_.push_back(std::move(request_));
             request_.reset();
+        }
+        if (checksum_) {
+            droppedChecksums_.push_back(std::move(checksum_));
+            checksum_.reset();
         }
     }
 
@@ -122,20 +142,25 @@ protected:
 
     // A file is hashed on a request thread, never on the thread of the step that needs it
     // (an answer comes on the window's thread): the step starts the hash and ends, and the
-    // same state steps again once it is done. With the mutex held.
+    // same state steps again once it is done. The previous request or hash is dropped. With the
+    // mutex held.
     void startChecksum(HttpRequestManager& requests, const std::string& path) {
-        checksum_ = std::make_shared<FileChecksumRequest>(path);
-        adoptRequest(checksum_);
+        dropRequest();
+        checksum_ = std::make_shared<FileChecksum>(path);
+        checksum_->subscribe(this);
         requests.enqueue(checksum_);
     }
 
-    // Whether this step is the one that the finished hash brings. With the mutex held.
-    bool checksumDone() const { return checksum_ && request_ == checksum_; }
+    // Whether this step is the one that the finished hash brings: while a hash runs nothing
+    // else steps the procedure (no question is open, and an abort drops the hash first). With
+    // the mutex held.
+    bool checksumDone() const { return checksum_ != nullptr; }
 
     // The finished hash; the procedure no longer waits for it. With the mutex held.
-    std::shared_ptr<FileChecksumRequest> takeChecksum() {
+    std::shared_ptr<FileChecksum> takeChecksum() {
+        std::shared_ptr<FileChecksum> done = checksum_;
         dropRequest();
-        return std::move(checksum_);
+        return done;
     }
 
     // Guards the state changes and everything the steps read and write.
@@ -150,11 +175,16 @@ protected:
             if (!procedure_.isRunning() && !procedure_.isIdle()) {
                 procedure_.dropRequest();
             }
-            std::vector<std::shared_ptr<BaseHttpRequest>> dropped;
-            dropped.swap(procedure_.dropped_);
+            std::vector<std::shared_ptr<BaseHttpRequest>> requests;
+            requests.swap(procedure_.droppedRequests_);
+            std::vector<std::shared_ptr<FileChecksum>> checksums;
+            checksums.swap(procedure_.droppedChecksums_);
             lock_.unlock();
-            for (const std::shared_ptr<BaseHttpRequest>& request : dropped) {
+            for (const std::shared_ptr<BaseHttpRequest>& request : requests) {
                 request->unsubscribe(&procedure_);
+            }
+            for (const std::shared_ptr<FileChecksum>& checksum : checksums) {
+                checksum->unsubscribe(&procedure_);
             }
             procedure_.releaseGuard();
         }
@@ -179,9 +209,10 @@ private:
     std::atomic<uint32_t> state_{0};
     std::atomic<uint32_t> previousState_{0};
     NotifierList<NotifyInterface> subscribers_;
+    // What a step waits for: a request, or a file's hash; never both.
     std::shared_ptr<BaseHttpRequest> request_;
-    // The hash under way or just done; the current request while it runs.
-    std::shared_ptr<FileChecksumRequest> checksum_;
+    std::shared_ptr<FileChecksum> checksum_;
     // Dropped under the mutex, unsubscribed from after it.
-    std::vector<std::shared_ptr<BaseHttpRequest>> dropped_;
+    std::vector<std::shared_ptr<BaseHttpRequest>> droppedRequests_;
+    std::vector<std::shared_ptr<FileChecksum>> droppedChecksums_;
 };

@@ -223,8 +223,8 @@ void UpdateProcedure::startHash() {
 }
 
 UpdateProcedure::Hash UpdateProcedure::takeHash() {
-    const std::shared_ptr<FileChecksumRequest> done = takeChecksum();
-    if (done->result() != 0) {
+    const std::shared_ptr<FileChecksum> done = takeChecksum();
+    if (done->digest().empty()) {
         return Hash::Unknown;
     }
     return done->matches(chosen_->checksum) ? Hash::Matches : Hash::Differs;

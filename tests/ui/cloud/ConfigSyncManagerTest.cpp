@@ -20,6 +20,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/ui/cloud/FakeCloudServer.h"
+#include "tests/ui/cloud/HoldRequestThreads.h"
 #include "tests/ui/cloud/TestCertificates.h"
 #include "ui/cloud/HttpRequestManager.h"
 
@@ -235,14 +236,7 @@ TEST_F(ConfigSyncManagerTest, AnswersLeaveTheHashToARequestThread) {
     sync_.startSync(false);
     ASSERT_EQ(settle({State::kAskDownload}), State::kAskDownload);
     FakeCloudServer holder;
-    holder.setHeldText("/api/held", "{}");
-    for (size_t i = 0; i < HttpRequestManager::kMaxRunning; ++i) {
-        requests_.enqueue(
-            std::make_shared<BaseHttpRequest>(holder.baseUrl() + "/api/held", HttpMethod::Get));
-    }
-    ASSERT_TRUE(waitUntil([&] {
-        return holder.waitingAtGate() == static_cast<int>(HttpRequestManager::kMaxRunning);
-    }));
+    ASSERT_TRUE(holdRequestThreads(requests_, holder));
 
     sync_.userResponse(true);
     EXPECT_EQ(recorder_.last(), State::kDownload);

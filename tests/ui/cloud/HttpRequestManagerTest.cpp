@@ -15,6 +15,7 @@
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/ui/cloud/FakeCloudServer.h"
+#include "tests/ui/cloud/HoldRequestThreads.h"
 #include "tests/ui/cloud/RequestRecorder.h"
 #include "ui/cloud/CloudEndpoints.h"
 
@@ -163,16 +164,9 @@ TEST_F(HttpRequestManagerTest, ASlowTokenSourceHoldsUpOnlyTheThreadThatPerforms)
 }
 
 TEST_F(HttpRequestManagerTest, SixAtOnceAllFinishWithoutAnotherEnqueue) {
-    server_.setHeldText("/api/held", "{}");
     RequestRecorder recorder;
-    for (int i = 0; i < 6; ++i) {
-        auto request =
-            std::make_shared<BaseHttpRequest>(server_.baseUrl() + "/api/held", HttpMethod::Get);
-        request->subscribe(&recorder);
-        manager_.enqueue(request);
-    }
-    ASSERT_TRUE(waitUntil([&] { return server_.waitingAtGate() == 5; }));
-    EXPECT_EQ(server_.count("/api/held"), 5);
+    ASSERT_TRUE(holdRequestThreads(manager_, server_, 6, &recorder));
+    EXPECT_EQ(server_.count(kHeldPath), 5);
     EXPECT_EQ(manager_.pendingCount(), 6u);
 
     server_.openGate();
@@ -180,20 +174,13 @@ TEST_F(HttpRequestManagerTest, SixAtOnceAllFinishWithoutAnotherEnqueue) {
     for (const auto& finish : recorder.finishes()) {
         EXPECT_EQ(finish.result, 0);
     }
-    EXPECT_EQ(server_.count("/api/held"), 6);
+    EXPECT_EQ(server_.count(kHeldPath), 6);
     EXPECT_TRUE(waitUntil([&] { return manager_.pendingCount() == 0; }));
 }
 
 TEST_F(HttpRequestManagerTest, ShutdownWithRepliesHeldOpenCancelsAndReturns) {
-    server_.setHeldText("/api/held", "{}");
     RequestRecorder recorder;
-    for (int i = 0; i < 6; ++i) {
-        auto request =
-            std::make_shared<BaseHttpRequest>(server_.baseUrl() + "/api/held", HttpMethod::Get);
-        request->subscribe(&recorder);
-        manager_.enqueue(request);
-    }
-    ASSERT_TRUE(waitUntil([&] { return server_.waitingAtGate() == 5; }));
+    ASSERT_TRUE(holdRequestThreads(manager_, server_, 6, &recorder));
 
     manager_.shutdown();
     const auto finishes = recorder.finishes();
@@ -204,9 +191,9 @@ TEST_F(HttpRequestManagerTest, ShutdownWithRepliesHeldOpenCancelsAndReturns) {
     EXPECT_EQ(manager_.pendingCount(), 0u);
     // Refused from now on.
     manager_.enqueue(
-        std::make_shared<BaseHttpRequest>(server_.baseUrl() + "/api/held", HttpMethod::Get));
+        std::make_shared<BaseHttpRequest>(server_.baseUrl() + kHeldPath, HttpMethod::Get));
     EXPECT_EQ(manager_.pendingCount(), 0u);
-    EXPECT_EQ(server_.count("/api/held"), 5);
+    EXPECT_EQ(server_.count(kHeldPath), 5);
 }
 
 // A request whose token source waits (a renewal held open by the service) ends with the

@@ -22,6 +22,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/ui/cloud/FakeCloudServer.h"
+#include "tests/ui/cloud/HoldRequestThreads.h"
 #include "ui/cloud/HttpRequestManager.h"
 
 namespace {
@@ -256,24 +257,16 @@ TEST_F(UpdatesManagerTest, AnswersLeaveTheHashToARequestThread) {
     writeFileBytes(installer(), payload_);
     check();
     ASSERT_EQ(settle({State::kAskDownload}, 0), State::kAskDownload);
-    const auto takeEveryThread = [&](FakeCloudServer& holder) {
-        holder.setHeldText("/api/held", "{}");
-        for (size_t i = 0; i < HttpRequestManager::kMaxRunning; ++i) {
-            requests_.enqueue(
-                std::make_shared<BaseHttpRequest>(holder.baseUrl() + "/api/held", HttpMethod::Get));
-        }
-        return waitUntil([&] { return holder.waitingAtGate() == 5; });
-    };
 
     FakeCloudServer first;
-    ASSERT_TRUE(takeEveryThread(first));
+    ASSERT_TRUE(holdRequestThreads(requests_, first));
     updates_.userResponse(true);
     EXPECT_EQ(recorder_.last(), State::kDownload);
     first.openGate();
     ASSERT_EQ(settle({State::kAskInstall}, 0), State::kAskInstall);
 
     FakeCloudServer second;
-    ASSERT_TRUE(takeEveryThread(second));
+    ASSERT_TRUE(holdRequestThreads(requests_, second));
     updates_.userResponse(true);
     EXPECT_EQ(recorder_.last(), State::kInstall);
     second.openGate();
