@@ -1,23 +1,29 @@
 #!/usr/bin/python3
 """The window's first texts in the user's language: the real program and agent on a private
-X server, started with German in the settings and a damaged preference file, read through the
-accessibility bus alone. Each text the window shows at the start (the damaged file's alert,
-the account popup) must be the German catalogue's translation of its text in the string
-table. Run inside its own session bus:
+X server, started with German in the settings, a damaged preference file and an update check
+that a local service fails, read through the accessibility bus alone. Each text the window
+shows at the start (the damaged file's alert, the update check's alert, the account popup)
+must be the German catalogue's translation of its text in the string table. Run inside its
+own session bus:
 
     dbus-run-session -- start_language.py --ui whirlenUI --agent PelvaneMultimediaController \\
         --strings Strings.qml --catalogue translation_de.ts
 """
 
+import http.server
 import os
 import re
 import sys
+import threading
 import xml.etree.ElementTree
 
 import pyatspi
 
 import window_tree
 from window_tree import Failure, Window, find_in, press, wait_for
+
+UPDATE_CHECK_PATH = "/api/software-version-whirlen"
+
 
 class Texts:
     """The string table's texts by property name, as the German catalogue translates them."""
@@ -45,6 +51,32 @@ class Texts:
         return translation
 
 
+class FailingCloud(http.server.ThreadingHTTPServer):
+    """A cloud service on 127.0.0.1 that answers every request with an error, and counts the
+    update checks it was asked."""
+
+    def __init__(self):
+        self.update_checks = 0
+        cloud = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_POST(self):
+                if self.path == UPDATE_CHECK_PATH:
+                    cloud.update_checks += 1
+                self.send_error(503)
+
+            do_GET = do_POST
+
+            def log_message(self, *arguments):
+                pass
+
+        super().__init__(("127.0.0.1", 0), Handler)
+        threading.Thread(target=self.serve_forever, daemon=True).start()
+
+    def url(self):
+        return "http://127.0.0.1:%d" % self.server_address[1]
+
+
 def alert_in_show(window, title, timeout=30):
     """The alert with that title, once it is the one shown."""
     wait_for(lambda: [node.name for node in window.nodes(pyatspi.ROLE_ALERT)] == [title],
@@ -53,7 +85,7 @@ def alert_in_show(window, title, timeout=30):
     return window.find(pyatspi.ROLE_ALERT, title)
 
 
-def check(window, texts, kept_as):
+def check(window, texts, kept_as, cloud):
     push = pyatspi.ROLE_PUSH_BUTTON
     ok = texts.german("confirmationButtonText")
 
@@ -61,6 +93,12 @@ def check(window, texts, kept_as):
     damaged = alert_in_show(window, texts.german("preferencesDamagedText").replace("%1", kept_as))
     press(find_in(damaged, push, ok))
     window.gone(pyatspi.ROLE_ALERT, damaged.name)
+
+    # Then the start's update check, which the service failed.
+    wait_for(lambda: cloud.update_checks > 0, "the program did not check for updates", 30)
+    failed = alert_in_show(window, texts.german("updateCheckFailedLabel"))
+    press(find_in(failed, push, ok))
+    window.gone(pyatspi.ROLE_ALERT, failed.name)
 
     # The account popup, opened at the start behind the connect screen, once that gives way.
     create = texts.german("createAConfTxt")
@@ -80,12 +118,16 @@ def walk_start(arguments, folder, display, processes):
     preferences = os.path.join(settings, "pelvane_default.json")
     with open(preferences, "w") as damaged:
         damaged.write('{"MajorVersion": 1, "Profiles')
-    # No update check at start: its failure, without a cloud, would show an alert.
-    processes += window_tree.start_programs(
-        arguments, folder, display,
-        "[ApplicationSettings]\nLanguage=de\nUiTheme=0\nSoftwareCheckForUpdatesPermission=0\n")
-    application = window_tree.find_application(os.path.basename(arguments.ui))
-    check(Window(application), texts, preferences + ".damaged")
+    cloud = FailingCloud()
+    try:
+        processes += window_tree.start_programs(
+            arguments, folder, display,
+            "[ApplicationSettings]\nLanguage=de\nUiTheme=0\nSoftwareCheckForUpdatesPermission=1\n",
+            {"WHIRLEN_CLOUD_SERVICES_URL": cloud.url(), "WHIRLEN_CLOUD_IDENTITY_URL": cloud.url()})
+        application = window_tree.find_application(os.path.basename(arguments.ui))
+        check(Window(application), texts, preferences + ".damaged", cloud)
+    finally:
+        cloud.shutdown()
     print("the window's first texts are in the chosen language")
     return 0
 

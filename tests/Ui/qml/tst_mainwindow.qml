@@ -435,6 +435,36 @@ TestCase {
         verify(Qt.colorEqual(bar.color, "#232b45"))
     }
 
+    // What the software update and the configuration sync report is shown from the window's
+    // start, before the About page is first shown (and over the connect screen).
+    function test_cloudReportsBeforeTheAboutPage_data() {
+        return [{
+                "tag": "update",
+                "controller": "updateController",
+                "report": "updateProcessStateUpdated",
+                "state": 9,
+                "title": Strings.softwareUpToDate
+            }, {
+                "tag": "sync",
+                "controller": "configSyncController",
+                "report": "syncProcessStateUpdate",
+                "state": 13,
+                "title": Strings.settingsSyncedLabel
+            }]
+    }
+
+    function test_cloudReportsBeforeTheAboutPage(data) {
+        var page = findNamed(window.contentItem, "aboutPage")
+        verify(!page || !page.item)
+        window.cloudDialogues[data.controller][data.report](data.state, 0)
+        var alerts = findNamed(window.contentItem, "alertsContainer")
+        tryVerify(function () {
+            return alerts.currentAlertInShow !== null && alerts.currentAlertInShow.alertTitle === data.title
+        })
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        tryCompare(alerts, "currentAlertInShow", null)
+    }
+
     // A preference file that cannot be read is told of in an alert, with where it is kept.
     function test_damagedPreferencesAreToldOf() {
         var alerts = findNamed(window.contentItem, "alertsContainer")
