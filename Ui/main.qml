@@ -6,6 +6,7 @@ import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/About"
 import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/MainWindow"
 import "qrc:/Ui/Widgets/Overlays"
@@ -58,6 +59,8 @@ Window {
     readonly property QtObject authAccount: authController ? authController.authAccount ?? null : null
     readonly property QtObject configSyncController: appController ? appController.configSyncController ?? null : null
     readonly property QtObject alertsController: appController ? appController.alertsController : null
+    // The update's and the sync's reports and questions, from the start on.
+    readonly property CloudDialogues cloudDialogues: CloudDialogues {}
     readonly property DeviceController selectedDeviceController: appController ? appController.selectedDeviceController : null
     readonly property ProfileController selectedProfileController: selectedDeviceController ? selectedDeviceController.selectedProfileController : null
     // Null until the workspace is built.

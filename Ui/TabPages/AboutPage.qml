@@ -2,11 +2,9 @@ import QtQuick
 import QtQuick.Controls
 import QuickFlux 1.1
 import PelvaneApp 1.0
-import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
-import "qrc:/Ui/Widgets/About"
 import "qrc:/Ui/Widgets/About/Dialogues.js" as Dialogues
 
 // The program's version, software updates and configuration sync, the reset to factory
@@ -15,9 +13,10 @@ Item {
     id: page
 
     property real lateralMargin: 0
-    readonly property alias updateController: updateController
-    readonly property alias configSyncController: configSyncController
-    readonly property alias updateDialogues: updateDialogues
+    // The window's, made before this page: they report from the start (see CloudDialogues).
+    readonly property QtObject updateController: mainWindow.cloudDialogues.updateController
+    readonly property QtObject configSyncController: mainWindow.cloudDialogues.configSyncController
+    readonly property QtObject updateDialogues: mainWindow.cloudDialogues.updateDialogues
 
     function askResetToFactory() {
         var close = function () {
@@ -32,20 +31,6 @@ Item {
                                                               })
                                    }), Dialogues.button(Strings.noLabel, close)])
                                })
-    }
-
-    SoftwareUpdateController {
-        id: updateController
-    }
-    ConfigSyncController {
-        id: configSyncController
-    }
-    UpdateDialogues {
-        id: updateDialogues
-        controller: updateController
-    }
-    SyncDialogues {
-        controller: configSyncController
     }
 
     Flickable {
@@ -95,7 +80,7 @@ Item {
                     height: 25
                     minWidth: 180
                     btnText: Strings.checkForUpdatesLabel
-                    onPressed: updateDialogues.startCheck()
+                    onPressed: page.updateDialogues.startCheck()
                 }
             }
             Item {

@@ -102,9 +102,11 @@ private slots:
         }
         const std::string settings = data.file("PelvaneDesignMediaControllerSoftware");
         std::filesystem::create_directories(settings);
+        // No update check at start: its failure, without a cloud, would cover the window with
+        // an alert.
         writeFileBytes(settings + "/ApplicationSettings.ini",
-                       "[ApplicationSettings]\nLanguage=" + language.toStdString() +
-                           "\nUiTheme=" + std::to_string(theme) + "\n");
+                       "[ApplicationSettings]\nLanguage=" + language.toStdString() + "\nUiTheme=" +
+                           std::to_string(theme) + "\nSoftwareCheckForUpdatesPermission=0\n");
         ScopedEnvironment environment;
         environment.set("XDG_DATA_HOME", data.path().string());
         environment.set("XDG_CONFIG_HOME", data.path().string());

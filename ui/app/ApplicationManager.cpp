@@ -79,10 +79,12 @@ int64_t ApplicationManager::uptime() const {
 }
 
 bool ApplicationManager::start() {
+    // The language first: the window words what the preferences' load tells it (a damaged
+    // file's alert) as it is told, and a text once shown is not translated again.
+    localizationManager_->init(commandLineManager_->language());
     store_.load();
     const bool linked = ipcManager_->start();
     devicesManager_->start(*ipcManager_);
-    localizationManager_->init(commandLineManager_->language());
     OAuthFlowSettings signIn = OAuthFlowSettings::fromEnvironment();
     signIn.bringToFront = [] { PlatformInfo::instance().bringToFront(); };
     authenticationManager_->init(std::move(signIn));

@@ -49,9 +49,9 @@ public:
     // Whole seconds since the manager was created, on a clock that never steps.
     int64_t uptime() const;
 
-    // After the main document is loaded: loads the preferences, starts the agent link,
-    // publishes the placeholders, applies the language, sets up the sign-in (which loads the
-    // stored one) and passes the update permissions on. Whether the link started.
+    // After the main document is loaded: applies the language, loads the preferences, starts
+    // the agent link, publishes the placeholders, sets up the sign-in (which loads the stored
+    // one) and passes the update permissions on. Whether the link started.
     bool start();
     // After the event loop: ends the agent link, whose thread hands frames to the managers.
     void stop();

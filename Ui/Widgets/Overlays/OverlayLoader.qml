@@ -12,12 +12,17 @@ Loader {
     visible: false
 
     onVisibleChanged: {
-        if (visible)
+        if (visible && !active) {
+            // Built hidden and then shown: its first showing is a change the overlay sees,
+            // as every later one is (a picker takes the keyboard focus then).
+            setSource(source, {
+                          "visible": false
+                      })
             active = true
+        }
         if (item)
             item.visible = visible
     }
-    onLoaded: item.visible = visible
 
     Connections {
         target: loader.item

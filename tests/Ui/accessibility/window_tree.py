@@ -183,6 +183,41 @@ def wait_for(condition, what, timeout=10):
         time.sleep(0.2)
 
 
+def settings_folder(folder):
+    return os.path.join(folder, "data", "PelvaneDesignMediaControllerSoftware")
+
+
+def start_programs(arguments, folder, display, settings, environment=None):
+    """The agent, then the program, on display, each with its folders under folder and no
+    controller; settings is the text of the settings file, environment what is added to the
+    programs' environment. The processes, to be stopped last first."""
+    runtime = os.path.join(folder, "runtime")
+    os.makedirs(runtime, mode=0o700)
+    os.makedirs(settings_folder(folder), exist_ok=True)
+    with open(os.path.join(settings_folder(folder), "ApplicationSettings.ini"), "w") as ini:
+        ini.write(settings)
+    for name in ("sys", "dev"):
+        os.makedirs(os.path.join(folder, name))
+    full = dict(os.environ)
+    full.update({
+        "DISPLAY": display,
+        "QT_QPA_PLATFORM": "xcb",
+        "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+        "XDG_DATA_HOME": os.path.join(folder, "data"),
+        "XDG_CONFIG_HOME": os.path.join(folder, "data"),
+        "XDG_CACHE_HOME": os.path.join(folder, "data"),
+        "XDG_RUNTIME_DIR": runtime,
+        "WHIRLEN_SYSFS_ROOT": os.path.join(folder, "sys"),
+        "WHIRLEN_DEV_ROOT": os.path.join(folder, "dev"),
+    })
+    full.update(environment or {})
+    # The agent first, so that the program finds it and starts none of its own.
+    processes = [subprocess.Popen([arguments.agent], env=full, stdout=subprocess.DEVNULL)]
+    time.sleep(0.5)
+    processes.append(subprocess.Popen([arguments.ui], env=full, stdout=subprocess.DEVNULL))
+    return processes
+
+
 def find_application(name, timeout=60):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -287,11 +322,15 @@ def check(window, keyboard):
         raise Failure("not every settings toggle is reachable")
 
 
-def main():
+def run(walk, add_arguments=None):
+    """Parses the programs' paths (and what add_arguments adds), then runs
+    walk(arguments, folder, display, processes) beside a private X server, with a folder of its
+    own; what walk starts it adds to processes, which are stopped at the end. The exit code."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--ui", required=True)
     parser.add_argument("--agent", required=True)
-    parser.add_argument("--dump", action="store_true")
+    if add_arguments:
+        add_arguments(parser)
     arguments = parser.parse_args()
     if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
         print("run me under dbus-run-session", file=sys.stderr)
@@ -304,43 +343,7 @@ def main():
     try:
         xvfb, display = start_xvfb()
         processes.append(xvfb)
-        runtime = os.path.join(folder, "runtime")
-        os.makedirs(runtime, mode=0o700)
-        settings = os.path.join(folder, "data", "PelvaneDesignMediaControllerSoftware")
-        os.makedirs(settings)
-        with open(os.path.join(settings, "ApplicationSettings.ini"), "w") as ini:
-            # No update check at start: its failure, without a cloud, would show an alert.
-            ini.write("[ApplicationSettings]\nLanguage=en\nUiTheme=0\n"
-                      "SoftwareCheckForUpdatesPermission=0\n")
-        for name in ("sys", "dev"):
-            os.makedirs(os.path.join(folder, name))
-        environment = dict(os.environ)
-        environment.update({
-            "DISPLAY": display,
-            "QT_QPA_PLATFORM": "xcb",
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "XDG_DATA_HOME": os.path.join(folder, "data"),
-            "XDG_CONFIG_HOME": os.path.join(folder, "data"),
-            "XDG_CACHE_HOME": os.path.join(folder, "data"),
-            "XDG_RUNTIME_DIR": runtime,
-            "WHIRLEN_SYSFS_ROOT": os.path.join(folder, "sys"),
-            "WHIRLEN_DEV_ROOT": os.path.join(folder, "dev"),
-        })
-        # The agent first, so that the program finds it and starts none of its own.
-        processes.append(subprocess.Popen([arguments.agent], env=environment,
-                                          stdout=subprocess.DEVNULL))
-        time.sleep(0.5)
-        processes.append(subprocess.Popen([arguments.ui], env=environment,
-                                          stdout=subprocess.DEVNULL))
-        application = find_application(os.path.basename(arguments.ui))
-        window = Window(application)
-        if arguments.dump:
-            time.sleep(5)
-            dump(application)
-            return 0
-        check(window, Keyboard(display))
-        print("the window's controls are reachable by assistive technology")
-        return 0
+        return walk(arguments, folder, display, processes)
     except Failure as failure:
         print("FAIL: %s" % failure, file=sys.stderr)
         return 1
@@ -350,5 +353,20 @@ def main():
         shutil.rmtree(folder, ignore_errors=True)
 
 
+def walk_window(arguments, folder, display, processes):
+    # No update check at start: its failure, without a cloud, would show an alert.
+    processes += start_programs(arguments, folder, display,
+                                "[ApplicationSettings]\nLanguage=en\nUiTheme=0\n"
+                                "SoftwareCheckForUpdatesPermission=0\n")
+    application = find_application(os.path.basename(arguments.ui))
+    if arguments.dump:
+        time.sleep(5)
+        dump(application)
+        return 0
+    check(Window(application), Keyboard(display))
+    print("the window's controls are reachable by assistive technology")
+    return 0
+
+
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(walk_window, lambda parser: parser.add_argument("--dump", action="store_true")))

@@ -5,6 +5,7 @@ import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/About"
 import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/Overlays"
 
@@ -18,6 +19,7 @@ Item {
     height: 700
 
     property bool inDrag: false
+    readonly property CloudDialogues cloudDialogues: CloudDialogues {}
     readonly property QtObject configSyncController: about.configSyncController
 
     function startSystemMove() {

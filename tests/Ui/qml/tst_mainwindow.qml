@@ -366,12 +366,15 @@ TestCase {
         return null
     }
 
+    // The language picker takes the keyboard focus at every opening, its first (when its
+    // loader builds it) included: Escape hides it.
     function test_dialogsAreBuiltWhenFirstShown_data() {
         return [{
                 "tag": "language",
                 "type": "SelectLanguage",
                 "open": "openLanguageSelectionWindow",
-                "hide": "hideLanguageSelectionWindow"
+                "hide": "hideLanguageSelectionWindow",
+                "escapeHides": true
             }, {
                 "tag": "settings",
                 "type": "Settings",
@@ -390,17 +393,25 @@ TestCase {
             }]
     }
 
+    function hideDialog(data, dialog) {
+        if (data.escapeHides)
+            keyClick(Qt.Key_Escape)
+        else
+            window[data.hide]()
+        verify(!dialog.visible)
+    }
+
     function test_dialogsAreBuiltWhenFirstShown(data) {
+        compare(overlay(data.type), null)
         window[data.open]()
         var dialog = overlay(data.type)
         verify(dialog)
         verify(dialog.visible)
-        window[data.hide]()
-        verify(!dialog.visible)
+        hideDialog(data, dialog)
         window[data.open]()
         verify(dialog.visible)
         compare(overlay(data.type), dialog)
-        window[data.hide]()
+        hideDialog(data, dialog)
     }
 
     function test_selfClosingNoticeOpensAgain() {
@@ -422,6 +433,36 @@ TestCase {
         window.appController.currentUiThemeIndex = 1
         compare(PelvaneThemesManager.currentThemeIndex, 1)
         verify(Qt.colorEqual(bar.color, "#232b45"))
+    }
+
+    // What the software update and the configuration sync report is shown from the window's
+    // start, before the About page is first shown (and over the connect screen).
+    function test_cloudReportsBeforeTheAboutPage_data() {
+        return [{
+                "tag": "update",
+                "controller": "updateController",
+                "report": "updateProcessStateUpdated",
+                "state": 9,
+                "title": Strings.softwareUpToDate
+            }, {
+                "tag": "sync",
+                "controller": "configSyncController",
+                "report": "syncProcessStateUpdate",
+                "state": 13,
+                "title": Strings.settingsSyncedLabel
+            }]
+    }
+
+    function test_cloudReportsBeforeTheAboutPage(data) {
+        var page = findNamed(window.contentItem, "aboutPage")
+        verify(!page || !page.item)
+        window.cloudDialogues[data.controller][data.report](data.state, 0)
+        var alerts = findNamed(window.contentItem, "alertsContainer")
+        tryVerify(function () {
+            return alerts.currentAlertInShow !== null && alerts.currentAlertInShow.alertTitle === data.title
+        })
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        tryCompare(alerts, "currentAlertInShow", null)
     }
 
     // A preference file that cannot be read is told of in an alert, with where it is kept.

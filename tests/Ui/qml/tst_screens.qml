@@ -3,6 +3,7 @@ import QtTest
 import PelvaneApp 1.0
 import WhirlenUI 1.0
 import "qrc:/Ui/Widgets"
+import "qrc:/Ui/Widgets/About"
 import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/Overlays"
 import QuickFlux 1.1
@@ -19,6 +20,7 @@ Item {
     height: 700
 
     property bool inDrag: false
+    readonly property CloudDialogues cloudDialogues: CloudDialogues {}
 
     function startSystemMove() {
         return false
