@@ -205,7 +205,8 @@ int ButtonController::applyEditSettings(const QString& contextConfigUsed, bool u
         editAction_.setActionType(static_cast<uint32_t>(realEditActionType_));
     }
     // A refused edit leaves the profile as it was, and so the controller too:
-    // showing the edit would claim a binding that the file does not hold.
+    // showing the edit would claim a binding that the profile does not hold. One
+    // taken but not saved is shown: the store holds it until a save holds.
     const EditResult result = store_.setProfileAction(action_, editAction_, updatePrefsFile);
     if (result.isTaken()) {
         action_ = editAction_;
