@@ -50,6 +50,7 @@ Window {
         }
         onSoftwareUpdateCompleted: mainWindow.showSoftwareUpdateCompleted()
         onPreferencesDamaged: keptAs => mainWindow.showPreferencesDamaged(keptAs)
+        onPreferencesNotSaved: (file, cause, reason) => mainWindow.showPreferencesNotSaved(file, cause, reason)
         onCurrentUiThemeIndexChanged: PelvaneThemesManager.currentThemeIndex = currentUiThemeIndex
         onShowSecurityAndPrivacyMessage: macSecurityPopup.visible = true
         onShowMoveAppMessage: macMoveApplicationPopup.visible = true
@@ -210,6 +211,21 @@ Window {
                                    "alertBoxDetails": {
                                        "alertType": UiActionsTypes.alertBoxTypeNormal,
                                        "alertTitle": Strings.preferencesDamagedText.arg(keptAs),
+                                       "z": 9999,
+                                       "alertButtons": [{
+                                               "txt": Strings.confirmationButtonText,
+                                               "predefinedAction": "close"
+                                           }]
+                                   }
+                               })
+    }
+
+    // The change stays in the window: the alert only tells why the file does not hold it.
+    function showPreferencesNotSaved(file, cause, reason) {
+        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
+                                   "alertBoxDetails": {
+                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
+                                       "alertTitle": Strings.preferencesNotSavedText.arg(file).arg(Strings.saveFailureCausesText[cause] || reason),
                                        "z": 9999,
                                        "alertButtons": [{
                                                "txt": Strings.confirmationButtonText,

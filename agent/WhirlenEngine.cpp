@@ -273,7 +273,7 @@ void WhirlenEngine::onPreferencesUpdated() {
 
 bool WhirlenEngine::switchProfile(const std::string& deviceBindingId,
                                   const std::string& profileKey) {
-    if (!store.setProfileBind(deviceBindingId, profileKey, true)) {
+    if (!store.setProfileBind(deviceBindingId, profileKey, true).isSaved()) {
         LogManager::instance().log('E', "Unable to save the switch of controller %s to profile %s",
                                    deviceBindingId.c_str(), profileKey.c_str());
         return false;

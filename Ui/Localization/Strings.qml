@@ -183,6 +183,11 @@ Item {
     readonly property string bindingAlreadyExistsText: qsTr("This control already has another action here, so the change was not saved.")
     readonly property string bindingDisabledForApplicationText: qsTr("“Disabled” cannot replace an action that this control takes from another binding, so the change was not saved.")
     readonly property string preferencesDamagedText: qsTr("Your preferences could not be read, so the defaults are shown. The damaged file is set aside as %1 before anything is saved over it.")
+    //: %1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system's own words)
+    readonly property string preferencesNotSavedText: qsTr("Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.")
+    // Why a change could not be saved, by the cause the program gives (SaveResult::Cause);
+    // an empty entry stands for the system's own words.
+    readonly property var saveFailureCausesText: ["", qsTr("there is no room left on the disk"), qsTr("the disk is read-only"), qsTr("you may not write there"), qsTr("a file or folder is in the way"), qsTr("its folder is missing")]
 
     readonly property string checkForUpdatesLabel: qsTr("Check for updates")
     readonly property string checkingForUpdatesLabel: qsTr("Checking for updates...")

@@ -37,13 +37,23 @@ void syncFolder(const std::string& folder) {
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode) {
+    return writeFileAtomically(path, contents, mode, nullptr);
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode,
+                         int* error) {
+    int ignored = 0;
+    int& why = error != nullptr ? *error : ignored;
+    why = 0;
     if (path.empty()) {
         LogManager::instance().log('E', "Unable to write a file with an empty path");
+        why = ENOENT;
         return false;
     }
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
+        why = errno;
         logFailure("create", temporary);
         return false;
     }
@@ -52,11 +62,17 @@ bool writeFileAtomically(const std::string& path, std::string_view contents, mod
     ::fchmod(fd, mode);
     const bool written = writeAll(fd, contents.data(), contents.size()) && ::fsync(fd) == 0;
     if (!written) {
+        why = errno;
         logFailure("write", temporary);
     }
     const bool closed = ::close(fd) == 0;
+    if (written && !closed) {
+        why = errno;
+        logFailure("close", temporary);
+    }
     if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
         if (written && closed) {
+            why = errno;
             logFailure("replace", path);
         }
         ::unlink(temporary.c_str());

@@ -12,3 +12,7 @@
 // failure, leaving the old file untouched. The new file gets exactly
 // that mode, whatever the umask.
 bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode = 0644);
+// The same, telling through error (when not null) why it failed: the errno of
+// the step that failed, 0 when the new file is in place.
+bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode,
+                         int* error);

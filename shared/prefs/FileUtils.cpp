@@ -70,6 +70,18 @@ bool fileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    constexpr int64_t kNsPerSecond = 1000000000;
+    return FileStamp{
+        static_cast<uint64_t>(status.st_dev), static_cast<uint64_t>(status.st_ino),
+        static_cast<int64_t>(status.st_size),
+        static_cast<int64_t>(status.st_mtim.tv_sec) * kNsPerSecond + status.st_mtim.tv_nsec};
+}
+
 void copyFileIfMissing(const std::string& source, const std::string& target) {
     if (fileExists(target) || !fileExists(source)) {
         return;

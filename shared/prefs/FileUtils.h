@@ -3,12 +3,27 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // True when the path names an existing regular file (links are followed);
 // false for "", directories, missing paths and paths whose status cannot be read.
 bool fileExists(const std::string& path);
+
+// What tells one state of a file from another: which file it is, its size and its last change.
+// A file replaced by another one (as an atomic write replaces it) has another stamp.
+struct FileStamp {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t modifiedNs = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of what stands at path (links are followed); none when nothing does.
+std::optional<FileStamp> fileStamp(const std::string& path);
 
 // Copies source to target unless the target already is a regular file or the
 // source is not one. A failed copy is logged; the caller goes on either way.

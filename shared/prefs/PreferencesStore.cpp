@@ -16,6 +16,8 @@
 namespace {
 
 constexpr uint32_t kDeviceModels[] = {1, 2};
+// Preference files are ordinary user files.
+constexpr mode_t kPreferenceFileMode = 0644;
 constexpr const char* kDamagedSuffix = ".damaged";
 // Bounds the search for a free name beside a damaged file.
 constexpr int kMaxDamagedCopies = 1000;
@@ -108,28 +110,81 @@ void PreferencesStore::load() {
         std::lock_guard lock(dataLock_);
         const PreferencesStorePaths files = paths();
         const bool replace = std::exchange(replacePending_, false);
-        const bool merged = loadPass({files.defaultFile}, replace);
-        // Only a missing file is healed; a damaged one is kept for the user.
-        if (!merged && !fileExists(files.defaultFile) && restoreBackup()) {
-            loadPass({files.defaultFile}, replace);
+        if (!keepsUnsavedEdits(files.defaultFile)) {
+            bool merged = loadPass({files.defaultFile}, replace);
+            // Only a missing file is healed; a damaged one is kept for the user.
+            if (!merged && !fileExists(files.defaultFile) && restoreBackup().isSaved()) {
+                merged = loadPass({files.defaultFile}, replace);
+            }
+            if (merged) {
+                // What was not saved gives way to the file's content.
+                defaultFileBehind_ = false;
+                defaultFileStamp_ = fileStamp(files.defaultFile);
+            }
         }
-        ensureDefaultProfile();
-        // Again, for the "default" profiles just added.
-        loadProfileBind();
-        factoryProfiles_ = loadProfilesFromFile(files.backupFile);
+        completeLoad(files);
     }
     notifySubscribers();
 }
 
-void PreferencesStore::reload(bool restore) {
+void PreferencesStore::completeLoad(const PreferencesStorePaths& files) {
+    ensureDefaultProfile();
+    // Again, for the "default" profiles just added.
+    loadProfileBind();
+    factoryProfiles_ = loadProfilesFromFile(files.backupFile);
+}
+
+// Edits that could not be saved are newer than the file they were made over, unless
+// another program has written the file since.
+bool PreferencesStore::keepsUnsavedEdits(const std::string& path) {
+    if (!defaultFileBehind_) {
+        return false;
+    }
+    if (fileStamp(path) == defaultFileStamp_) {
+        LogManager::instance().log('W', "Keeping the changes that could not be saved to %s",
+                                   path.c_str());
+        return true;
+    }
+    LogManager::instance().log('W', "%s has changed since changes could not be saved to it",
+                               path.c_str());
+    return false;
+}
+
+void PreferencesStore::noteDefaultFileSaved(const std::string& path, const SaveResult& saved) {
+    if (saved.held()) {
+        defaultFileBehind_ = false;
+        defaultFileStamp_ = fileStamp(path);
+    } else {
+        defaultFileBehind_ = true;
+    }
+}
+
+EditResult PreferencesStore::reload(bool restore) {
     {
         std::lock_guard lock(dataLock_);
         replacePending_ = true;
     }
-    if (restore) {
-        restoreBackup();
-        load();
+    if (!restore) {
+        return EditResult::taken();
     }
+    const EditResult reset = restoreBackup();
+    if (!reset.saveFailed()) {
+        // Without a backup the user's file stays, and is loaded again.
+        load();
+        return reset;
+    }
+    {
+        // The reset is held as an edit whose save failed: in the store, and in the next
+        // save that holds.
+        std::lock_guard lock(dataLock_);
+        const PreferencesStorePaths files = paths();
+        loadPass({files.backupFile}, std::exchange(replacePending_, false));
+        defaultFileBehind_ = true;
+        completeLoad(files);
+    }
+    notifySubscribers();
+    subscribers_.notifyNotSaved(*reset.save());
+    return reset;
 }
 
 bool PreferencesStore::loadPass(const std::vector<std::string>& files, bool replace) {
@@ -170,52 +225,54 @@ bool PreferencesStore::readable(const std::string& path, const JsonText& text) {
     return false;
 }
 
-bool PreferencesStore::save() {
-    const bool saved = writeJsonFile(paths().defaultFile);
-    if (!saved) {
+SaveResult PreferencesStore::save() {
+    std::lock_guard lock(dataLock_);
+    const std::string path = paths().defaultFile;
+    const SaveResult saved = writeJsonFile(path);
+    if (!saved.held()) {
         LogManager::instance().log('E', "Error saving to file action changes");
     }
+    noteDefaultFileSaved(path, saved);
     return saved;
 }
 
-bool PreferencesStore::writeJsonFile(const std::string& path) {
+SaveResult PreferencesStore::writeJsonFile(const std::string& path) {
     if (path.empty()) {
         LogManager::instance().log('E', "Path where to save is empty!");
-        return false;
+        return SaveResult::failed(path, ENOENT);
     }
     std::lock_guard lock(dataLock_);
     std::string text = defaultFileText();
     text += '\n';
-    if (!replaceFile(path, text)) {
-        LogManager::instance().log('E', "Unable to create file: %s", path.c_str());
-        return false;
-    }
-    return true;
+    return replaceFile(path, text);
 }
 
-bool PreferencesStore::saveProfileBind() {
+SaveResult PreferencesStore::saveProfileBind() {
     std::lock_guard lock(dataLock_);
-    const std::string path = paths().profileBindFile;
-    if (!replaceFile(path, dumpJsonText(profileBindToJson(), -1) + "\n")) {
-        LogManager::instance().log('E', "Unable to create file: %s", path.c_str());
-        return false;
-    }
-    return true;
+    const SaveResult saved =
+        replaceFile(paths().profileBindFile, dumpJsonText(profileBindToJson(), -1) + "\n");
+    bindFileBehind_ = !saved.held();
+    return saved;
 }
 
-bool PreferencesStore::restoreBackup() {
+EditResult PreferencesStore::restoreBackup() {
     std::lock_guard lock(dataLock_);
     const PreferencesStorePaths files = paths();
     if (!fileExists(files.backupFile)) {
         LogManager::instance().log('E', "Pref backup file not found");
-        return false;
+        return EditResult::refused(EditResult::Refusal::Missing);
     }
     std::string contents;
     if (!readWholeFile(files.backupFile, contents)) {
         LogManager::instance().log('E', "Error loading file: %s", files.backupFile.c_str());
-        return false;
+        return EditResult::refused(EditResult::Refusal::Missing);
     }
-    return replaceFile(files.defaultFile, contents);
+    const SaveResult restored = replaceFile(files.defaultFile, contents);
+    if (restored.held()) {
+        // The load that follows reads it.
+        noteDefaultFileSaved(files.defaultFile, restored);
+    }
+    return EditResult::taken(restored);
 }
 
 ProfileMap PreferencesStore::loadProfilesFromFile(const std::string& path) {
@@ -292,11 +349,15 @@ void PreferencesStore::ensureDefaultProfile() {
 
 // A write over a file that could not be used moves that file aside first, so
 // that what the user had there survives for a repair.
-bool PreferencesStore::replaceFile(const std::string& path, const std::string& contents) {
-    if (damagedFiles_.count(path) != 0 && !keepDamagedAside(path)) {
-        return false;
+SaveResult PreferencesStore::replaceFile(const std::string& path, const std::string& contents) {
+    int error = damagedFiles_.count(path) != 0 ? keepDamagedAside(path) : 0;
+    if (error == 0 && writeFileAtomically(path, contents, kPreferenceFileMode, &error)) {
+        return {};
     }
-    return writeFileAtomically(path, contents);
+    const SaveResult failed = SaveResult::failed(path, error);
+    LogManager::instance().log('E', "Unable to create file: %s: %s", path.c_str(),
+                               failed.reason().c_str());
+    return failed;
 }
 
 std::string PreferencesStore::damagedDefaultFileCopy() const {
@@ -309,21 +370,24 @@ std::string PreferencesStore::damagedDefaultFileCopy() const {
     return freeDamagedCopyName(path);
 }
 
-bool PreferencesStore::keepDamagedAside(const std::string& path) {
+int PreferencesStore::keepDamagedAside(const std::string& path) {
     if (pathIsFree(path)) {
         damagedFiles_.erase(path);
-        return true;
+        return 0;
     }
     const std::string aside = freeDamagedCopyName(path);
-    if (!aside.empty() && std::rename(path.c_str(), aside.c_str()) == 0) {
+    const int error = aside.empty()                                   ? EEXIST
+                      : std::rename(path.c_str(), aside.c_str()) == 0 ? 0
+                                                                      : errno;
+    if (error == 0) {
         LogManager::instance().log('E', "Kept damaged preference file %s as %s", path.c_str(),
                                    aside.c_str());
         damagedFiles_.erase(path);
-        return true;
+        return 0;
     }
     LogManager::instance().log('E', "Unable to keep damaged preference file %s; not overwriting it",
                                path.c_str());
-    return false;
+    return error;
 }
 
 void PreferencesStore::markDamaged(const std::string& path, bool damaged) {

@@ -14,11 +14,14 @@
 
 #include "shared/prefs/ActionPreference.h"
 #include "shared/prefs/ApplicationContextConfiguration.h"
+#include "shared/prefs/EditResult.h"
+#include "shared/prefs/FileUtils.h"
 #include "shared/prefs/MacroGroupPreference.h"
 #include "shared/prefs/MacroPreference.h"
 #include "shared/prefs/PreferencesLookup.h"
 #include "shared/prefs/PreferencesSubscriberList.h"
 #include "shared/prefs/ProfilePreference.h"
+#include "shared/prefs/SaveResult.h"
 
 struct JsonText;
 
@@ -48,13 +51,6 @@ inline constexpr const char* kDefaultProfileName = "default";
 // The device type of both models, and of every profile the store holds.
 inline constexpr uint32_t kWhirlenDeviceType = 1;
 
-// Result codes of addApplicationContextConfiguration; a refusal adds up the
-// names and paths already taken.
-inline constexpr int32_t kContextAdded = 0;
-inline constexpr int32_t kContextNameTaken = 2;
-inline constexpr int32_t kContextPathTaken = 4;
-inline constexpr int32_t kContextFieldEmpty = 8;
-
 // The holder of all preferences of a process: profiles, macros, application
 // contexts and the binding of each device to a profile, with their files.
 //
@@ -67,7 +63,10 @@ inline constexpr int32_t kContextFieldEmpty = 8;
 // User data is never dropped silently: files are replaced atomically, and a
 // file that could not be read, parsed or taken whole (an entry refused, bad
 // UTF-8 replaced) is moved aside (".damaged", ".damaged.1", ...) before
-// anything is written over it.
+// anything is written over it. An edit whose save fails stays in the store,
+// which tells its subscribers so; every later save writes it too, and until
+// one holds, a load keeps it over the file unless another program has written
+// the file since.
 class PreferencesStore : public PreferencesLookup {
 public:
     // The process's store, on the files of the settings and program folders.
@@ -93,8 +92,10 @@ public:
     // With restore false, the next load() replaces profiles, macros and
     // contexts, but only with a document that it accepts: until then, and
     // when the file turns out damaged, the store keeps what it holds. With
-    // restore true, the default file is reset from the backup and loaded.
-    void reload(bool restore);
+    // restore true, the default file is reset from the backup and loaded; when
+    // the reset cannot be written, the backup's content is held as an edit
+    // whose save failed. Refused (Missing) without a backup to reset from.
+    EditResult reload(bool restore);
     // Merges one default-file document; false when it is refused (not an
     // object, no integral versions, a version below 1.0).
     bool fromJson(const nlohmann::json& document);
@@ -105,16 +106,16 @@ public:
     // Where the default file, when the last load found it damaged, is set aside before the
     // next save writes over it; empty when it is not damaged.
     std::string damagedDefaultFileCopy() const;
-    // Writes the default file; logs and returns false when that fails.
-    bool save();
+    // Writes the default file; logs the file and the reason when that fails.
+    SaveResult save();
     // Writes the default-file document to path, atomically.
-    bool writeJsonFile(const std::string& path);
+    SaveResult writeJsonFile(const std::string& path);
     void loadProfileBind();
-    bool saveProfileBind();
+    SaveResult saveProfileBind();
     nlohmann::json profileBindToJson() const;
-    // Replaces the default file by the backup; false, with the default file
-    // left alone, when the backup is missing or unreadable.
-    bool restoreBackup();
+    // Replaces the default file by the backup; refused (Missing), with the
+    // default file left alone, when the backup is missing or unreadable.
+    EditResult restoreBackup();
     // The valid profiles of one file of the default file's form; empty when
     // it cannot be read or parsed.
     ProfileMap loadProfilesFromFile(const std::string& path);
@@ -162,53 +163,56 @@ public:
 
     // --- Binding ---
 
-    // Binds the device; with save, writes the bind file. True when the bind
-    // file was written.
-    bool setProfileBind(const std::string& deviceId, const std::string& profileKey, bool save);
+    // Binds the device; with save, writes the bind file. Never refused.
+    EditResult setProfileBind(const std::string& deviceId, const std::string& profileKey,
+                              bool save);
 
     // --- Edits ---
-    // "save" writes the default file after the change; every change notifies.
-    // Those that return bool tell whether they changed anything.
+    // Each tells whether it was taken, and why not; "save" writes the default
+    // file after the change (and the bind file, when the bindings changed) and
+    // the result tells whether that held. Every change notifies.
 
-    // Refused for an empty name and for a key that a macro already has.
-    bool addMacro(const std::string& name, bool save);
-    // The new group, with an id that no group of the macro has; nullptr for a
-    // null or invalid macro.
-    std::shared_ptr<MacroGroupPreference> addMacroGroup(
-        const std::shared_ptr<MacroPreference>& macro, bool save);
-    // kContextAdded, or the sum of the reasons for refusing it.
-    int32_t addApplicationContextConfiguration(const std::string& configName,
-                                               const std::string& programContextPath);
+    // Refused for an empty name (Invalid) and for a key that a macro already
+    // has (NameTaken).
+    EditResult addMacro(const std::string& name, bool save);
+    // Appends a group with an id that no group of the macro has; refused
+    // (Invalid) for a null or invalid macro.
+    EditResult addMacroGroup(const std::shared_ptr<MacroPreference>& macro, bool save);
+    // Refused for an empty name or path (Invalid), and for a name or path that
+    // another configuration has; saves.
+    EditResult addApplicationContextConfiguration(const std::string& configName,
+                                                  const std::string& programContextPath);
     // Refused for a null or invalid profile, one that is not of a real model
-    // of its device type, and one whose key is taken.
-    bool addProfile(const std::shared_ptr<ProfilePreference>& profile, bool save);
-    void deleteMacroGroup(const std::shared_ptr<MacroPreference>& macro,
-                          const std::shared_ptr<MacroGroupPreference>& group, bool save);
+    // of its device type (Invalid), and one whose key is taken (NameTaken).
+    EditResult addProfile(const std::shared_ptr<ProfilePreference>& profile, bool save);
+    EditResult deleteMacroGroup(const std::shared_ptr<MacroPreference>& macro,
+                                const std::shared_ptr<MacroGroupPreference>& group, bool save);
     // Also removes every profile's actions of that configuration; saves.
-    bool deleteApplicationContextConfiguration(const std::string& configName);
+    EditResult deleteApplicationContextConfiguration(const std::string& configName);
     // Also clears every profile's references to the macro.
-    bool deleteMacro(const std::string& macroKey, bool save);
+    EditResult deleteMacro(const std::string& macroKey, bool save);
     // Also drops the device bindings to the profile.
-    bool deleteProfile(const std::string& profileKey, bool save);
-    void moveMacroGroupAction(const std::shared_ptr<MacroGroupPreference>& group, int32_t from,
+    EditResult deleteProfile(const std::string& profileKey, bool save);
+    EditResult moveMacroGroupAction(const std::shared_ptr<MacroGroupPreference>& group,
+                                    int32_t from, int32_t to, bool save);
+    EditResult moveMacroGroup(const std::shared_ptr<MacroPreference>& macro, int32_t from,
                               int32_t to, bool save);
-    void moveMacroGroup(const std::shared_ptr<MacroPreference>& macro, int32_t from, int32_t to,
-                        bool save);
     // Refused for an empty name and a name that a macro already has; the
     // macro keeps its key.
-    bool renameMacro(const std::string& macroKey, const std::string& newName, bool save);
+    EditResult renameMacro(const std::string& macroKey, const std::string& newName, bool save);
     // Re-files the profile under its new key and moves its bindings along.
     // Refused for an empty or unchanged name, a name that another profile of
     // the model has, and for the "default" profiles (neither from nor to).
-    bool renameProfile(const std::string& profileKey, const std::string& newName, bool save);
+    EditResult renameProfile(const std::string& profileKey, const std::string& newName, bool save);
     // The edited action's profile (its Profile field) replaces previous by
-    // edited; false when nothing changed or there is no such profile.
-    bool setProfileAction(const ActionPreference& previous, const ActionPreference& edited,
-                          bool save);
-    // With save: saves, notifies and returns whether the save worked;
-    // otherwise does nothing.
-    bool commit(bool save);
-    bool saveAndNotify();
+    // edited; refused when there is no such profile (Missing) or the profile's
+    // rule does not take the edit.
+    EditResult setProfileAction(const ActionPreference& previous, const ActionPreference& edited,
+                                bool save);
+    // With save: saves and notifies (for changes made in place); otherwise
+    // does nothing.
+    EditResult commit(bool save);
+    EditResult saveAndNotify();
 
 private:
     struct Version {
@@ -230,6 +234,12 @@ private:
     void writeDocument(Sink& sink) const;
 
     // Lifecycle internals; each expects the data lock to be held.
+    // The steps of a load after the default file's content is read.
+    void completeLoad(const PreferencesStorePaths& files);
+    // Whether a load keeps the edits that the default file lacks.
+    bool keepsUnsavedEdits(const std::string& path);
+    // The default file holds what the store holds, or lacks edits from now on.
+    void noteDefaultFileSaved(const std::string& path, const SaveResult& saved);
     bool loadPass(const std::vector<std::string>& files, bool replace);
     bool readable(const std::string& path, const JsonText& text);
     MergeResult mergeDocument(const nlohmann::json& document, bool replace);
@@ -238,12 +248,17 @@ private:
     void mergeContexts(const nlohmann::json& document, std::size_t& skipped);
     void mergeMacros(const nlohmann::json& document, std::size_t& skipped);
     ProfileMap readProfiles(const nlohmann::json& document, std::size_t& skipped) const;
-    bool replaceFile(const std::string& path, const std::string& contents);
-    bool keepDamagedAside(const std::string& path);
+    SaveResult replaceFile(const std::string& path, const std::string& contents);
+    // 0 when the damaged file at path is out of the way, else the errno why not.
+    int keepDamagedAside(const std::string& path);
     void markDamaged(const std::string& path, bool damaged);
 
     // Edit internals.
-    void finishEdit(bool changed, bool save, bool bindingsChanged = false);
+    // Saves when asked, notifies, and tells the subscribers of a failed save.
+    EditResult finishEdit(bool save, bool bindingsChanged = false);
+    // Writes the default file and the bind file when asked or when they lack
+    // edits; the first failure, or a save that held.
+    SaveResult saveFiles(bool defaultFile, bool bindFile);
     bool isNameTaken(const ProfilePreference& profile, const std::string& name) const;
     size_t redirectBindings(const std::string& fromKey, const std::optional<std::string>& toKey);
 
@@ -263,6 +278,11 @@ private:
     mutable std::size_t lastTextSize_ = 0;
     // Files that must be kept aside before they are next written.
     std::set<std::string> damagedFiles_;
+    // The files lack edits whose save failed.
+    bool defaultFileBehind_ = false;
+    bool bindFileBehind_ = false;
+    // The default file as last read or written (none when there was none).
+    std::optional<FileStamp> defaultFileStamp_;
 
     PreferencesSubscriberList subscribers_;
 };

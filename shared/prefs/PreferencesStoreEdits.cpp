@@ -9,6 +9,8 @@
 
 namespace {
 
+using Refusal = EditResult::Refusal;
+
 bool hasGroupId(const MacroPreference& macro, uint32_t id) {
     const MacroGroupList groups = macro.groups();
     return std::any_of(groups.begin(), groups.end(),
@@ -174,240 +176,265 @@ DeviceConfiguration PreferencesStore::buildDeviceConfiguration(
 
 // --- Binding ---
 
-bool PreferencesStore::setProfileBind(const std::string& deviceId, const std::string& profileKey,
-                                      bool save) {
-    std::lock_guard lock(dataLock_);
-    bindings_.insert_or_assign(deviceId, profileKey);
-    return save && saveProfileBind();
+EditResult PreferencesStore::setProfileBind(const std::string& deviceId,
+                                            const std::string& profileKey, bool save) {
+    std::optional<SaveResult> saved;
+    {
+        std::lock_guard lock(dataLock_);
+        bindings_.insert_or_assign(deviceId, profileKey);
+        if (save) {
+            saved = saveFiles(false, true);
+        }
+    }
+    if (saved && !saved->held()) {
+        subscribers_.notifyNotSaved(*saved);
+    }
+    return EditResult::taken(saved);
 }
 
 // --- Edits ---
 
-bool PreferencesStore::addMacro(const std::string& name, bool save) {
+EditResult PreferencesStore::addMacro(const std::string& name, bool save) {
     {
         std::lock_guard lock(dataLock_);
         auto macro = std::make_shared<MacroPreference>();
         macro->setName(name);
+        if (!macro->isValid()) {
+            return EditResult::refused(Refusal::Invalid);
+        }
         // Replacing a macro of the same key would drop its groups.
-        if (!macro->isValid() || !macros_.try_emplace(macro->key(), macro).second) {
-            return false;
+        if (!macros_.try_emplace(macro->key(), macro).second) {
+            return EditResult::refused(Refusal::NameTaken);
         }
     }
-    finishEdit(true, save);
-    return true;
+    return finishEdit(save);
 }
 
-std::shared_ptr<MacroGroupPreference> PreferencesStore::addMacroGroup(
-    const std::shared_ptr<MacroPreference>& macro, bool save) {
-    std::shared_ptr<MacroGroupPreference> group;
+EditResult PreferencesStore::addMacroGroup(const std::shared_ptr<MacroPreference>& macro,
+                                           bool save) {
     {
         std::lock_guard lock(dataLock_);
         if (!macro || !macro->isValid()) {
-            return nullptr;
+            return EditResult::refused(Refusal::Invalid);
         }
-        group = std::make_shared<MacroGroupPreference>(newGroupId(*macro));
-        macro->addGroup(group);
+        macro->addGroup(std::make_shared<MacroGroupPreference>(newGroupId(*macro)));
     }
-    finishEdit(true, save);
-    return group;
+    return finishEdit(save);
 }
 
-int32_t PreferencesStore::addApplicationContextConfiguration(
+EditResult PreferencesStore::addApplicationContextConfiguration(
     const std::string& configName, const std::string& programContextPath) {
     if (configName.empty() || programContextPath.empty()) {
-        return kContextFieldEmpty;
+        return EditResult::refused(Refusal::Invalid);
     }
     {
         std::lock_guard lock(dataLock_);
-        int32_t code = kContextAdded;
+        bool nameTaken = false;
+        bool pathTaken = false;
         for (const auto& [name, context] : contexts_) {
-            if (name == configName) {
-                code |= kContextNameTaken;
-            }
-            if (context.programContextPath() == programContextPath) {
-                code |= kContextPathTaken;
-            }
+            nameTaken = nameTaken || name == configName;
+            pathTaken = pathTaken || context.programContextPath() == programContextPath;
         }
-        if (code != kContextAdded) {
-            return code;
+        if (nameTaken || pathTaken) {
+            return EditResult::refused(nameTaken && pathTaken ? Refusal::NameAndPathTaken
+                                       : nameTaken            ? Refusal::NameTaken
+                                                              : Refusal::PathTaken);
         }
         contexts_.emplace(configName,
                           ApplicationContextConfiguration(configName, programContextPath));
     }
-    finishEdit(true, true);
-    return kContextAdded;
+    return finishEdit(true);
 }
 
-bool PreferencesStore::addProfile(const std::shared_ptr<ProfilePreference>& profile, bool save) {
+EditResult PreferencesStore::addProfile(const std::shared_ptr<ProfilePreference>& profile,
+                                        bool save) {
     {
         std::lock_guard lock(dataLock_);
         if (!profile || !profile->isValid() ||
             !isModelOfDeviceType(static_cast<int32_t>(profile->deviceType()),
-                                 static_cast<int32_t>(profile->deviceModel())) ||
-            !profiles_.try_emplace(profile->key(), profile).second) {
-            return false;
+                                 static_cast<int32_t>(profile->deviceModel()))) {
+            return EditResult::refused(Refusal::Invalid);
+        }
+        if (!profiles_.try_emplace(profile->key(), profile).second) {
+            return EditResult::refused(Refusal::NameTaken);
         }
     }
-    finishEdit(true, save);
-    return true;
+    return finishEdit(save);
 }
 
-void PreferencesStore::deleteMacroGroup(const std::shared_ptr<MacroPreference>& macro,
-                                        const std::shared_ptr<MacroGroupPreference>& group,
-                                        bool save) {
+EditResult PreferencesStore::deleteMacroGroup(const std::shared_ptr<MacroPreference>& macro,
+                                              const std::shared_ptr<MacroGroupPreference>& group,
+                                              bool save) {
     {
         std::lock_guard lock(dataLock_);
         if (!macro || !macro->isValid()) {
-            return;
+            return EditResult::refused(Refusal::Invalid);
         }
         macro->removeGroup(group);
     }
-    finishEdit(true, save);
+    return finishEdit(save);
 }
 
-bool PreferencesStore::deleteApplicationContextConfiguration(const std::string& configName) {
+EditResult PreferencesStore::deleteApplicationContextConfiguration(const std::string& configName) {
     {
         std::lock_guard lock(dataLock_);
         if (contexts_.erase(configName) == 0) {
-            return false;
+            return EditResult::refused(Refusal::Missing);
         }
         for (const auto& [key, profile] : profiles_) {
             profile->removeActionsOfContext(configName);
         }
     }
-    finishEdit(true, true);
-    return true;
+    return finishEdit(true);
 }
 
-bool PreferencesStore::deleteMacro(const std::string& macroKey, bool save) {
+EditResult PreferencesStore::deleteMacro(const std::string& macroKey, bool save) {
     {
         std::lock_guard lock(dataLock_);
         if (macros_.count(macroKey) == 0) {
-            return false;
+            return EditResult::refused(Refusal::Missing);
         }
         for (const auto& [key, profile] : profiles_) {
             profile->clearMacro(macroKey);
         }
         macros_.erase(macroKey);
     }
-    finishEdit(true, save);
-    return true;
+    return finishEdit(save);
 }
 
-bool PreferencesStore::deleteProfile(const std::string& profileKey, bool save) {
+EditResult PreferencesStore::deleteProfile(const std::string& profileKey, bool save) {
     size_t unbound = 0;
     {
         std::lock_guard lock(dataLock_);
         if (profiles_.count(profileKey) == 0) {
-            return false;
+            return EditResult::refused(Refusal::Missing);
         }
         unbound = redirectBindings(profileKey, std::nullopt);
         profiles_.erase(profileKey);
     }
-    finishEdit(true, save, unbound != 0);
-    return true;
+    return finishEdit(save, unbound != 0);
 }
 
-void PreferencesStore::moveMacroGroupAction(const std::shared_ptr<MacroGroupPreference>& group,
-                                            int32_t from, int32_t to, bool save) {
+EditResult PreferencesStore::moveMacroGroupAction(
+    const std::shared_ptr<MacroGroupPreference>& group, int32_t from, int32_t to, bool save) {
     {
         std::lock_guard lock(dataLock_);
         if (!group || !group->isValid()) {
-            return;
+            return EditResult::refused(Refusal::Invalid);
         }
         group->moveAction(from, to);
     }
-    finishEdit(true, save);
+    return finishEdit(save);
 }
 
-void PreferencesStore::moveMacroGroup(const std::shared_ptr<MacroPreference>& macro, int32_t from,
-                                      int32_t to, bool save) {
+EditResult PreferencesStore::moveMacroGroup(const std::shared_ptr<MacroPreference>& macro,
+                                            int32_t from, int32_t to, bool save) {
     {
         std::lock_guard lock(dataLock_);
         if (!macro || !macro->isValid()) {
-            return;
+            return EditResult::refused(Refusal::Invalid);
         }
         macro->moveGroup(from, to);
     }
-    finishEdit(true, save);
+    return finishEdit(save);
 }
 
-bool PreferencesStore::renameMacro(const std::string& macroKey, const std::string& newName,
-                                   bool save) {
+EditResult PreferencesStore::renameMacro(const std::string& macroKey, const std::string& newName,
+                                         bool save) {
     {
         std::lock_guard lock(dataLock_);
         const auto found = macros_.find(macroKey);
-        if (newName.empty() || !this->macroKey(newName).empty() || found == macros_.end()) {
-            return false;
+        if (found == macros_.end()) {
+            return EditResult::refused(Refusal::Missing);
+        }
+        if (newName.empty()) {
+            return EditResult::refused(Refusal::Invalid);
+        }
+        if (!this->macroKey(newName).empty()) {
+            return EditResult::refused(Refusal::NameTaken);
         }
         found->second->setName(newName);
     }
-    finishEdit(true, save);
-    return true;
+    return finishEdit(save);
 }
 
-bool PreferencesStore::renameProfile(const std::string& profileKey, const std::string& newName,
-                                     bool save) {
+EditResult PreferencesStore::renameProfile(const std::string& profileKey,
+                                           const std::string& newName, bool save) {
     size_t redirected = 0;
     {
         std::lock_guard lock(dataLock_);
         const auto found = profiles_.find(profileKey);
         if (found == profiles_.end()) {
-            return false;
+            return EditResult::refused(Refusal::Missing);
         }
         const std::shared_ptr<ProfilePreference> profile = found->second;
         // The "default" profiles are known by their name; renaming one from
         // or to it would leave a model without one, or with two, on next load.
         if (newName.empty() || newName == profile->name() || newName == kDefaultProfileName ||
-            profile->name() == kDefaultProfileName || isNameTaken(*profile, newName)) {
-            return false;
+            profile->name() == kDefaultProfileName) {
+            return EditResult::refused(Refusal::Invalid);
+        }
+        if (isNameTaken(*profile, newName)) {
+            return EditResult::refused(Refusal::NameTaken);
         }
         profiles_.erase(found);
         profile->setName(newName);
         profiles_.insert_or_assign(profile->key(), profile);
         redirected = redirectBindings(profileKey, profile->key());
     }
-    finishEdit(true, save, redirected != 0);
-    return true;
+    return finishEdit(save, redirected != 0);
 }
 
-bool PreferencesStore::setProfileAction(const ActionPreference& previous,
-                                        const ActionPreference& edited, bool save) {
-    bool changed = false;
+EditResult PreferencesStore::setProfileAction(const ActionPreference& previous,
+                                              const ActionPreference& edited, bool save) {
     {
         std::lock_guard lock(dataLock_);
         const auto found = profiles_.find(edited.profile());
         if (found == profiles_.end()) {
             LogManager::instance().log('E', "Error. A profile to set keybind to was not found!");
-            return false;
+            return EditResult::refused(Refusal::Missing);
         }
-        changed = found->second->replaceAction(previous, edited);
+        const Refusal refusal = found->second->replaceAction(previous, edited);
+        if (refusal != Refusal::None) {
+            return EditResult::refused(refusal);
+        }
     }
-    finishEdit(changed, save);
-    return changed;
+    return finishEdit(save);
 }
 
-bool PreferencesStore::commit(bool save) {
-    return save && saveAndNotify();
+EditResult PreferencesStore::commit(bool save) {
+    return save ? saveAndNotify() : EditResult::taken();
 }
 
-bool PreferencesStore::saveAndNotify() {
-    const bool saved = this->save();
-    notifySubscribers();
-    return saved;
+EditResult PreferencesStore::saveAndNotify() {
+    return finishEdit(true);
 }
 
-void PreferencesStore::finishEdit(bool changed, bool save, bool bindingsChanged) {
-    if (!changed) {
-        return;
-    }
+EditResult PreferencesStore::finishEdit(bool save, bool bindingsChanged) {
+    std::optional<SaveResult> saved;
     if (save) {
-        this->save();
-        if (bindingsChanged) {
-            saveProfileBind();
-        }
+        saved = saveFiles(true, bindingsChanged);
     }
     notifySubscribers();
+    if (saved && !saved->held()) {
+        subscribers_.notifyNotSaved(*saved);
+    }
+    return EditResult::taken(saved);
+}
+
+SaveResult PreferencesStore::saveFiles(bool defaultFile, bool bindFile) {
+    std::lock_guard lock(dataLock_);
+    SaveResult saved;
+    if (defaultFile || defaultFileBehind_) {
+        saved = save();
+    }
+    if (bindFile || bindFileBehind_) {
+        const SaveResult bind = saveProfileBind();
+        if (saved.held()) {
+            saved = bind;
+        }
+    }
+    return saved;
 }
 
 bool PreferencesStore::isNameTaken(const ProfilePreference& profile,

@@ -20,17 +20,28 @@ void PreferencesSubscriberList::remove(PreferencesUpdateSubscriber* subscriber) 
 }
 
 void PreferencesSubscriberList::notifyAll() {
+    tellEach([](PreferencesUpdateSubscriber& subscriber) { subscriber.onPreferencesUpdated(); });
+}
+
+void PreferencesSubscriberList::notifyNotSaved(const SaveResult& failure) {
+    tellEach([&](PreferencesUpdateSubscriber& subscriber) {
+        subscriber.onPreferencesNotSaved(failure);
+    });
+}
+
+void PreferencesSubscriberList::tellEach(const Notice& notice) {
     std::vector<PreferencesUpdateSubscriber*> snapshot;
     {
         std::lock_guard lock(mutex_);
         snapshot = subscribers_;
     }
     for (PreferencesUpdateSubscriber* subscriber : snapshot) {
-        call(subscriber);
+        call(subscriber, notice);
     }
 }
 
-void PreferencesSubscriberList::call(PreferencesUpdateSubscriber* subscriber) {
+void PreferencesSubscriberList::call(PreferencesUpdateSubscriber* subscriber,
+                                     const Notice& notice) {
     const Call entry{subscriber, std::this_thread::get_id()};
     {
         std::lock_guard lock(mutex_);
@@ -39,7 +50,7 @@ void PreferencesSubscriberList::call(PreferencesUpdateSubscriber* subscriber) {
         }
         calls_.push_back(entry);
     }
-    subscriber->onPreferencesUpdated();
+    notice(*subscriber);
     std::lock_guard lock(mutex_);
     calls_.erase(std::find(calls_.begin(), calls_.end(), entry));
     callEnded_.notify_all();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -21,13 +22,17 @@ public:
     // Calls every subscriber on this thread; one that is removed meanwhile is
     // skipped.
     void notifyAll();
+    // The same with onPreferencesNotSaved.
+    void notifyNotSaved(const SaveResult& failure);
 
 private:
     using Call = std::pair<PreferencesUpdateSubscriber*, std::thread::id>;
+    using Notice = std::function<void(PreferencesUpdateSubscriber&)>;
 
     bool isSubscribed(PreferencesUpdateSubscriber* subscriber) const;
     bool isCalledElsewhere(PreferencesUpdateSubscriber* subscriber) const;
-    void call(PreferencesUpdateSubscriber* subscriber);
+    void tellEach(const Notice& notice);
+    void call(PreferencesUpdateSubscriber* subscriber, const Notice& notice);
 
     mutable std::mutex mutex_;
     std::condition_variable callEnded_;

@@ -160,20 +160,24 @@ bool ProfilePreference::anyToggle(const std::string& programPath,
     return false;
 }
 
-bool ProfilePreference::replaceAction(const ActionPreference& previous,
-                                      const ActionPreference& next) {
+EditResult::Refusal ProfilePreference::replaceAction(const ActionPreference& previous,
+                                                     const ActionPreference& next) {
+    using Refusal = EditResult::Refusal;
     if (next.isDefault()) {
-        return false;
+        return Refusal::Invalid;
     }
     const std::string nextKey = next.key();
     if (!previous.isDefault() && previous.key() != nextKey) {
         // A new binding beside the old one: never over another binding, and
         // never a disabled one, which would only shadow the default.
-        if (actions_.contains(nextKey) || next.actionType() == kActionTypeDisabled) {
-            return false;
+        if (actions_.contains(nextKey)) {
+            return Refusal::BindingExists;
+        }
+        if (next.actionType() == kActionTypeDisabled) {
+            return Refusal::DisabledBesideBinding;
         }
         actions_.emplace(nextKey, next);
-        return true;
+        return Refusal::None;
     }
     // The dial and jog wheel keep an explicit empty binding, since their
     // toggle flag lives on it.
@@ -182,7 +186,7 @@ bool ProfilePreference::replaceAction(const ActionPreference& previous,
     } else {
         actions_.insert_or_assign(nextKey, next);
     }
-    return true;
+    return Refusal::None;
 }
 
 void ProfilePreference::removeActionsOfContext(const std::string& configName) {

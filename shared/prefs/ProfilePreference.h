@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "shared/prefs/ActionPreference.h"
+#include "shared/prefs/EditResult.h"
 #include "shared/prefs/Preference.h"
 #include "shared/prefs/SettingPreference.h"
 
@@ -56,8 +57,9 @@ public:
     bool dialToggle(const std::string& programPath) const;
     bool jogWheelToggle(const std::string& programPath) const;
 
-    // The editor's change of one binding; true when the profile changed.
-    bool replaceAction(const ActionPreference& previous, const ActionPreference& next);
+    // The editor's change of one binding; Refusal::None when the profile took it.
+    EditResult::Refusal replaceAction(const ActionPreference& previous,
+                                      const ActionPreference& next);
     void removeActionsOfContext(const std::string& configName);
     void clearMacro(const std::string& macroKey);
 

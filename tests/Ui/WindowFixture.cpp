@@ -10,6 +10,11 @@
 
 namespace {
 
+// Where the settings folder waits while a file stands in its place.
+std::filesystem::path keptSettingsFolder() {
+    return settingsDirectory() + ".kept";
+}
+
 void writePreferenceFiles(const std::string& document) {
     std::filesystem::create_directories(settingsDirectory());
     writeFileBytes(defaultPreferencesFilePath(), document);
@@ -40,4 +45,18 @@ void WindowFixture::useFactoryPreferences() {
 
 QString WindowFixture::savedPreferences() const {
     return QString::fromStdString(readFileBytes(defaultPreferencesFilePath()));
+}
+
+QString WindowFixture::preferencesFilePath() const {
+    return QString::fromStdString(defaultPreferencesFilePath());
+}
+
+void WindowFixture::blockSettingsFolder() {
+    std::filesystem::rename(settingsDirectory(), keptSettingsFolder());
+    writeFileBytes(settingsDirectory(), "not a folder");
+}
+
+void WindowFixture::freeSettingsFolder() {
+    std::filesystem::remove(settingsDirectory());
+    std::filesystem::rename(keptSettingsFolder(), settingsDirectory());
 }

@@ -21,4 +21,9 @@ public:
     Q_INVOKABLE void useFactoryPreferences();
     // The default preference file as it stands.
     Q_INVOKABLE QString savedPreferences() const;
+    Q_INVOKABLE QString preferencesFilePath() const;
+    // Puts a file in place of the settings folder, so that every save into it fails (root
+    // is not held back by permissions), and the folder back again.
+    Q_INVOKABLE void blockSettingsFolder();
+    Q_INVOKABLE void freeSettingsFolder();
 };

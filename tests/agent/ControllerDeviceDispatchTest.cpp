@@ -167,10 +167,11 @@ protected:
     // In the store of the device, one group per list of steps.
     void addMacro(const std::string& name,
                   const std::vector<std::vector<ActionPreference>>& groups) {
-        ASSERT_TRUE(services.store.addMacro(name, false));
+        ASSERT_TRUE(services.store.addMacro(name, false).isTaken());
         const auto macro = services.store.macroByName(name);
         for (const auto& steps : groups) {
-            const auto group = services.store.addMacroGroup(macro, false);
+            ASSERT_TRUE(services.store.addMacroGroup(macro, false).isTaken());
+            const auto group = macro->groups().back();
             for (const ActionPreference& step : steps) {
                 group->addAction(std::make_shared<ActionPreference>(step));
             }
@@ -502,7 +503,7 @@ TEST_F(DispatchTest, EachControlCyclesThroughTheGroupsOfItsMacro) {
 TEST_F(DispatchTest, MacroGoneFromTheStorePlaysNothing) {
     addMacro("doomed", {{keyAction('D')}});
     bind(0, macroAction("doomed"));
-    ASSERT_TRUE(services.store.deleteMacro(services.store.macroKey("doomed"), false));
+    ASSERT_TRUE(services.store.deleteMacro(services.store.macroKey("doomed"), false).isTaken());
     // The binding keeps its key, as a table built before the deletion would.
     ASSERT_FALSE(table[0].macroKey().empty());
     click(0);
@@ -516,7 +517,9 @@ TEST_F(DispatchTest, MacrosThatRunMacrosPlayThemAndEndAtTheDepthLimit) {
     addMacro("pong", {});
     addMacro("inner", {{keyAction('I')}});
     const auto addSteps = [&](const std::string& name, std::vector<ActionPreference> steps) {
-        const auto group = services.store.addMacroGroup(services.store.macroByName(name), false);
+        const auto macro = services.store.macroByName(name);
+        ASSERT_TRUE(services.store.addMacroGroup(macro, false).isTaken());
+        const auto group = macro->groups().back();
         for (ActionPreference& step : steps) {
             group->addAction(std::make_shared<ActionPreference>(std::move(step)));
         }

@@ -12,6 +12,7 @@
 #include "shared/prefs/ApplicationSettings.h"
 #include "shared/prefs/LogManager.h"
 #include "shared/prefs/PreferencesStore.h"
+#include "shared/prefs/SaveResult.h"
 #include "ui/app/ApplicationManager.h"
 #include "ui/app/CommandLineManager.h"
 #include "ui/app/DeviceDescriptor.h"
@@ -22,6 +23,26 @@ namespace {
 
 // How long after start a newly reported device may take the selection.
 constexpr int64_t kStartupSelectionSeconds = 6;
+
+// addApplicationContextConfiguration's result for the window: 0 when added, else the reasons
+// as bits (ApplicationController::AppContextError), with 8 for an empty field.
+int contextRefusalCode(EditResult::Refusal refusal) {
+    constexpr int kNameTaken = 1 << ApplicationController::NameAlreadyExists;
+    constexpr int kPathTaken = 1 << ApplicationController::ProgramPathAlreadyExists;
+    constexpr int kFieldEmpty = 8;
+    switch (refusal) {
+        case EditResult::Refusal::None:
+            return 0;
+        case EditResult::Refusal::NameTaken:
+            return kNameTaken;
+        case EditResult::Refusal::PathTaken:
+            return kPathTaken;
+        case EditResult::Refusal::NameAndPathTaken:
+            return kNameTaken | kPathTaken;
+        default:
+            return kFieldEmpty;
+    }
+}
 
 // A tile of a model without a picture (model 0) is shown but never selected.
 bool isSelectable(const DeviceController* controller) {
@@ -442,6 +463,12 @@ void ApplicationController::onPreferencesUpdated() {
     }
 }
 
+void ApplicationController::onPreferencesNotSaved(const SaveResult& failure) {
+    emit preferencesNotSaved(QString::fromStdString(failure.file()),
+                             static_cast<int>(failure.cause()),
+                             QString::fromStdString(failure.reason()));
+}
+
 void ApplicationController::onUpdateProfiles() {
     const ProfileMap profiles = manager_.preferencesStore().profiles();
     ControllerSync<ProfileController, ProfilePreference> sync;
@@ -515,18 +542,15 @@ void ApplicationController::setListMacroNameIndex(int index) {
 
 void ApplicationController::addMacro(const QString& macroName) {
     pendingMacroName_ = macroName;
-    if (manager_.preferencesStore().addMacro(macroName.toStdString(), true)) {
-        announcePreferences(manager_.ipcManager());
-    }
+    announceEdit(manager_.ipcManager(),
+                 manager_.preferencesStore().addMacro(macroName.toStdString(), true));
 }
 
 void ApplicationController::renameMacro(const QString& oldMacroName, const QString& macroName) {
     PreferencesStore& store = manager_.preferencesStore();
     const std::string key = store.macroKey(oldMacroName.toStdString());
     pendingMacroName_ = macroName;
-    if (store.renameMacro(key, macroName.toStdString(), true)) {
-        announcePreferences(manager_.ipcManager());
-    }
+    announceEdit(manager_.ipcManager(), store.renameMacro(key, macroName.toStdString(), true));
 }
 
 void ApplicationController::deleteMacro(const QString& macroName) {
@@ -540,24 +564,21 @@ void ApplicationController::deleteMacro(const QString& macroName) {
     for (const auto& controller : profiles) {
         controller->clearMacroIfNamed(key);
     }
-    if (store.deleteMacro(key, true)) {
-        announcePreferences(manager_.ipcManager());
-    }
+    announceEdit(manager_.ipcManager(), store.deleteMacro(key, true));
 }
 
 int ApplicationController::addApplicationContextConfiguration(const QString& configName,
                                                               const QString& appPath) {
-    const int result = manager_.preferencesStore().addApplicationContextConfiguration(
+    const EditResult result = manager_.preferencesStore().addApplicationContextConfiguration(
         configName.toStdString(), appPath.toStdString());
-    if (result == kContextAdded) {
-        announcePreferences(manager_.ipcManager());
-    }
-    return result;
+    announceEdit(manager_.ipcManager(), result);
+    return contextRefusalCode(result.refusal());
 }
 
 void ApplicationController::deleteConfiguration(const QString& configName) {
-    manager_.preferencesStore().deleteApplicationContextConfiguration(configName.toStdString());
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(),
+                 manager_.preferencesStore().deleteApplicationContextConfiguration(
+                     configName.toStdString()));
 }
 
 void ApplicationController::addProfile(const QString& profileName) {
@@ -573,10 +594,8 @@ void ApplicationController::setActiveProfile(const QString& key) {
 }
 
 void ApplicationController::renameProfile(const QString& key, const QString& profileName) {
-    if (manager_.preferencesStore().renameProfile(key.toStdString(), profileName.toStdString(),
-                                                  true)) {
-        announcePreferences(manager_.ipcManager());
-    }
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().renameProfile(
+                                            key.toStdString(), profileName.toStdString(), true));
 }
 
 void ApplicationController::deleteProfile(const QString& key) {
@@ -586,14 +605,11 @@ void ApplicationController::deleteProfile(const QString& key) {
     if (found == profiles.end() || found->second->isDefault()) {
         return;
     }
-    if (store.deleteProfile(key.toStdString(), true)) {
-        announcePreferences(manager_.ipcManager());
-    }
+    announceEdit(manager_.ipcManager(), store.deleteProfile(key.toStdString(), true));
 }
 
 void ApplicationController::clearAllPreferences() {
-    manager_.preferencesStore().reload(true);
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().reload(true));
 }
 
 void ApplicationController::forceUpdatePrefs() {

@@ -149,6 +149,7 @@ public:
 
     // Called by the store on the main thread, where the agent link hands its reloads.
     void onPreferencesUpdated() override;
+    void onPreferencesNotSaved(const SaveResult& failure) override;
 
     bool selectDeviceById(const std::string& deviceId);
     void onConfigurationDevicesUpdated();
@@ -189,6 +190,9 @@ signals:
     void currentThemeIndexChanged();
     // The default preference file could not be used; it is set aside as keptAs.
     void preferencesDamaged(const QString& keptAs);
+    // A change could not be saved to file: cause is a SaveResult::Cause, reason the system's
+    // words for it. The store holds the change until a save holds.
+    void preferencesNotSaved(const QString& file, int cause, const QString& reason);
 
 private:
     static qsizetype deviceCount(QQmlListProperty<DeviceController>* list);

@@ -106,23 +106,20 @@ void ApplicationManager::connectSync() {
         QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work),
                                   Qt::QueuedConnection);
     };
-    configSyncManager_->setEnvironment({PlatformInfo::platformName(), settings_.versionString(),
-                                        [store] { return store->configVersion(); },
-                                        [store, link] {
-                                            // The store takes a whole new document only after this
-                                            // reload.
-                                            store->reload(false);
-                                            store->load();
-                                            announcePreferences(link);
-                                        },
-                                        [onMainThread, store, link] {
-                                            onMainThread([store, link] {
-                                                store->reload(true);
-                                                announcePreferences(link);
-                                            });
-                                        },
-                                        // The window saves its edits on the main thread.
-                                        onMainThread});
+    configSyncManager_->setEnvironment(
+        {PlatformInfo::platformName(), settings_.versionString(),
+         [store] { return store->configVersion(); },
+         [store, link] {
+             // The store takes a whole new document only after this reload.
+             store->reload(false);
+             store->load();
+             announcePreferences(link);
+         },
+         [onMainThread, store, link] {
+             onMainThread([store, link] { announceEdit(link, store->reload(true)); });
+         },
+         // The window saves its edits on the main thread.
+         onMainThread});
 }
 
 void ApplicationManager::stop() {

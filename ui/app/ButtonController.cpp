@@ -205,27 +205,15 @@ int ButtonController::applyEditSettings(const QString& contextConfigUsed, bool u
         editAction_.setActionType(static_cast<uint32_t>(realEditActionType_));
     }
     // A refused edit leaves the profile as it was, and so the controller too:
-    // showing the edit would claim a binding that the file does not hold.
-    const bool stored = store_.setProfileAction(action_, editAction_, updatePrefsFile);
-    if (stored) {
+    // showing the edit would claim a binding that the profile does not hold. One
+    // taken but not saved is shown: the store holds it until a save holds.
+    const EditResult result = store_.setProfileAction(action_, editAction_, updatePrefsFile);
+    if (result.isTaken()) {
         action_ = editAction_;
-        if (updatePrefsFile) {
-            announcePreferences(ipcManager_);
-        }
+        announceEdit(ipcManager_, result);
     }
     emit mainActionTypeChanged();
-    return stored ? Refusal_None : refusalOfEdit();
-}
-
-// The profile's rule refuses only a new binding beside the stored one: over another binding,
-// or a disabled one.
-ButtonController::EditRefusal ButtonController::refusalOfEdit() const {
-    const ProfileMap profiles = store_.profiles();
-    if (profiles.count(editAction_.profile()) == 0) {
-        return Refusal_ProfileGone;
-    }
-    return editAction_.actionType() == kActionTypeDisabled ? Refusal_DisabledForApplication
-                                                           : Refusal_BindingExists;
+    return static_cast<int>(result.refusal());
 }
 
 int ButtonController::getActionType() const {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shared/prefs/ActionPreference.h"
+#include "shared/prefs/EditResult.h"
 
 class IPCManager;
 class PreferencesStore;
@@ -133,15 +134,16 @@ public:
     };
     Q_ENUM(ModifierType)
 
-    // Why the profile did not take an edit; the window words each one.
+    // Why the store did not take an edit, as it tells it; the window words each one.
     enum EditRefusal {
-        Refusal_None = 0,
+        Refusal_None = static_cast<int>(EditResult::Refusal::None),
         // The profile of the control is gone.
-        Refusal_ProfileGone,
+        Refusal_ProfileGone = static_cast<int>(EditResult::Refusal::Missing),
         // The control already has a binding where the edit would add one.
-        Refusal_BindingExists,
+        Refusal_BindingExists = static_cast<int>(EditResult::Refusal::BindingExists),
         // A disabled binding cannot stand beside the one the control takes its action from.
-        Refusal_DisabledForApplication,
+        Refusal_DisabledForApplication =
+            static_cast<int>(EditResult::Refusal::DisabledBesideBinding),
     };
     Q_ENUM(EditRefusal)
 
@@ -225,8 +227,9 @@ public:
 
     Q_INVOKABLE void prepareForButtonEdit();
     // Writes the edit copy into its profile and returns the EditRefusal (Refusal_None when
-    // it is stored or there is nothing to store). Without updatePrefsFile the file is neither
-    // saved nor announced: a batch of edits does that once at its end.
+    // the profile took it or there is nothing to store; a save that then failed is the
+    // store's to tell). Without updatePrefsFile the file is neither saved nor announced: a
+    // batch of edits does that once at its end.
     Q_INVOKABLE int applyEditSettings(const QString& contextConfigUsed = QString(),
                                       bool updatePrefsFile = true);
     Q_INVOKABLE int getActionType() const;
@@ -275,8 +278,6 @@ signals:
     void reinitWindow();
 
 private:
-    EditRefusal refusalOfEdit() const;
-
     PreferencesStore& store_;
     std::weak_ptr<IPCManager> ipcManager_;
     ActionPreference action_;

@@ -148,9 +148,7 @@ void DeviceController::addProfile(const QString& name) {
     }
     auto profile = std::make_shared<ProfilePreference>(descriptor_->type(), descriptor_->model());
     profile->setName(name.toStdString());
-    if (manager_.preferencesStore().addProfile(profile, true)) {
-        announcePreferences(manager_.ipcManager());
-    }
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().addProfile(profile, true));
 }
 
 void DeviceController::setActiveProfile(const QString& key) {
@@ -160,9 +158,7 @@ void DeviceController::setActiveProfile(const QString& key) {
     selectProfile(key, false);
     PreferencesStore& store = manager_.preferencesStore();
     const std::string id = deviceId();
-    if (store.setProfileBind(id, key.toStdString(), true)) {
-        announcePreferences(manager_.ipcManager());
-    }
+    announceEdit(manager_.ipcManager(), store.setProfileBind(id, key.toStdString(), true));
     // Binding does not notify: without this the buttons would be built from the previous
     // profile's actions, and every edit would land in that profile.
     descriptor_->updateConfiguration(store.profileForDevice(id, descriptor_->model()));

@@ -80,3 +80,9 @@ void announcePreferences(const std::weak_ptr<IPCManager>& link) {
         ipc->sendPreferencesUpdate();
     }
 }
+
+void announceEdit(const std::weak_ptr<IPCManager>& link, const EditResult& edit) {
+    if (edit.isSaved()) {
+        announcePreferences(link);
+    }
+}

@@ -9,6 +9,7 @@
 
 #include "shared/ipc/ConnectedDevice.h"
 #include "shared/ipc/IPCClient.h"
+#include "shared/prefs/EditResult.h"
 
 class DevicesManager;
 class PreferencesStore;
@@ -45,3 +46,6 @@ private:
 // Tells the agent to reread the preferences after a change was saved; a link already torn
 // down (or never made) is skipped, as the agent rereads everything when it next connects.
 void announcePreferences(const std::weak_ptr<IPCManager>& link);
+// The same after an edit, when the files hold it: a refused edit, one not saved, and one
+// whose save failed changed nothing that the agent would read.
+void announceEdit(const std::weak_ptr<IPCManager>& link, const EditResult& edit);

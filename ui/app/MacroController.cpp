@@ -41,22 +41,21 @@ MacroGroupController* MacroController::groupAt(QQmlListProperty<MacroGroupContro
 }
 
 void MacroController::addNewMacroGroup() {
-    manager_.preferencesStore().addMacroGroup(macro_, true);
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().addMacroGroup(macro_, true));
 }
 
 void MacroController::deleteMacroGroup(int index) {
     if (index < 0 || index >= static_cast<int>(groups_.size())) {
         return;
     }
-    manager_.preferencesStore().deleteMacroGroup(
-        macro_, groups_[static_cast<size_t>(index)]->group(), true);
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(),
+                 manager_.preferencesStore().deleteMacroGroup(
+                     macro_, groups_[static_cast<size_t>(index)]->group(), true));
 }
 
 void MacroController::moveGroupFromToIndex(int fromIndex, int toIndex) {
-    manager_.preferencesStore().moveMacroGroup(macro_, fromIndex, toIndex, true);
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(),
+                 manager_.preferencesStore().moveMacroGroup(macro_, fromIndex, toIndex, true));
 }
 
 void MacroController::setMacro(std::shared_ptr<MacroPreference> macro, bool emitChange) {

@@ -114,8 +114,7 @@ void MacroGroupActionController::setIndexWaitTimeType(int row) {
         return;
     }
     action_->setWaitTimeType(waitTimePreset(row));
-    manager_.preferencesStore().saveAndNotify();
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().saveAndNotify());
 }
 
 bool MacroGroupActionController::getModifierStatus(ModifierType modif) const {

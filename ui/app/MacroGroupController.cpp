@@ -76,16 +76,15 @@ void MacroGroupController::applyEditSettings() {
     if (editAction_ && group_ && editAction_->action() && editAction_->action()->isValid()) {
         actions_.push_back(editAction_);
         group_->addAction(editAction_->action());
-        manager_.preferencesStore().saveAndNotify();
-        announcePreferences(manager_.ipcManager());
+        announceEdit(manager_.ipcManager(), manager_.preferencesStore().saveAndNotify());
     }
     editAction_.reset();
     finalAction_.reset();
 }
 
 void MacroGroupController::moveActionFromToIndex(int fromIndex, int toIndex) {
-    manager_.preferencesStore().moveMacroGroupAction(group_, fromIndex, toIndex, true);
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().moveMacroGroupAction(
+                                            group_, fromIndex, toIndex, true));
 }
 
 void MacroGroupController::deleteActionController(
@@ -97,8 +96,7 @@ void MacroGroupController::deleteActionController(
         return;
     }
     group_->removeAction((*found)->action());
-    manager_.preferencesStore().saveAndNotify();
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().saveAndNotify());
 }
 
 void MacroGroupController::setGroup(std::shared_ptr<MacroGroupPreference> group, bool emitChange) {

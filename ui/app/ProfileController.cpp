@@ -121,8 +121,7 @@ void ProfileController::setAppSpecificActive(bool active) {
     if (!profile_ || !profile_->setAppSpecificActive(active)) {
         return;
     }
-    manager_.preferencesStore().commit(true);
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().commit(true));
     emit appSpecificActiveChanged();
 }
 
@@ -168,8 +167,7 @@ std::optional<bool> ProfileController::toggleRange(ControlRange range, const QSt
         controller->setEditToggle(toggled);
         controller->applyEditSettings(appContext, false);
     }
-    manager_.preferencesStore().saveAndNotify();
-    announcePreferences(manager_.ipcManager());
+    announceEdit(manager_.ipcManager(), manager_.preferencesStore().saveAndNotify());
     return toggled;
 }
 

@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Logonet kunne ikke startes: et andet program bruger port %1, som browseren sender logonet tilbage til. Luk det program, og prøv igen.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Din ændring kunne ikke gemmes i %1: %2. Den bliver i dette vindue, og den næste ændring, der kan gemmes, gemmer den også. Hvis programmet lukkes inden da, går ændringen tabt.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>der er ikke mere plads på disken</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>disken er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>du har ikke tilladelse til at skrive der</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>en fil eller mappe står i vejen</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>mappen mangler</translation>
+    </message>
 </context>
 </TS>

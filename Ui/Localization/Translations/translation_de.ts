@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Die Anmeldung konnte nicht gestartet werden: Ein anderes Programm verwendet Port %1, über den der Browser die Anmeldung zurückgibt. Schließen Sie dieses Programm, und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Ihre Änderung konnte nicht in %1 gespeichert werden: %2. Sie bleibt in diesem Fenster erhalten, und die nächste Änderung, die sich speichern lässt, speichert sie mit. Wird das Programm vorher beendet, geht die Änderung verloren.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>auf dem Datenträger ist kein Platz mehr frei</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>Sie dürfen dort nicht schreiben</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>eine Datei oder ein Ordner steht im Weg</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>der zugehörige Ordner fehlt</translation>
+    </message>
 </context>
 </TS>

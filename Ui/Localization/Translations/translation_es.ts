@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>No se pudo iniciar la sesión: otro programa está usando el puerto %1, al que el navegador devuelve el inicio de sesión. Cierre ese programa e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>No se pudo guardar el cambio en %1: %2. Se mantiene en esta ventana, y el próximo cambio que se pueda guardar lo guardará también. Si el programa se cierra antes, el cambio se perderá.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>no queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>no tiene permiso para escribir ahí</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>un archivo o una carpeta lo impide</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>falta su carpeta</translation>
+    </message>
 </context>
 </TS>

@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Kirjautumista ei voitu aloittaa: toinen ohjelma käyttää porttia %1, johon selain palauttaa kirjautumisen. Sulje se ohjelma ja yritä uudelleen.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Muutostasi ei voitu tallentaa tiedostoon %1: %2. Se säilyy tässä ikkunassa, ja seuraava muutos, joka voidaan tallentaa, tallentaa myös sen. Jos ohjelma suljetaan ennen sitä, muutos menetetään.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>levyllä ei ole enää tilaa</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>levy on vain luku -tilassa</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>sinulla ei ole oikeutta kirjoittaa sinne</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>tiedosto tai kansio on tiellä</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>sen kansio puuttuu</translation>
+    </message>
 </context>
 </TS>

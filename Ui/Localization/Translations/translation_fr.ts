@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>La connexion n’a pas pu démarrer : un autre programme utilise le port %1, par lequel le navigateur renvoie la connexion. Fermez ce programme et réessayez.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Votre modification n’a pas pu être enregistrée dans %1 : %2. Elle reste dans cette fenêtre, et la prochaine modification qui pourra être enregistrée l’enregistrera aussi. Si le programme se ferme avant, la modification est perdue.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>il n’y a plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>vous n’avez pas le droit d’y écrire</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>un fichier ou un dossier fait obstacle</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>son dossier n’existe pas</translation>
+    </message>
 </context>
 </TS>

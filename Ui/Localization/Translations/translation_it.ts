@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Impossibile avviare l'accesso: un altro programma sta usando la porta %1, a cui il browser restituisce l'accesso. Chiudere quel programma e riprovare.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Impossibile salvare la modifica in %1: %2. La modifica rimane in questa finestra, e la prossima modifica che si potrà salvare la salverà insieme. Se il programma si chiude prima, la modifica va persa.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>non c’è più spazio sul disco</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>non si dispone dell’autorizzazione a scrivere lì</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>un file o una cartella è d’intralcio</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>manca la sua cartella</translation>
+    </message>
 </context>
 </TS>

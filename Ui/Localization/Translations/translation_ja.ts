@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>サインインを開始できませんでした。ブラウザーがサインインを返すポート %1 を別のプログラムが使用しています。そのプログラムを終了してから、もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>変更を %1 に保存できませんでした: %2。変更はこのウィンドウに残り、次に保存できる変更を行ったときに一緒に保存されます。それまでにプログラムを終了すると、変更は失われます。</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>ディスクに空き容量がありません</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>ディスクが読み取り専用です</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>そこに書き込む権限がありません</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>ファイルまたはフォルダーが妨げになっています</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>保存先のフォルダーがありません</translation>
+    </message>
 </context>
 </TS>

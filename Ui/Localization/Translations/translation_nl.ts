@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Het aanmelden kon niet starten: een ander programma gebruikt poort %1, waarop de browser de aanmelding teruggeeft. Sluit dat programma en probeer het opnieuw.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Uw wijziging kon niet worden opgeslagen in %1: %2. Ze blijft in dit venster staan, en de volgende wijziging die wel kan worden opgeslagen, slaat ook deze op. Wordt het programma eerder afgesloten, dan gaat de wijziging verloren.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>er is geen ruimte meer op de schijf</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>de schijf is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>u mag daar niet schrijven</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>er staat een bestand of map in de weg</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>de map ervan ontbreekt</translation>
+    </message>
 </context>
 </TS>

@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Påloggingen kunne ikke starte: et annet program bruker port %1, som nettleseren sender påloggingen tilbake til. Lukk det programmet, og prøv igjen.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Endringen din kunne ikke lagres i %1: %2. Den blir værende i dette vinduet, og den neste endringen som kan lagres, lagrer den også. Hvis programmet avsluttes før det, går endringen tapt.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>det er ikke mer plass på disken</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>disken er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>du har ikke lov til å skrive der</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>en fil eller mappe er i veien</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>mappen mangler</translation>
+    </message>
 </context>
 </TS>

@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Não foi possível iniciar o login: outro programa está usando a porta %1, pela qual o navegador devolve o login. Feche esse programa e tente novamente.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Não foi possível salvar sua alteração em %1: %2. Ela continua nesta janela, e a próxima alteração que puder ser salva a salvará também. Se o programa for encerrado antes disso, a alteração será perdida.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>não há mais espaço no disco</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>o disco é somente leitura</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>você não tem permissão para gravar ali</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>um arquivo ou uma pasta está no caminho</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>a pasta dele não existe</translation>
+    </message>
 </context>
 </TS>

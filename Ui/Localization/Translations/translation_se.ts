@@ -1407,5 +1407,30 @@
         <extracomment>%1 is the number of the port on this computer to which the browser returns the sign-in</extracomment>
         <translation>Inloggningen kunde inte starta: ett annat program använder port %1, som webbläsaren skickar tillbaka inloggningen till. Stäng det programmet och försök igen.</translation>
     </message>
+    <message>
+        <source>Your change could not be saved to %1: %2. It stays in this window, and the next change you make that can be saved saves it too. If the program ends before then, the change is lost.</source>
+        <extracomment>%1 is the path of the preference file, %2 why it could not be written (one of the reasons below, or the system&apos;s own words)</extracomment>
+        <translation>Din ändring kunde inte sparas i %1: %2. Den finns kvar i det här fönstret, och nästa ändring som kan sparas sparar den också. Om programmet avslutas innan dess går ändringen förlorad.</translation>
+    </message>
+    <message>
+        <source>there is no room left on the disk</source>
+        <translation>det finns inget utrymme kvar på disken</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>disken är skrivskyddad</translation>
+    </message>
+    <message>
+        <source>you may not write there</source>
+        <translation>du har inte behörighet att skriva där</translation>
+    </message>
+    <message>
+        <source>a file or folder is in the way</source>
+        <translation>en fil eller mapp står i vägen</translation>
+    </message>
+    <message>
+        <source>its folder is missing</source>
+        <translation>mappen saknas</translation>
+    </message>
 </context>
 </TS>

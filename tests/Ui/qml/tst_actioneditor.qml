@@ -949,10 +949,35 @@ Item {
             verify(windowFixture.savedPreferences().indexOf("never stored") < 0)
         }
 
+        function test_refusedBindingSaysWhy_data() {
+            return [{
+                    "tag": "disabled beside the binding it takes",
+                    "row": ButtonController.Action_Disabled,
+                    "alert": Strings.bindingDisabledForApplicationText
+                }, {
+                    "tag": "over the application's own binding",
+                    "row": ButtonController.Action_TypeText,
+                    "ownBinding": true,
+                    "alert": Strings.bindingAlreadyExistsText
+                }, {
+                    "tag": "disabled over the application's own binding",
+                    "row": ButtonController.Action_Disabled,
+                    "ownBinding": true,
+                    "alert": Strings.bindingAlreadyExistsText
+                }, {
+                    "tag": "profile gone",
+                    "row": ButtonController.Action_TypeText,
+                    "profileGone": true,
+                    "alert": Strings.bindingProfileGoneText
+                }]
+        }
+
         // A binding that the profile does not take keeps the editor open on the edit and
-        // says why: under "Writer", button 5 shows the binding of "Writers", whose program
-        // path lies within Writer's, and "Disabled" cannot replace it.
-        function test_refusedBindingStaysOpenAndSaysWhy() {
+        // says why, as the store tells it: under "Writer", button 5 shows the binding of
+        // "Writers", whose program path lies within Writer's. "Disabled" cannot replace it;
+        // where Writer has a binding of its own, which the shown one overrides, no action can;
+        // and nothing is stored in a profile deleted since the editor opened.
+        function test_refusedBindingSaysWhy(data) {
             var document = JSON.parse(testCase.document([]))
             document.AppContextConfigurations = [{
                                                      "ConfigName": "Writer",
@@ -965,6 +990,11 @@ Item {
                                                                     "TextToWrite": "any writer",
                                                                     "AppContextConfig": "Writers"
                                                                 }))
+            if (data.ownBinding)
+                document.ProfilesPreferences[0].Actions.push(action(work, "DeviceButton_5", "TypeText", {
+                                                                        "TextToWrite": "own writer",
+                                                                        "AppContextConfig": "Writer"
+                                                                    }))
             windowFixture.usePreferences(JSON.stringify(document))
             appController.selectedTab = 1
             tryCompare(appController.appContextList, "length", 2)
@@ -974,13 +1004,22 @@ Item {
                 return shown && shown.getTypeText() === "any writer"
             })
             open(4)
-            chooseRow(ButtonController.Action_Disabled)
+            chooseRow(data.row)
+            if (data.row === ButtonController.Action_TypeText)
+                findChild(editor, "typeTextField").inputText = "refused"
+            // Deleted, and the Apply pressed, before the window has heard of it.
+            if (data.profileGone)
+                appController.deleteProfile(work)
             apply()
-            tryCompare(testCase, "shownAlertTitle", Strings.bindingDisabledForApplicationText)
+            tryCompare(testCase, "shownAlertTitle", data.alert)
+            verify(windowFixture.savedPreferences().indexOf("refused") < 0)
+            if (data.profileGone)
+                return
             verify(editor.visible, "the editor stays open")
-            compare(editor.currentRow, ButtonController.Action_Disabled)
-            compare(saved("DeviceButton_5", "Writer"), null)
+            compare(editor.currentRow, data.row)
             compare(saved("DeviceButton_5", "Writers").TextToWrite, "any writer")
+            var own = saved("DeviceButton_5", "Writer")
+            compare(own ? own.TextToWrite : null, data.ownBinding ? "own writer" : null)
         }
 
         // Programs here have no extension to filter by.

@@ -540,4 +540,69 @@ TestCase {
         }, 5000, "the general binding again, not " + globalRowOfButtonOne())
         windowFixture.useFactoryPreferences()
     }
+
+    // Stores text as button index's binding, as a user does: the row on the Global Settings
+    // page opens the editor, whose Apply stores it.
+    function typeTextOnButton(index, text) {
+        var rows = findNamed(findNamed(window.contentItem, "globalLayoutLoader"), "keybindRows")
+        var row = null
+        tryVerify(function () {
+            row = rows ? rows.itemAtIndex(index) : null
+            return row !== null
+        })
+        mouseClick(findNamed(row, "keybindItem"))
+        var editor = null
+        tryVerify(function () {
+            editor = overlay("ButtonActionSelectionWindow")
+            return editor !== null && editor.visible && findNamed(editor, "actionRow" + ButtonController.Action_TypeText) !== null
+        })
+        mouseClick(findNamed(editor, "actionRow" + ButtonController.Action_TypeText))
+        findNamed(editor, "typeTextField").inputText = text
+        mouseClick(findNamed(editor, "applyButton"))
+        tryVerify(function () {
+            return !editor.visible
+        })
+    }
+
+    // The text button index of the larger model's default profile types, as the file holds it.
+    function savedText(index) {
+        var found = ""
+        JSON.parse(windowFixture.savedPreferences()).ProfilesPreferences.forEach(function (profile) {
+            if (profile.Name !== "default" || profile.DeviceModel !== "whirlenmax")
+                return
+            profile.Actions.forEach(function (action) {
+                if (action.MouseButton === "DeviceButton_" + (index + 1))
+                    found = action.TextToWrite
+            })
+        })
+        return found
+    }
+
+    // A change that cannot be saved is told at once, in an alert that says where and why; it
+    // stays in the window, and the file keeps its bytes. Once the folder is back, the next
+    // change saves both.
+    function test_aChangeThatCannotBeSavedIsToldAndSavedWithTheNext() {
+        windowFixture.useFactoryPreferences()
+        findNamed(window.contentItem, "connectScreen").visible = false
+        window.appController.setSelectedProductByType(1)
+        showTab(0)
+        var before = windowFixture.savedPreferences()
+        windowFixture.blockSettingsFolder()
+        typeTextOnButton(0, "kept in the window")
+        var alerts = findNamed(window.contentItem, "alertsContainer")
+        tryVerify(function () {
+            return alerts.currentAlertInShow !== null
+        })
+        compare(alerts.currentAlertInShow.alertTitle, Strings.preferencesNotSavedText.arg(windowFixture.preferencesFilePath()).arg(Strings.saveFailureCausesText[4]))
+        compare(globalRowOfButtonOne(), Strings.mainActionsText[ButtonController.Action_TypeText])
+        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+        windowFixture.freeSettingsFolder()
+        verify(windowFixture.savedPreferences() === before, "the file keeps its bytes")
+
+        typeTextOnButton(1, "saved with it")
+        compare(alerts.currentAlertInShow, null)
+        compare(savedText(0), "kept in the window")
+        compare(savedText(1), "saved with it")
+        windowFixture.useFactoryPreferences()
+    }
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -18,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using Refusal = EditResult::Refusal;
 
 const std::string kMax = "whirlenmax";
 const std::string kLite = "whirlenlite";
@@ -29,6 +31,7 @@ class StoreEditTest : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
+        placeFiles();
         const nlohmann::json keypress = actionJson({{"ActionType", "keypress"},
                                                     {"KeyCode", "KEY_A"},
                                                     {"MouseButton", "DeviceButton_1"},
@@ -45,6 +48,9 @@ protected:
         store().unsubscribe(&subscriber);
         StoreTest::TearDown();
     }
+
+    // Where the default and bind files are, before anything is written.
+    virtual void placeFiles() {}
 
     std::shared_ptr<ProfilePreference> work() { return store().profiles().at(workKey); }
 
@@ -63,37 +69,41 @@ protected:
 TEST_F(StoreEditTest, RenameProfileRules) {
     auto other = std::make_shared<ProfilePreference>(1, 1);
     other->setName("Taken");
-    ASSERT_TRUE(store().addProfile(other, false));
+    ASSERT_TRUE(store().addProfile(other, false).isTaken());
     auto lite = std::make_shared<ProfilePreference>(1, 2);
     lite->setName("LiteName");
-    ASSERT_TRUE(store().addProfile(lite, false));
+    ASSERT_TRUE(store().addProfile(lite, false).isTaken());
 
-    const std::pair<const char*, std::string> refused[] = {
-        {"same name", "Work"},
-        {"empty", ""},
-        {"taken in the model", "Taken"},
-        {"to default", "default"},
+    const std::tuple<const char*, std::string, Refusal> refused[] = {
+        {"same name", "Work", Refusal::Invalid},
+        {"empty", "", Refusal::Invalid},
+        {"taken in the model", "Taken", Refusal::NameTaken},
+        {"to default", "default", Refusal::Invalid},
     };
-    for (const auto& [why, name] : refused) {
+    for (const auto& [why, name, refusal] : refused) {
         SCOPED_TRACE(why);
-        bool renamed = true;
-        EXPECT_EQ(effectOf([&] { renamed = store().renameProfile(workKey, name, true); }),
-                  std::make_pair(false, 0));
-        EXPECT_FALSE(renamed);
+        std::optional<EditResult> renamed;
+        EXPECT_EQ(
+            effectOf([&, name = name] { renamed = store().renameProfile(workKey, name, true); }),
+            std::make_pair(false, 0));
+        EXPECT_EQ(renamed->refusal(), refusal);
+        EXPECT_FALSE(renamed->save());
         EXPECT_EQ(store().profiles().count(workKey), 1U);
     }
-    EXPECT_FALSE(store().renameProfile(kMaxDefault, "Other", true));
-    EXPECT_FALSE(store().renameProfile("Profile##whirlen#whirlenmax#None", "X", true));
+    EXPECT_EQ(store().renameProfile(kMaxDefault, "Other", true).refusal(), Refusal::Invalid);
+    EXPECT_EQ(store().renameProfile("Profile##whirlen#whirlenmax#None", "X", true).refusal(),
+              Refusal::Missing);
 }
 
 TEST_F(StoreEditTest, RenameProfileMovesActionsAndBindings) {
     auto lite = std::make_shared<ProfilePreference>(1, 2);
     lite->setName("LiteName");
-    ASSERT_TRUE(store().addProfile(lite, false));
-    ASSERT_TRUE(store().setProfileBind("MXV2dev", workKey, true));
+    ASSERT_TRUE(store().addProfile(lite, false).isTaken());
+    ASSERT_TRUE(store().setProfileBind("MXV2dev", workKey, true).isSaved());
     // A name of the other model is free.
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().renameProfile(workKey, "LiteName", true)); }),
-              std::make_pair(true, 1));
+    EXPECT_EQ(
+        effectOf([&] { EXPECT_TRUE(store().renameProfile(workKey, "LiteName", true).isSaved()); }),
+        std::make_pair(true, 1));
 
     const std::string newKey = profileKey(kMax, "LiteName");
     EXPECT_EQ(store().profiles().count(workKey), 0U);
@@ -110,18 +120,20 @@ TEST_F(StoreEditTest, RenameProfileMovesActionsAndBindings) {
     EXPECT_EQ(agent.boundProfile("MXV2dev")->key(), newKey);
     const auto action = agent.profiles().at(newKey)->findAction("", 0);
     ASSERT_TRUE(action);
-    EXPECT_TRUE(agent.setProfileAction(*action, *action, false));
+    EXPECT_TRUE(agent.setProfileAction(*action, *action, false).isTaken());
 }
 
 TEST_F(StoreEditTest, AddMacroRefusesATakenKeyAndKeepsItsGroups) {
     const auto macro = store().macros().at("Macro##all#all#M");
-    ASSERT_TRUE(store().addMacroGroup(macro, false));
-    EXPECT_EQ(effectOf([&] { EXPECT_FALSE(store().addMacro("M", true)); }),
-              std::make_pair(false, 0));
+    ASSERT_TRUE(store().addMacroGroup(macro, false).isTaken());
+    EXPECT_EQ(
+        effectOf([&] { EXPECT_EQ(store().addMacro("M", true).refusal(), Refusal::NameTaken); }),
+        std::make_pair(false, 0));
     EXPECT_EQ(store().macros().at("Macro##all#all#M"), macro);
     EXPECT_EQ(macro->groups().size(), 1U);
-    EXPECT_FALSE(store().addMacro("", true));
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().addMacro("N", true)); }), std::make_pair(true, 1));
+    EXPECT_EQ(store().addMacro("", true).refusal(), Refusal::Invalid);
+    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().addMacro("N", true).isSaved()); }),
+              std::make_pair(true, 1));
     EXPECT_EQ(store().macroByName("N")->key(), "Macro##all#all#N");
 }
 
@@ -131,22 +143,28 @@ TEST_F(StoreEditTest, AddProfileRefusesInvalidProfiles) {
         profile->setName(name);
         return profile;
     };
-    const std::pair<const char*, std::shared_ptr<ProfilePreference>> refused[] = {
-        {"null", nullptr},
-        {"no name", make(1, 1, "")},
-        {"any type", make(0, 1, "A")},
-        {"any model", make(1, 0, "A")},
-        {"unknown model", make(1, 3, "A")},
-        {"unknown type", make(2, 1, "A")},
-        {"key taken", make(1, 1, "Work")},
+    const std::tuple<const char*, std::shared_ptr<ProfilePreference>, Refusal> refused[] = {
+        {"null", nullptr, Refusal::Invalid},
+        {"no name", make(1, 1, ""), Refusal::Invalid},
+        {"any type", make(0, 1, "A"), Refusal::Invalid},
+        {"any model", make(1, 0, "A"), Refusal::Invalid},
+        {"unknown model", make(1, 3, "A"), Refusal::Invalid},
+        {"unknown type", make(2, 1, "A"), Refusal::Invalid},
+        {"key taken", make(1, 1, "Work"), Refusal::NameTaken},
     };
-    for (const auto& [why, profile] : refused) {
+    for (const auto& [why, profile, refusal] : refused) {
         SCOPED_TRACE(why);
-        EXPECT_EQ(effectOf([&] { EXPECT_FALSE(store().addProfile(profile, true)); }),
+        EXPECT_EQ(effectOf([&, profile = profile, refusal = refusal] {
+                      EXPECT_EQ(store().addProfile(profile, true).refusal(), refusal);
+                  }),
                   std::make_pair(false, 0));
     }
     EXPECT_EQ(store().profiles().at(workKey)->actions().size(), 1U);
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().addProfile(make(1, 2, "A"), false)); }),
+    EXPECT_EQ(effectOf([&] {
+                  const EditResult added = store().addProfile(make(1, 2, "A"), false);
+                  EXPECT_TRUE(added.isTaken());
+                  EXPECT_FALSE(added.save());
+              }),
               std::make_pair(false, 1));
 }
 
@@ -154,43 +172,46 @@ TEST_F(StoreEditTest, MacroGroupIdsAreNonZeroAndUniqueWithinTheMacro) {
     const auto macro = store().macros().at("Macro##all#all#M");
     std::set<uint32_t> ids;
     for (int i = 0; i < 200; ++i) {
-        const auto group = store().addMacroGroup(macro, false);
-        ASSERT_TRUE(group);
+        ASSERT_TRUE(store().addMacroGroup(macro, false).isTaken());
+        const auto group = macro->groups().back();
         EXPECT_NE(group->macroGroupID(), 0U);
         ids.insert(group->macroGroupID());
     }
     EXPECT_EQ(ids.size(), 200U);
     EXPECT_EQ(macro->groups().size(), 200U);
-    EXPECT_FALSE(store().addMacroGroup(nullptr, false));
-    EXPECT_FALSE(store().addMacroGroup(std::make_shared<MacroPreference>(), false));
+    EXPECT_EQ(store().addMacroGroup(nullptr, false).refusal(), Refusal::Invalid);
+    EXPECT_EQ(store().addMacroGroup(std::make_shared<MacroPreference>(), false).refusal(),
+              Refusal::Invalid);
 }
 
 TEST_F(StoreEditTest, AddApplicationContextConfigurationCodes) {
-    const std::tuple<const char*, std::string, std::string, int32_t> cases[] = {
-        {"empty path", "New", "", 8},
-        {"empty name", "", "new.exe", 8},
-        {"name taken", "Editor", "new.exe", 2},
-        {"path taken", "New", "editor.exe", 4},
-        {"both taken", "Editor", "editor.exe", 6},
+    const std::tuple<const char*, std::string, std::string, Refusal> cases[] = {
+        {"empty path", "New", "", Refusal::Invalid},
+        {"empty name", "", "new.exe", Refusal::Invalid},
+        {"name taken", "Editor", "new.exe", Refusal::NameTaken},
+        {"path taken", "New", "editor.exe", Refusal::PathTaken},
+        {"both taken", "Editor", "editor.exe", Refusal::NameAndPathTaken},
     };
-    for (const auto& [why, name, path, code] : cases) {
+    for (const auto& [why, name, path, refusal] : cases) {
         SCOPED_TRACE(why);
-        EXPECT_EQ(effectOf([&, name = name, path = path, code = code] {
-                      EXPECT_EQ(store().addApplicationContextConfiguration(name, path), code);
+        EXPECT_EQ(effectOf([&, name = name, path = path, refusal = refusal] {
+                      EXPECT_EQ(store().addApplicationContextConfiguration(name, path).refusal(),
+                                refusal);
                   }),
                   std::make_pair(false, 0));
     }
-    EXPECT_EQ(effectOf([&] {
-                  EXPECT_EQ(store().addApplicationContextConfiguration("New", "new.exe"), 0);
-              }),
-              std::make_pair(true, 1));
+    EXPECT_EQ(
+        effectOf([&] {
+            EXPECT_TRUE(store().addApplicationContextConfiguration("New", "new.exe").isSaved());
+        }),
+        std::make_pair(true, 1));
     EXPECT_EQ(store().applicationContextConfiguration("New").programContextPath(), "new.exe");
 }
 
 TEST_F(StoreEditTest, FindApplicationContextPrefersExactOverSubstring) {
     // "Alpha" sorts first and matches as a substring; "Zulu" matches exactly.
-    ASSERT_EQ(store().addApplicationContextConfiguration("Alpha", "tool.exe"), 0);
-    ASSERT_EQ(store().addApplicationContextConfiguration("Zulu", "C:\\bin\\tool.exe"), 0);
+    ASSERT_TRUE(store().addApplicationContextConfiguration("Alpha", "tool.exe").isSaved());
+    ASSERT_TRUE(store().addApplicationContextConfiguration("Zulu", "C:\\bin\\tool.exe").isSaved());
     const std::pair<std::string, std::string> cases[] = {
         {"C:\\bin\\tool.exe", "Zulu"},
         {"D:\\other\\tool.exe", "Alpha"},
@@ -226,19 +247,24 @@ TEST_F(StoreEditTest, DefaultActionUsesTheContextsProgramPath) {
 }
 
 TEST_F(StoreEditTest, CommitFalseNeitherSavesNorNotifies) {
-    EXPECT_EQ(effectOf([&] { EXPECT_FALSE(store().commit(false)); }), std::make_pair(false, 0));
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().commit(true)); }), std::make_pair(true, 1));
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().saveAndNotify()); }), std::make_pair(true, 1));
+    EXPECT_EQ(effectOf([&] { EXPECT_FALSE(store().commit(false).save()); }),
+              std::make_pair(false, 0));
+    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().commit(true).isSaved()); }),
+              std::make_pair(true, 1));
+    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().saveAndNotify().isSaved()); }),
+              std::make_pair(true, 1));
 }
 
 TEST_F(StoreEditTest, DeleteProfileFallsBackToTheDefaultProfile) {
-    ASSERT_TRUE(store().setProfileBind("MXV2dev", workKey, true));
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().deleteProfile(workKey, true)); }),
+    ASSERT_TRUE(store().setProfileBind("MXV2dev", workKey, true).isSaved());
+    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().deleteProfile(workKey, true).isSaved()); }),
               std::make_pair(true, 1));
     EXPECT_FALSE(store().boundProfile("MXV2dev"));
     EXPECT_EQ(store().profileForDevice("MXV2dev", 1)->key(), kMaxDefault);
     EXPECT_THAT(read(paths_.profileBindFile), ::testing::Not(HasSubstr(workKey)));
-    EXPECT_EQ(effectOf([&] { EXPECT_FALSE(store().deleteProfile(workKey, true)); }),
+    EXPECT_EQ(effectOf([&] {
+                  EXPECT_EQ(store().deleteProfile(workKey, true).refusal(), Refusal::Missing);
+              }),
               std::make_pair(false, 0));
 }
 
@@ -254,52 +280,62 @@ TEST_F(StoreEditTest, DeleteMacroAndContextClearTheirUses) {
     inEditor.setProfile(workKey);
     work->setAction(inEditor);
 
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().deleteMacro("Macro##all#all#M", false)); }),
-              std::make_pair(false, 1));
+    EXPECT_EQ(
+        effectOf([&] { EXPECT_TRUE(store().deleteMacro("Macro##all#all#M", false).isTaken()); }),
+        std::make_pair(false, 1));
     EXPECT_TRUE(store().macros().empty());
     const auto cleared = work->findAction("", 2);
     ASSERT_TRUE(cleared);
     EXPECT_EQ(cleared->actionType(), kActionTypeDisabled);
     EXPECT_TRUE(cleared->macroKey().empty());
 
-    EXPECT_EQ(
-        effectOf([&] { EXPECT_TRUE(store().deleteApplicationContextConfiguration("Editor")); }),
-        std::make_pair(true, 1));
+    EXPECT_EQ(effectOf([&] {
+                  EXPECT_TRUE(store().deleteApplicationContextConfiguration("Editor").isSaved());
+              }),
+              std::make_pair(true, 1));
     EXPECT_FALSE(work->findAction("editor.exe", 3));
-    EXPECT_FALSE(store().deleteApplicationContextConfiguration("Editor"));
+    EXPECT_EQ(store().deleteApplicationContextConfiguration("Editor").refusal(), Refusal::Missing);
 }
 
 TEST_F(StoreEditTest, SetProfileAction) {
     const ActionPreference previous = work()->actions().begin()->second;
     ActionPreference edited = previous;
     edited.setKeyCode('B');
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().setProfileAction(previous, edited, true)); }),
-              std::make_pair(true, 1));
+    EXPECT_EQ(
+        effectOf([&] { EXPECT_TRUE(store().setProfileAction(previous, edited, true).isSaved()); }),
+        std::make_pair(true, 1));
     EXPECT_EQ(work()->findAction("", 0)->keyCode(), 'B');
 
     ActionPreference orphan = edited;
     orphan.setProfile("Profile##whirlen#whirlenmax#Nobody");
     std::string log;
-    EXPECT_EQ(
-        effectOf([&] {
-            log = logOf([&] { EXPECT_FALSE(store().setProfileAction(previous, orphan, true)); });
-        }),
-        std::make_pair(false, 0));
+    EXPECT_EQ(effectOf([&] {
+                  log = logOf([&] {
+                      EXPECT_EQ(store().setProfileAction(previous, orphan, true).refusal(),
+                                Refusal::Missing);
+                  });
+              }),
+              std::make_pair(false, 0));
     EXPECT_THAT(log, HasSubstr("Error. A profile to set keybind to was not found!"));
 }
 
 TEST_F(StoreEditTest, RenameAndMoveMacroParts) {
-    ASSERT_TRUE(store().addMacro("Other", false));
-    EXPECT_FALSE(store().renameMacro("Macro##all#all#M", "Other", true));
-    EXPECT_FALSE(store().renameMacro("Macro##all#all#M", "", true));
-    EXPECT_EQ(effectOf([&] { EXPECT_TRUE(store().renameMacro("Macro##all#all#M", "Neu", true)); }),
+    ASSERT_TRUE(store().addMacro("Other", false).isTaken());
+    EXPECT_EQ(store().renameMacro("Macro##all#all#M", "Other", true).refusal(), Refusal::NameTaken);
+    EXPECT_EQ(store().renameMacro("Macro##all#all#M", "", true).refusal(), Refusal::Invalid);
+    EXPECT_EQ(store().renameMacro("Macro##all#all#Gone", "Neu", true).refusal(), Refusal::Missing);
+    EXPECT_EQ(effectOf([&] {
+                  EXPECT_TRUE(store().renameMacro("Macro##all#all#M", "Neu", true).isSaved());
+              }),
               std::make_pair(true, 1));
     const auto macro = store().macroByName("Neu");
     ASSERT_TRUE(macro);
     EXPECT_EQ(macro->key(), "Macro##all#all#M");
 
-    const auto first = store().addMacroGroup(macro, false);
-    const auto second = store().addMacroGroup(macro, false);
+    ASSERT_TRUE(store().addMacroGroup(macro, false).isTaken());
+    const auto first = macro->groups().back();
+    ASSERT_TRUE(store().addMacroGroup(macro, false).isTaken());
+    const auto second = macro->groups().back();
     store().moveMacroGroup(macro, 1, 0, false);
     EXPECT_EQ(macro->groups().front(), second);
     auto step = std::make_shared<ActionPreference>();
@@ -327,7 +363,7 @@ TEST_F(StoreEditTest, MacroKeyOfASharedNameIsTheFirstKey) {
 }
 
 TEST_F(StoreEditTest, DeviceConfigurationCoversEveryControlOfBothModels) {
-    ASSERT_EQ(store().addApplicationContextConfiguration("Browser", "browser.exe"), 0);
+    ASSERT_TRUE(store().addApplicationContextConfiguration("Browser", "browser.exe").isSaved());
     auto work = this->work();
     ActionPreference inBrowser(1, 1, 5, store().applicationContextConfiguration("Browser"));
     inBrowser.setActionType(1);
@@ -415,6 +451,187 @@ TEST_F(StoreEditTest, SubscribersCanWaitForOtherThreadsThatQuery) {
     store().unsubscribe(&querying);
     EXPECT_EQ(querying.blocked, 0);
     EXPECT_EQ(querying.answered, static_cast<int>(std::size(notifying)));
+}
+
+// The store's files in a settings folder of their own, which a test blocks as a full disk, a
+// missing folder, a file in the folder's place or a folder in the file's place would: root is
+// not held back by permissions, but by these.
+class SettingsFolderTest : public StoreEditTest {
+public:
+    enum class Blocker { FullDisk, FolderGone, FileInPlaceOfFolder, FolderInPlaceOfFile };
+
+protected:
+    void placeFiles() override {
+        settings_ = root_ / "settings";
+        fs::create_directory(settings_);
+        paths_.defaultFile = (settings_ / "pelvane_default.json").string();
+        paths_.profileBindFile = (settings_ / "pelvane_profile_bind.json").string();
+    }
+
+    // Runs fn while saves into the settings folder fail; returns what the log printed.
+    std::string whileBlocked(Blocker blocker, const std::function<void()>& fn) {
+        const fs::path kept = root_ / "kept";
+        std::string log;
+        switch (blocker) {
+            case Blocker::FullDisk: {
+                const std::size_t size = read(paths_.defaultFile).size();
+                const FileSizeLimit full(size / 2);
+                log = logOf(fn);
+                break;
+            }
+            case Blocker::FolderGone:
+            case Blocker::FileInPlaceOfFolder:
+                fs::rename(settings_, kept);
+                if (blocker == Blocker::FileInPlaceOfFolder) {
+                    write(settings_.string(), "not a folder");
+                }
+                log = logOf(fn);
+                fs::remove(settings_);
+                fs::rename(kept, settings_);
+                break;
+            case Blocker::FolderInPlaceOfFile:
+                fs::rename(paths_.defaultFile, kept);
+                fs::create_directories(fs::path(paths_.defaultFile) / "inside");
+                log = logOf(fn);
+                fs::remove_all(paths_.defaultFile);
+                fs::rename(kept, paths_.defaultFile);
+                break;
+        }
+        return log;
+    }
+
+    // What another process reads from the files.
+    std::shared_ptr<ProfilePreference> savedWork() {
+        PreferencesStore reader(paths_);
+        reader.load();
+        const auto profiles = reader.profiles();
+        const auto found = profiles.find(workKey);
+        return found != profiles.end() ? found->second : nullptr;
+    }
+
+    std::vector<std::string> settingsEntries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(settings_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    // Button 1 of "Work" edited to type key.
+    EditResult typeOnButtonOne(char key) {
+        const ActionPreference previous = *work()->findAction("", 0);
+        ActionPreference edited = previous;
+        edited.setKeyCode(key);
+        return store().setProfileAction(previous, edited, true);
+    }
+
+    fs::path settings_;
+};
+
+struct BlockedSave {
+    const char* name;
+    SettingsFolderTest::Blocker blocker;
+    SaveResult::Cause cause;
+};
+
+void PrintTo(const BlockedSave& save, std::ostream* out) {
+    *out << save.name;
+}
+
+class BlockedSaveTest : public SettingsFolderTest,
+                        public ::testing::WithParamInterface<BlockedSave> {};
+
+// An edit whose save fails is taken and held, says why it was not saved, tells the
+// subscribers, and leaves the file whole; once the folder is free, the next save writes it
+// with the edit of its own.
+TEST_P(BlockedSaveTest, TheEditIsHeldToldAndSavedWithTheNext) {
+    const std::string before = read(paths_.defaultFile);
+    std::optional<EditResult> edit;
+    const std::string log = whileBlocked(GetParam().blocker, [&] { edit = typeOnButtonOne('B'); });
+
+    EXPECT_TRUE(edit->isTaken());
+    EXPECT_TRUE(edit->saveFailed());
+    ASSERT_TRUE(edit->save());
+    EXPECT_EQ(edit->save()->file(), paths_.defaultFile);
+    EXPECT_EQ(edit->save()->cause(), GetParam().cause);
+    EXPECT_THAT(log, HasSubstr("Unable to create file: " + paths_.defaultFile + ": " +
+                               edit->save()->reason()));
+    EXPECT_EQ(subscriber.count, 1);
+    ASSERT_EQ(subscriber.notSaved.size(), 1U);
+    EXPECT_EQ(subscriber.notSaved[0].file(), paths_.defaultFile);
+    EXPECT_EQ(subscriber.notSaved[0].error(), edit->save()->error());
+    EXPECT_EQ(work()->findAction("", 0)->keyCode(), 'B');
+    EXPECT_TRUE(read(paths_.defaultFile) == before);
+    EXPECT_EQ(settingsEntries(), std::vector<std::string>{"pelvane_default.json"});
+
+    EXPECT_TRUE(store().addMacro("Next", true).isSaved());
+    EXPECT_EQ(savedWork()->findAction("", 0)->keyCode(), 'B');
+    EXPECT_THAT(read(paths_.defaultFile), HasSubstr("\"Next\""));
+    EXPECT_EQ(subscriber.notSaved.size(), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blockers, BlockedSaveTest,
+    ::testing::Values(
+        BlockedSave{"FullDisk", SettingsFolderTest::Blocker::FullDisk, SaveResult::Cause::NoRoom},
+        BlockedSave{"FolderGone", SettingsFolderTest::Blocker::FolderGone,
+                    SaveResult::Cause::FolderMissing},
+        BlockedSave{"FileInPlaceOfFolder", SettingsFolderTest::Blocker::FileInPlaceOfFolder,
+                    SaveResult::Cause::InTheWay},
+        BlockedSave{"FolderInPlaceOfFile", SettingsFolderTest::Blocker::FolderInPlaceOfFile,
+                    SaveResult::Cause::InTheWay}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The agent's announcements make the window load again: that keeps what could not be saved,
+// unless another program has written the file since, whose content then counts.
+TEST_F(SettingsFolderTest, UnsavedEditsOutlastLoadsUntilTheFileChanges) {
+    const std::string before = read(paths_.defaultFile);
+    whileBlocked(Blocker::FolderGone, [&] { typeOnButtonOne('B'); });
+    store().reload(false);
+    store().load();
+    EXPECT_EQ(work()->findAction("", 0)->keyCode(), 'B');
+    EXPECT_EQ(read(paths_.defaultFile), before);
+
+    write(paths_.defaultFile, documentJson({profileJson(kMax, "Theirs")}).dump());
+    store().reload(false);
+    store().load();
+    EXPECT_EQ(store().profiles().count(workKey), 0U);
+    EXPECT_EQ(store().profiles().count(profileKey(kMax, "Theirs")), 1U);
+}
+
+// A binding that could not be saved is written with the next save, whatever it saves.
+TEST_F(SettingsFolderTest, ABindingNotSavedIsWrittenByTheNextSave) {
+    std::optional<EditResult> bound;
+    whileBlocked(Blocker::FolderGone,
+                 [&] { bound = store().setProfileBind("MXV2dev", workKey, true); });
+    EXPECT_TRUE(bound->saveFailed());
+    EXPECT_EQ(bound->save()->file(), paths_.profileBindFile);
+    ASSERT_EQ(subscriber.notSaved.size(), 1U);
+    EXPECT_EQ(subscriber.count, 0);
+    EXPECT_FALSE(fs::exists(paths_.profileBindFile));
+
+    EXPECT_TRUE(store().addMacro("Next", true).isSaved());
+    EXPECT_THAT(read(paths_.profileBindFile), HasSubstr("\"MXV2dev\""));
+}
+
+// A reset to the factory settings that cannot be written is shown and held as any edit whose
+// save failed.
+TEST_F(SettingsFolderTest, AResetThatCannotBeWrittenIsHeldUntilASaveHolds) {
+    const std::string before = read(paths_.defaultFile);
+    std::optional<EditResult> reset;
+    whileBlocked(Blocker::FolderGone, [&] { reset = store().reload(true); });
+    EXPECT_TRUE(reset->saveFailed());
+    EXPECT_EQ(reset->save()->file(), paths_.defaultFile);
+    ASSERT_EQ(subscriber.notSaved.size(), 1U);
+    EXPECT_EQ(store().profiles().count(workKey), 0U);
+    EXPECT_EQ(read(paths_.defaultFile), before);
+
+    store().reload(false);
+    store().load();
+    EXPECT_EQ(store().profiles().count(workKey), 0U);
+    EXPECT_TRUE(store().commit(true).isSaved());
+    EXPECT_EQ(savedWork(), nullptr);
+    EXPECT_TRUE(read(paths_.defaultFile) == read(paths_.backupFile));
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -105,8 +105,8 @@ TEST_F(StoreTest, WholeStoreSurvivesSaveAndLoad) {
                                       kWorkKey + R"("},{"DeviceID":"LYTEusb2","ProfileID":")" +
                                       kLightKey + R"("}]})");
     store().load();
-    ASSERT_TRUE(store().save());
-    ASSERT_TRUE(store().saveProfileBind());
+    ASSERT_TRUE(store().save().held());
+    ASSERT_TRUE(store().saveProfileBind().held());
 
     const std::string saved = read(paths_.defaultFile);
     EXPECT_EQ(nlohmann::json::parse(saved), document);
@@ -234,7 +234,7 @@ TEST_F(StoreTest, BadInputLoadsWhatIsValidAndLogsTheRest) {
                 UnorderedElementsAre(::testing::Key("Ok")));
 
     // What the store could not take is not lost with the next save.
-    ASSERT_TRUE(store().save());
+    ASSERT_TRUE(store().save().held());
     EXPECT_EQ(read(paths_.defaultFile + ".damaged"), text);
 }
 
@@ -248,7 +248,7 @@ TEST_F(StoreTest, ProfileWithoutDeviceTypeTakesTheTypeOfItsModel) {
     nowhere.erase("DeviceModel");
     write(paths_.defaultFile, documentJson({untyped, nowhere}).dump());
     store().load();
-    ASSERT_TRUE(store().save());
+    ASSERT_TRUE(store().save().held());
 
     // Written with the type "all", it would be refused by every later load.
     PreferencesStore& later = freshStore();
@@ -270,7 +270,7 @@ TEST_F(StoreTest, InvalidUtf8IsReplacedAndTheOriginalKept) {
     EXPECT_THAT(log, HasSubstr("Invalid UTF-8 replaced in " + paths_.defaultFile));
     EXPECT_EQ(store().profiles().count(profileKey(kMax, "N\xEF\xBF\xBD(\xEF\xBF\xBD")), 1U);
 
-    ASSERT_TRUE(store().save());
+    ASSERT_TRUE(store().save().held());
     EXPECT_EQ(read(paths_.defaultFile + ".damaged"), text);
     EXPECT_TRUE(readJson(paths_.defaultFile).is_object());
 }
@@ -284,8 +284,8 @@ TEST_F(StoreTest, InvalidUtf8InMemoryIsWrittenReplaced) {
     store().load();
     auto profile = std::make_shared<ProfilePreference>(1, 1);
     profile->setName("bad \xE9 byte");
-    ASSERT_TRUE(store().addProfile(profile, false));
-    EXPECT_TRUE(store().save());
+    ASSERT_TRUE(store().addProfile(profile, false).isTaken());
+    EXPECT_TRUE(store().save().held());
     EXPECT_THAT(read(paths_.defaultFile), HasSubstr("bad \xEF\xBF\xBD byte"));
 }
 
@@ -358,8 +358,8 @@ TEST_F(StoreTest, DamagedFilesAreKeptAsideBeforeTheFirstSave) {
     EXPECT_EQ(read(paths_.defaultFile), damaged);  // neither healed from the backup nor touched
 
     const std::string saveLog = logOf([&] {
-        EXPECT_TRUE(store().save());
-        EXPECT_TRUE(store().setProfileBind("MXV2x", profileKey(kMax, "default"), true));
+        EXPECT_TRUE(store().save().held());
+        EXPECT_TRUE(store().setProfileBind("MXV2x", profileKey(kMax, "default"), true).isSaved());
     });
     EXPECT_THAT(saveLog, HasSubstr("as " + paths_.defaultFile + ".damaged"));
     EXPECT_EQ(read(paths_.defaultFile + ".damaged"), damaged);
@@ -368,11 +368,11 @@ TEST_F(StoreTest, DamagedFilesAreKeptAsideBeforeTheFirstSave) {
     EXPECT_TRUE(readJson(paths_.profileBindFile).is_object());
 
     // Only the first save moves the file; a second damage keeps both copies.
-    EXPECT_TRUE(store().save());
+    EXPECT_TRUE(store().save().held());
     EXPECT_EQ(read(paths_.defaultFile + ".damaged"), damaged);
     write(paths_.defaultFile, "{\"MajorVersion\": 0, \"MinorVersion\": 0}");
     store().load();
-    EXPECT_TRUE(store().save());
+    EXPECT_TRUE(store().save().held());
     EXPECT_EQ(read(paths_.defaultFile + ".damaged.1"),
               "{\"MajorVersion\": 0, \"MinorVersion\": 0}");
     EXPECT_EQ(read(paths_.defaultFile + ".damaged"), damaged);
@@ -388,7 +388,7 @@ TEST_F(StoreTest, ReloadReplacesOnlyWithAnAcceptedDocument) {
     store().reload(false);
     store().load();
     EXPECT_EQ(store().profiles().count(oldKey), 1U);
-    EXPECT_TRUE(store().save());
+    EXPECT_TRUE(store().save().held());
     PreferencesStore reader(paths_);
     EXPECT_EQ(reader.loadProfilesFromFile(paths_.defaultFile).count(oldKey), 1U);
 
@@ -427,27 +427,6 @@ TEST_F(StoreTest, ReloadWithRestoreWithoutBackupKeepsTheUsersFile) {
     EXPECT_EQ(store().profiles().count(profileKey(kMax, "Mine")), 1U);
 }
 
-// Writes a file of at most limit bytes, as on a full disk; root is not held
-// back by permissions, but by this.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(StoreTest, FailedWritesReportFalseAndLeaveTheOldFiles) {
     store().load();
     const std::string before = read(paths_.defaultFile);
@@ -456,16 +435,22 @@ TEST_F(StoreTest, FailedWritesReportFalseAndLeaveTheOldFiles) {
         store().setProfileBind("MXV2device" + std::to_string(i), profileKey(kMax, "default"),
                                false);
     }
-    ASSERT_TRUE(store().setProfileBind("MXV2a", profileKey(kMax, "default"), true));
+    ASSERT_TRUE(store().setProfileBind("MXV2a", profileKey(kMax, "default"), true).isSaved());
     const std::string bindBefore = read(paths_.profileBindFile);
     {
         const FileSizeLimit full(4096);
         const std::string log = logOf([&] {
-            EXPECT_FALSE(store().save());
-            EXPECT_FALSE(store().setProfileBind("MXV2b", profileKey(kMax, "default"), true));
-            EXPECT_FALSE(store().commit(true));
+            const SaveResult saved = store().save();
+            EXPECT_FALSE(saved.held());
+            EXPECT_EQ(saved.file(), paths_.defaultFile);
+            EXPECT_EQ(saved.cause(), SaveResult::Cause::NoRoom);
+            EXPECT_TRUE(
+                store().setProfileBind("MXV2b", profileKey(kMax, "default"), true).saveFailed());
+            EXPECT_TRUE(store().commit(true).saveFailed());
         });
         EXPECT_THAT(log, HasSubstr("Error saving to file action changes"));
+        EXPECT_THAT(log, HasSubstr("Unable to create file: " + paths_.defaultFile + ": " +
+                                   std::strerror(EFBIG)));
         EXPECT_THAT(log, HasSubstr("Unable to create file: " + paths_.profileBindFile));
     }
     EXPECT_EQ(read(paths_.defaultFile), before);
@@ -474,12 +459,13 @@ TEST_F(StoreTest, FailedWritesReportFalseAndLeaveTheOldFiles) {
     fs::remove(paths_.defaultFile);
     if (geteuid() != 0) {
         fs::permissions(root_, fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_FALSE(store().save());
+        EXPECT_FALSE(store().save().held());
         fs::permissions(root_, fs::perms::owner_all);
         EXPECT_FALSE(fs::exists(paths_.defaultFile));
     }
-    EXPECT_FALSE(store().writeJsonFile(file("missing-folder/pelvane_default.json")));
-    EXPECT_FALSE(store().writeJsonFile(""));
+    EXPECT_EQ(store().writeJsonFile(file("missing-folder/pelvane_default.json")).cause(),
+              SaveResult::Cause::FolderMissing);
+    EXPECT_FALSE(store().writeJsonFile("").held());
 }
 
 TEST_F(StoreTest, BindFileRules) {

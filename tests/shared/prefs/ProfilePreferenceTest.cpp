@@ -193,7 +193,7 @@ TEST_F(ProfilePreferenceTest, ReplaceActionRules) {
         const char* label;
         ActionPreference previous;
         ActionPreference next;
-        bool changed;
+        EditResult::Refusal refusal;
         std::vector<std::string> keys;
     };
     const std::string button1 = "Action##whirlen#whirlenmax###DeviceButton_1";
@@ -207,26 +207,31 @@ TEST_F(ProfilePreferenceTest, ReplaceActionRules) {
     ActionPreference commentedEmpty = action(0, 0);
     commentedEmpty.setComment("keep");
 
+    using Refusal = EditResult::Refusal;
     const Case cases[] = {
-        {"default next", action(0, 1), defaultNext, false, {button1}},
-        {"new key over a binding", action(1, 1), action(0, 4), false, {button1}},
-        {"new key disabled", action(1, 1), action(1, 0, "Editor"), false, {button1}},
+        {"default next", action(0, 1), defaultNext, Refusal::Invalid, {button1}},
+        {"new key over a binding", action(1, 1), action(0, 4), Refusal::BindingExists, {button1}},
+        {"new key disabled",
+         action(1, 1),
+         action(1, 0, "Editor"),
+         Refusal::DisabledBesideBinding,
+         {button1}},
         {"new key stored beside",
          action(1, 1),
          action(1, 3, "Editor"),
-         true,
+         Refusal::None,
          {button1, editorButton2}},
-        {"same key replaced", action(0, 1), action(0, 6), true, {button1}},
-        {"empty button removed", action(0, 1), action(0, 0), true, {}},
-        {"commented empty kept", action(0, 1), commentedEmpty, true, {button1}},
-        {"empty dial stored", action(15, 1), action(15, 0), true, {button1, dial}},
-        {"default previous", defaultPrevious, action(1, 4), true, {button1, button2}},
-        {"default previous empty", defaultPrevious, action(1, 0), true, {button1}},
+        {"same key replaced", action(0, 1), action(0, 6), Refusal::None, {button1}},
+        {"empty button removed", action(0, 1), action(0, 0), Refusal::None, {}},
+        {"commented empty kept", action(0, 1), commentedEmpty, Refusal::None, {button1}},
+        {"empty dial stored", action(15, 1), action(15, 0), Refusal::None, {button1, dial}},
+        {"default previous", defaultPrevious, action(1, 4), Refusal::None, {button1, button2}},
+        {"default previous empty", defaultPrevious, action(1, 0), Refusal::None, {button1}},
     };
     for (const auto& c : cases) {
         ProfilePreference profile(1, 1);
         profile.setAction(action(0, 1));
-        EXPECT_EQ(profile.replaceAction(c.previous, c.next), c.changed) << c.label;
+        EXPECT_EQ(profile.replaceAction(c.previous, c.next), c.refusal) << c.label;
         std::vector<std::string> keys;
         for (const auto& [key, stored] : profile.actions()) {
             keys.push_back(key);
@@ -239,7 +244,7 @@ TEST_F(ProfilePreferenceTest, ReplacingAnActionStoresTheNewOne) {
     profile_.setAction(action(0, 1));
     ActionPreference next = action(0, 12);
     next.setKeyCode(65);
-    ASSERT_TRUE(profile_.replaceAction(action(0, 1), next));
+    ASSERT_EQ(profile_.replaceAction(action(0, 1), next), EditResult::Refusal::None);
     EXPECT_EQ(profile_.actions().begin()->second.keyCode(), 65);
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -72,7 +75,31 @@ protected:
 class CountingSubscriber : public PreferencesUpdateSubscriber {
 public:
     void onPreferencesUpdated() override { ++count; }
+    void onPreferencesNotSaved(const SaveResult& failure) override { notSaved.push_back(failure); }
     std::atomic<int> count{0};
+    // The failed saves told of, on the thread that edits.
+    std::vector<SaveResult> notSaved;
+};
+
+// Writes a file of at most limit bytes, as on a full disk; root is not held
+// back by permissions, but by this.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
 };
 
 // The members that every written action has, with the values of a fresh one,

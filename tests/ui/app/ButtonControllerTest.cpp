@@ -332,6 +332,17 @@ private slots:
         QCOMPARE(readFileBytes(defaultFile()), fileBefore);
         QCOMPARE(controller->getPressKey(), int('X'));
 
+        // Nor is an edit whose save failed: the file the agent would read is as it was.
+        const std::filesystem::path folder = folder_->path();
+        const std::filesystem::path kept = folder.string() + ".kept";
+        std::filesystem::rename(folder, kept);
+        controller->prepareForButtonEdit();
+        controller->setEditPressKey('Z');
+        QCOMPARE(controller->applyEditSettings(), int(ButtonController::Refusal_None));
+        std::filesystem::rename(kept, folder);
+        QCOMPARE(readFileBytes(defaultFile()), fileBefore);
+        QCOMPARE(controller->getPressKey(), int('Z'));
+
         controller->prepareForButtonEdit();
         controller->setEditPressKey('Y');
         controller->applyEditSettings();
@@ -370,7 +381,7 @@ private slots:
             ActionPreference inEditor = keystroke;
             inEditor.setAppContextByName("Editor");
             inEditor.setKeyCode('E');
-            QVERIFY(store_->setProfileAction(keystroke, inEditor, false));
+            QVERIFY(store_->setProfileAction(keystroke, inEditor, false).isTaken());
             notified_.count = 0;
         }
         ButtonController controller(*store_, {});

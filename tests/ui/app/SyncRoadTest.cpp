@@ -202,7 +202,7 @@ private slots:
         // Time for a worker to install the copy by itself, as it once did.
         static_cast<void>(waitUntil(
             [&] { return readFileBytes(defaultPreferencesFilePath()) == road.cloudCopy; }, 1s));
-        QVERIFY(road.manager->preferencesStore().addMacro("Racing edit", true));
+        QVERIFY(road.manager->preferencesStore().addMacro("Racing edit", true).isSaved());
 
         QTRY_COMPARE(road.last.state(), uint32_t{ConfigSyncProcedure::kDone});
         QCOMPARE(road.manager->preferencesStore().configVersion(), 107);

@@ -231,6 +231,7 @@ private slots:
                    "S checkUpdatesIntervalUpdated()",
                    "S currentThemeIndexChanged()",
                    "S preferencesDamaged(QString)",
+                   "S preferencesNotSaved(QString,int,QString)",
                    "M getMacroController(QString)",
                    "M setSelectedProductByType(int)",
                    "M uiIsCompleted()",
