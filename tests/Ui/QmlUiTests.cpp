@@ -1,10 +1,13 @@
 // The window's documents under Qt Quick Test, on a private X server with OpenGL (Mesa), as
 // a user's desktop would show them; the TestCase documents are in qml/.
 
+#include <QQmlPropertyMap>
 #include <QtQuickTest>
 
 #include <cstdio>
 
+#include "shared/prefs/ApplicationSettings.h"
+#include "shared/version/VersionStamp.h"
 #include "tests/Ui/CloudFixture.h"
 #include "tests/Ui/FontFixture.h"
 #include "tests/Ui/KeyListFixture.h"
@@ -32,10 +35,15 @@ int main(int argc, char** argv) {
     WindowFixture window;
     RecordingAgentFixture recordingAgent;
     FontFixture fonts;
+    // The program's own stamps, as its start reads them, and the build's setting of its version.
+    ApplicationSettings::instance().setVersionStamps(kVersionStamp, kBuildStamp);
+    QQmlPropertyMap buildSetting;
+    buildSetting.insert("version", QStringLiteral(WHIRLEN_UI_VERSION));
     QmlUiTestSetup setup(keyList, window);
     setup.expose("recordingAgent", &recordingAgent);
     setup.expose("fonts", &fonts);
     setup.expose("cloud", &cloud);
+    setup.expose("buildSetting", &buildSetting);
     const int failures =
         quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
     return failures != 0 || setup.warned() ? 1 : 0;
