@@ -17,6 +17,7 @@
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/XvfbServer.h"
 #include "tests/ui/app/QtTestMain.h"
+#include "tests/ui/app/QtWarningWatch.h"
 
 int main(int argc, char** argv) {
     QtTestSession session;
@@ -44,7 +45,6 @@ int main(int argc, char** argv) {
     setup.expose("fonts", &fonts);
     setup.expose("cloud", &cloud);
     setup.expose("buildSetting", &buildSetting);
-    const int failures =
-        quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
-    return failures != 0 || setup.warned() ? 1 : 0;
+    const bool failed = QtWarningWatch::runFailed(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
+    return failed || setup.warned() ? 1 : 0;
 }
