@@ -13,6 +13,7 @@
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/XvfbServer.h"
 #include "tests/ui/app/QtTestMain.h"
+#include "tests/ui/app/QtWarningWatch.h"
 
 int main(int argc, char** argv) {
     QtTestSession session;
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     WindowFixture window;
     QmlUiTestSetup setup(keyList, window);
     setup.expose("agentFixture", &agent);
-    const int failures =
-        quick_test_main_with_setup(argc, argv, "qml_agent_road", WHIRLEN_QML_ROAD_TESTS, &setup);
-    return failures != 0 || setup.warned() ? 1 : 0;
+    const bool failed =
+        QtWarningWatch::runFailed(argc, argv, "qml_agent_road", WHIRLEN_QML_ROAD_TESTS, &setup);
+    return failed || setup.warned() ? 1 : 0;
 }

@@ -10,7 +10,6 @@
 
 #include "tests/Ui/KeyListFixture.h"
 #include "tests/Ui/WindowFixture.h"
-#include "tests/ui/app/QtWarningWatch.h"
 #include "ui/app/ApplicationFont.h"
 #include "ui/app/ApplicationManager.h"
 #include "ui/app/LocalizationManager.h"
@@ -20,7 +19,7 @@ QmlUiTestSetup::QmlUiTestSetup(KeyListFixture& keyList, WindowFixture& window)
     : keyList_(keyList), window_(window) {}
 
 bool QmlUiTestSetup::warned() const {
-    return warned_ || QtWarningWatch::warned();
+    return warned_;
 }
 
 void QmlUiTestSetup::expose(const QString& name, QObject* fixture) {
@@ -36,7 +35,6 @@ void QmlUiTestSetup::applicationAvailable() {
 }
 
 void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
-    QtWarningWatch::install();
     engine->rootContext()->setContextProperty("keyList", &keyList_);
     engine->rootContext()->setContextProperty("windowFixture", &window_);
     for (const auto& [name, fixture] : exposed_) {

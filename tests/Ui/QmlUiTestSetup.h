@@ -13,7 +13,8 @@ class WindowFixture;
 // the language manager retranslating that engine, and a button on temporary preference
 // files; the application manager runs as in the program, with its configuration
 // placeholders (no agent answers its link), on preference files that documents choose
-// through WindowFixture. Any QML warning, and any warning of Qt's own, marks the run failed.
+// through WindowFixture. Any QML warning marks the run failed (Qt's own fail it through
+// QtWarningWatch::runFailed).
 class QmlUiTestSetup : public QObject {
     Q_OBJECT
 

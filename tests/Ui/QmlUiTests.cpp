@@ -1,10 +1,13 @@
 // The window's documents under Qt Quick Test, on a private X server with OpenGL (Mesa), as
 // a user's desktop would show them; the TestCase documents are in qml/.
 
+#include <QQmlPropertyMap>
 #include <QtQuickTest>
 
 #include <cstdio>
 
+#include "shared/prefs/ApplicationSettings.h"
+#include "shared/version/VersionStamp.h"
 #include "tests/Ui/CloudFixture.h"
 #include "tests/Ui/FontFixture.h"
 #include "tests/Ui/KeyListFixture.h"
@@ -14,6 +17,7 @@
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/XvfbServer.h"
 #include "tests/ui/app/QtTestMain.h"
+#include "tests/ui/app/QtWarningWatch.h"
 
 int main(int argc, char** argv) {
     QtTestSession session;
@@ -32,11 +36,15 @@ int main(int argc, char** argv) {
     WindowFixture window;
     RecordingAgentFixture recordingAgent;
     FontFixture fonts;
+    // The program's own stamps, as its start reads them, and the build's setting of its version.
+    ApplicationSettings::instance().setVersionStamps(kVersionStamp, kBuildStamp);
+    QQmlPropertyMap buildSetting;
+    buildSetting.insert("version", QStringLiteral(WHIRLEN_UI_VERSION));
     QmlUiTestSetup setup(keyList, window);
     setup.expose("recordingAgent", &recordingAgent);
     setup.expose("fonts", &fonts);
     setup.expose("cloud", &cloud);
-    const int failures =
-        quick_test_main_with_setup(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
-    return failures != 0 || setup.warned() ? 1 : 0;
+    setup.expose("buildSetting", &buildSetting);
+    const bool failed = QtWarningWatch::runFailed(argc, argv, "qml_ui", WHIRLEN_QML_TESTS, &setup);
+    return failed || setup.warned() ? 1 : 0;
 }

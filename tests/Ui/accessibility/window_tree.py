@@ -3,7 +3,8 @@
 private X server, read and worked through the accessibility bus alone (AT-SPI), the way an
 assistive tool does. Run inside its own session bus:
 
-    dbus-run-session -- window_tree.py --ui whirlenUI --agent PelvaneMultimediaController
+    dbus-run-session -- window_tree.py --ui whirlenUI --agent PelvaneMultimediaController \
+        --build 31
 
 Each step names the control a user must be able to reach, with its role and visible text,
 and presses it through its accessible action; the one key of the walk is typed on the X
@@ -12,6 +13,7 @@ server, as a keyboard types it, after the key field was pressed. With --dump the
 
 import argparse
 import ctypes
+import itertools
 import os
 import shutil
 import signal
@@ -230,8 +232,9 @@ def find_application(name, timeout=60):
     raise Failure("the program never appeared on the accessibility bus")
 
 
-def check(window, keyboard):
-    """The steps of a user binding a key with a screen reader."""
+def check(window, keyboard, build):
+    """The steps of a user binding a key with a screen reader; the About page tells the
+    build's number."""
     push, tab, item = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_LIST_ITEM
 
     # The connect screen: a configuration for the larger model.
@@ -245,6 +248,22 @@ def check(window, keyboard):
     press(window.find(tab, "Set up"))
     wait_for(lambda: has_state(window.find(tab, "Set up"), pyatspi.STATE_SELECTED),
              "pressing a tab does not select it")
+
+    # The About page: pointing at the version, left of its button, tells the build number.
+    press(window.find(tab, "About & Support"))
+    wait_for(lambda: has_state(window.find(tab, "About & Support"), pyatspi.STATE_SELECTED),
+             "the About page is not reported selected")
+    tip = "Build no: " + build
+    offsets = itertools.cycle((40, 41))
+
+    def tip_shown():
+        # The pointer moves anew each time: the page may still be settling under it.
+        extents = window.find(push, "Check for updates").queryComponent().getExtents(
+            pyatspi.DESKTOP_COORDS)
+        keyboard.point_at(extents.x - next(offsets), extents.y + extents.height // 2)
+        return any(node.name == tip for node in window.nodes(pyatspi.ROLE_TOOL_TIP))
+
+    wait_for(tip_shown, "no tool tip %r on the version" % tip)
     press(window.find(tab, "Global Settings"))
 
     # The keybind rows, named by their control, each with its "Edit".
@@ -354,6 +373,10 @@ def run(walk, add_arguments=None):
 
 
 def walk_window(arguments, folder, display, processes):
+    if arguments.build == "0":
+        # What a stamp that is not filled in, or not read, shows: nothing to tell it from.
+        print("the build sets no build number", file=sys.stderr)
+        return 2
     # No update check at start: its failure, without a cloud, would show an alert.
     processes += start_programs(arguments, folder, display,
                                 "[ApplicationSettings]\nLanguage=en\nUiTheme=0\n"
@@ -363,10 +386,16 @@ def walk_window(arguments, folder, display, processes):
         time.sleep(5)
         dump(application)
         return 0
-    check(Window(application), Keyboard(display))
+    check(Window(application), Keyboard(display), arguments.build)
     print("the window's controls are reachable by assistive technology")
     return 0
 
 
+def add_walk_arguments(parser):
+    # The build number the build wrote into the program's stamp.
+    parser.add_argument("--build", required=True)
+    parser.add_argument("--dump", action="store_true")
+
+
 if __name__ == "__main__":
-    sys.exit(run(walk_window, lambda parser: parser.add_argument("--dump", action="store_true")))
+    sys.exit(run(walk_window, add_walk_arguments))

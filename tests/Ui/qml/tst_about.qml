@@ -169,6 +169,14 @@ Item {
             verify(findChild(about, "versionText").text.indexOf(" Linux ") === 0)
         }
 
+        // The version the build wrote into the program's stamp. One that is not filled in, or
+        // not read, shows 0.0.0: a build set to that could not tell.
+        function test_versionIsTheBuilds() {
+            verify(buildSetting.version !== "0.0.0", "the build sets no version")
+            compare(findChild(about, "versionText").text,
+                    " Linux " + Strings.driverDescription.arg(buildSetting.version))
+        }
+
         // Ten ticks of a check leave one checking message, gone with the result.
         function test_oneCheckingAlertPerCheck() {
             for (var tick = 0; tick < 10; ++tick)

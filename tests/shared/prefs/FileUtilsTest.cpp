@@ -200,6 +200,30 @@ TEST_F(FileUtilsTest, WriteAllWritesEveryByteOrFails) {
     ::close(full);
 }
 
+// The stored sign-in's reader takes 1 to maxSize bytes by the size the file reports: not an
+// empty file, nor one that reports no size but has bytes to read (as /proc's do), nor a part of
+// a longer one.
+TEST_F(FileUtilsTest, ReadSmallRegularFileTakesOneToMaxSizeBytes) {
+    constexpr std::size_t kMaxSize = 1023;
+    const struct {
+        const char* name;
+        std::string path;
+        bool read;
+    } cases[] = {
+        {"empty", write("empty", ""), false},
+        {"one byte", write("one", "a"), true},
+        {"max size", write("max", std::string(kMaxSize, 'm')), true},
+        {"one byte more", write("more", std::string(kMaxSize + 1, 'm')), false},
+        {"no size reported", "/proc/self/comm", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes = "left over";
+        EXPECT_EQ(readSmallRegularFile(c.path, kMaxSize, bytes), c.read);
+        EXPECT_EQ(bytes, c.read ? read(c.path) : std::string());
+    }
+}
+
 TEST(FileMd5HexTest, ReadErrorGivesEmptyResult) {
     if (!fileExists("/proc/self/mem")) {
         GTEST_SKIP() << "no /proc/self/mem";

@@ -24,7 +24,6 @@ public:
 
 public slots:
     void qmlEngineAvailable(QQmlEngine* engine) {
-        QtWarningWatch::install();
         // Documents never create button controllers: one is handed in, as its profile would.
         engine->rootContext()->setContextProperty("smokeButton", &button_);
         connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {
@@ -43,9 +42,9 @@ int main(int argc, char** argv) {
     QtTestSession session;
     registerQmlTypes();
     QmlSmokeSetup setup;
-    const int failures =
-        quick_test_main_with_setup(argc, argv, "qml_smoke", WHIRLEN_QML_TESTS, &setup);
-    return failures != 0 || setup.warned || QtWarningWatch::warned() ? 1 : 0;
+    const bool failed =
+        QtWarningWatch::runFailed(argc, argv, "qml_smoke", WHIRLEN_QML_TESTS, &setup);
+    return failed || setup.warned ? 1 : 0;
 }
 
 #include "QmlSmokeTest.moc"

@@ -1,6 +1,7 @@
 // The configuration program itself, copied beside a stand-in agent: its exit codes, its
 // single instance, when it starts the agent from its own folder, and the version it reports.
 
+#include <httplib.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/InstanceNames.h"
 #include "platform/ProcessLauncher.h"
+#include "shared/prefs/Paths.h"
 #include "tests/shared/ipc/IPCTestSupport.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/CompositingManagerStandIn.h"
@@ -27,6 +29,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/WaitUntil.h"
 #include "tests/support/XvfbServer.h"
+#include "tests/ui/app/StoredSignIn.h"
 #include "tests/ui/cloud/FakeCloudServer.h"
 
 namespace {
@@ -89,9 +92,9 @@ protected:
         return files;
     }
 
-    // Runs the program against a local fake cloud, no agent beside it, until its first update
-    // check, which follows the window's completion by itself.
-    bool runToTheFirstUpdateCheck(FakeCloudServer& services) {
+    // Runs the program against a local fake cloud, no agent beside it, until its first request
+    // for the path: the update check follows the window's completion by itself.
+    bool runToTheFirstRequestFor(FakeCloudServer& services, const std::string& path) {
         const auto agent = InstanceLock::acquire(kAgentInstanceName);
         environment.set("WHIRLEN_CLOUD_SERVICES_URL", services.baseUrl());
         environment.set("WHIRLEN_CLOUD_IDENTITY_URL", services.baseUrl());
@@ -99,9 +102,44 @@ protected:
         if (!agent || !ui.start({program()})) {
             return false;
         }
-        const bool checked = waitUntil([&] { return services.count(kUpdateCheckPath) > 0; }, 60s);
+        const bool requested = waitUntil([&] { return services.count(path) > 0; }, 60s);
         ui.stop();
-        return checked;
+        return requested;
+    }
+
+    bool runToTheFirstUpdateCheck(FakeCloudServer& services) {
+        return runToTheFirstRequestFor(services, kUpdateCheckPath);
+    }
+
+    // The JSON text of the last request for the path, which the service reads up to its
+    // terminating zero byte; not an object when there is none.
+    static nlohmann::json sentJson(const FakeCloudServer& services, const std::string& path) {
+        std::string body;
+        for (const ReceivedRequest& request : services.received()) {
+            if (request.target == path) {
+                body = request.body;
+            }
+        }
+        EXPECT_FALSE(body.empty());
+        if (body.empty()) {
+            return {};
+        }
+        EXPECT_EQ(body.back(), '\0');
+        body.pop_back();
+        const nlohmann::json sent = nlohmann::json::parse(body, nullptr, false);
+        EXPECT_TRUE(sent.is_object()) << body;
+        return sent;
+    }
+
+    // What the build set, which the program must send. A stamp that is not filled in, or not
+    // read, gives 0.0.0 and build 0: against a build set to those no test could tell.
+    static void expectTheBuildsVersion(const std::string& version) {
+        EXPECT_NE(std::string(WHIRLEN_UI_VERSION), "0.0.0") << "the build sets no version";
+        EXPECT_EQ(version, WHIRLEN_UI_VERSION);
+    }
+    static void expectTheBuildsNumber(const std::string& build) {
+        EXPECT_NE(std::string(WHIRLEN_UI_BUILD), "0") << "the build sets no build number";
+        EXPECT_EQ(build, WHIRLEN_UI_BUILD);
     }
 
     static constexpr const char* kUpdateCheckPath = "/api/software-version-whirlen";
@@ -277,20 +315,25 @@ TEST_F(WhirlenUiProgramTest, ATerminationSignalEndsItAsAClosedWindowDoesWithZero
 TEST_F(WhirlenUiProgramTest, ItsUpdateCheckSendsTheVersionAndBuildItCarries) {
     FakeCloudServer services;
     ASSERT_TRUE(runToTheFirstUpdateCheck(services));
-    std::string body;
-    for (const ReceivedRequest& request : services.received()) {
-        if (request.target == kUpdateCheckPath) {
-            body = request.body;
-        }
-    }
-    // The service reads the JSON text up to its terminating zero byte.
-    ASSERT_FALSE(body.empty());
-    EXPECT_EQ(body.back(), '\0');
-    body.pop_back();
-    const nlohmann::json sent = nlohmann::json::parse(body, nullptr, false);
-    ASSERT_TRUE(sent.is_object()) << body;
-    EXPECT_EQ(sent.value("currentVersion", ""), WHIRLEN_UI_VERSION) << body;
-    EXPECT_EQ(sent.value("currentBuildNo", ""), WHIRLEN_UI_BUILD) << body;
+    const nlohmann::json sent = sentJson(services, kUpdateCheckPath);
+    ASSERT_TRUE(sent.is_object());
+    expectTheBuildsVersion(sent.value("currentVersion", ""));
+    expectTheBuildsNumber(sent.value("currentBuildNo", ""));
+}
+
+// Signed in at the start, it syncs at once: the description request names its version.
+TEST_F(WhirlenUiProgramTest, ItsSyncSendsTheVersionItCarries) {
+    constexpr const char* kSyncInfoPath = "/api/user/config-info-whirlen";
+    FakeCloudServer services;
+    services.setReply(
+        "/realms/pelservices/protocol/openid-connect/token",
+        [](const ReceivedRequest&, httplib::Response& response) { answerRenewal(response, 3600); });
+    initializeGlobals();
+    ASSERT_TRUE(storeSignIn());
+    ASSERT_TRUE(runToTheFirstRequestFor(services, kSyncInfoPath));
+    const nlohmann::json sent = sentJson(services, kSyncInfoPath);
+    ASSERT_TRUE(sent.is_object());
+    expectTheBuildsVersion(sent.value("softwareVersion", ""));
 }
 
 TEST_F(WhirlenUiProgramTest, ItsDocumentsAreCompiledIntoItAndNotAtTheStart) {

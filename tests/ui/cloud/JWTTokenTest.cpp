@@ -113,7 +113,13 @@ TEST_F(RefreshTokenFileTest, FilesOf1024BytesOrMoreAreNotRead) {
     // The blob is 29 bytes longer than the token.
     const std::string justFits(1023 - 29, 'a');
     EXPECT_EQ(saved(justFits), justFits);
-    EXPECT_EQ(readFileBytes(path_).size(), 1023u);
+    const std::string sealed = readFileBytes(path_);
+    EXPECT_EQ(sealed.size(), 1023u);
+    // Not even the part that would open: a whole sealed sign-in with a byte after it.
+    writeFileBytes(path_, sealed + "x");
+    JWTToken longer;
+    longer.load(path_, keys_);
+    EXPECT_EQ(longer.rawToken(), "");
     const std::string tooLong(1024 - 29, 'a');
     EXPECT_EQ(saved(tooLong), "");
     EXPECT_EQ(readFileBytes(path_).size(), 1024u);

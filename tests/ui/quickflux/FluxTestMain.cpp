@@ -3,6 +3,7 @@
 
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/ui/app/QtWarningWatch.h"
 
 // The module registers itself when the application object is built; the setup only picks
 // a display-free platform and renderer, and private folders, before that happens.
@@ -23,6 +24,9 @@ private:
     ScopedEnvironment environment_;
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(flux, FluxTestSetup)
+int main(int argc, char** argv) {
+    FluxTestSetup setup;
+    return QtWarningWatch::runFailed(argc, argv, "flux", nullptr, &setup) ? 1 : 0;
+}
 
 #include "FluxTestMain.moc"
