@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
 #include <QSizeF>
 #include <QStringList>
+#include <QUrl>
 #include <QtMath>
 
 #include <algorithm>
@@ -79,6 +81,20 @@ QImage rectangleShape(const QSizeF& size, double corner, double border, double f
         ring.addRoundedRect(inner, innerCorner, innerCorner);
         painter.fillPath(ring, QColor::fromRgbF(0, 0, 0, static_cast<float>(borderAlpha)));
     }
+    return picture;
+}
+
+QImage textShape(const QSizeF& box, int pixelSize, bool bold, const QString& family,
+                 const QString& text, int radius) {
+    QImage picture = clearPicture(box, radius);
+    QPainter painter(&picture);
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(radius, radius, box.width(), box.height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     return picture;
 }
 
@@ -175,15 +191,40 @@ std::optional<QImage> rectangleShadow(const QStringList& fields) {
         reach, *deviation, *colour);
 }
 
+// text/WIDTH/HEIGHT/PIXEL_SIZE/BOLD/RADIUS/DEVIATION/AARRGGBB/FAMILY/TEXT
+std::optional<QImage> textShadow(const QString& id) {
+    const QStringList fields = id.split(QLatin1Char('/'));
+    if (fields.size() < 10) {
+        return std::nullopt;
+    }
+    const auto width = numberIn(fields[1], 0, kLargestSide);
+    const auto height = numberIn(fields[2], 0, kLargestSide);
+    const auto pixelSize = numberIn(fields[3], 1, kLargestSide);
+    const auto radius = numberIn(fields[5], 0, kLargestRadius);
+    const auto deviation = numberIn(fields[6], 0, kLargestRadius);
+    const auto colour = colourOf(fields[7]);
+    if (!width || !height || !pixelSize || !radius || !deviation || !colour) {
+        return std::nullopt;
+    }
+    const int reach = qCeil(*radius);
+    const QString text = QUrl::fromPercentEncoding(id.section(QLatin1Char('/'), 9).toUtf8());
+    return shadowOf(textShape(QSizeF(*width, *height), qRound(*pixelSize),
+                              fields[4] == QLatin1String("true"), fields[8], text, reach),
+                    reach, *deviation, *colour);
+}
+
 }  // namespace
 
 ShadowImageProvider::ShadowImageProvider() : QQuickImageProvider(QQuickImageProvider::Image) {}
 
 QImage ShadowImageProvider::requestImage(const QString& id, QSize* size,
                                          const QSize& /*requestedSize*/) {
+    const QString kind = id.section(QLatin1Char('/'), 0, 0);
     std::optional<QImage> picture;
-    if (id.section(QLatin1Char('/'), 0, 0) == QLatin1String("rect")) {
+    if (kind == QLatin1String("rect")) {
         picture = rectangleShadow(id.split(QLatin1Char('/')));
+    } else if (kind == QLatin1String("text")) {
+        picture = textShadow(id);
     }
     if (!picture) {
         LogManager::instance().log('W', "No shadow of the shape %s", id.toUtf8().constData());

@@ -13,7 +13,9 @@
 // size rounded up plus RADIUS pixels on every side, with the shape at (RADIUS, RADIUS).
 // Names are fields separated by "/":
 //   rect/WIDTH/HEIGHT/CORNER/BORDER/FILL_ALPHA/BORDER_ALPHA/RADIUS/DEVIATION/AARRGGBB
-//     a rounded rectangle as Qt Quick draws it: the fill inside a border of BORDER pixels.
+//     a rounded rectangle as Qt Quick draws it: the fill inside a border of BORDER pixels;
+//   text/WIDTH/HEIGHT/PIXEL_SIZE/BOLD/RADIUS/DEVIATION/AARRGGBB/FAMILY/TEXT
+//     one line of text in its box (TEXT percent-encoded).
 class ShadowImageProvider : public QQuickImageProvider {
 public:
     ShadowImageProvider();

@@ -9,7 +9,8 @@ import "qrc:/Ui/Actions"
 // with what lies behind the widget (the same place with the widget at opacity 0): a
 // see-through button shows what is behind it, with its label as legible as the theme's
 // colours make it; a filled widget has a shadow that fades over its radius without a step;
-// the theme switcher's shadow follows its bubble and arrow.
+// the theme switcher's shadow follows its bubble and arrow; the numbers on the controller's
+// picture have a soft halo.
 TestCase {
     id: testCase
     name: "Shadows"
@@ -337,5 +338,35 @@ TestCase {
                 d.push(darkening(at(images.shown, bar, x, bar.height + 1 + k), at(images.behind, bar, x, bar.height + 1 + k)))
             verifyFade(what + "below the bubble", d, 2, 10)
         })
+    }
+
+    function test_buttonNumbersHaveASoftHalo_data() {
+        return [{
+                "tag": "a white number",
+                "number": 14
+            }, {
+                "tag": "a black number",
+                "number": 1
+            }]
+    }
+
+    function test_buttonNumbersHaveASoftHalo(data) {
+        clickTab(0)
+        var number = shown("number" + data.number)
+        compare(number.style, Text.Normal)
+        var halo = findNamed(window.contentItem, "numberShadow" + data.number)
+        verify(halo)
+        moveAway()
+        var images = grabBoth(number, halo)
+        // Leftwards from the number's box, on its middle line: a halo that fades over a few
+        // pixels, not a rim one pixel wide.
+        var d = []
+        for (var k = 0; k <= 8; ++k)
+            d.push(darkening(at(images.shown, number, -1 - k, number.height / 2), at(images.behind, number, -1 - k, number.height / 2)))
+        verify(d[0] >= 4, "no halo: " + d.map(Math.round))
+        verify(d[2] >= 2, "the halo stops short: " + d.map(Math.round))
+        verify(d[8] <= 1, "the halo does not end: " + d.map(Math.round))
+        for (k = 0; k + 1 < d.length; ++k)
+            verify(d[k + 1] <= d[k] + 1, "the halo does not fade: " + d.map(Math.round))
     }
 }

@@ -66,6 +66,7 @@ private slots:
         QTest::newRow("opacity above one") << "rect/100/24/12/1/2/1/5/1.8/ff000000";
         QTest::newRow("larger than a screen") << "rect/100000/24/12/1/1/1/5/1.8/ff000000";
         QTest::newRow("not a colour") << "rect/100/24/12/1/1/1/5/1.8/grey";
+        QTest::newRow("text without its text") << "text/10/20/16/false/5/1.8/ff000000";
     }
 
     void aNameThatMakesNoSenseDrawsNothing() {
