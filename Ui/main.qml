@@ -358,18 +358,14 @@ Window {
         onClicked: mainWindow.hideThemeSwitcher()
     }
 
-    PelvaneShadow {
-        anchors.fill: themeSwitcher
-        source: themeSwitcher
-        visible: themeSwitcher.visible
-        verticalOffset: 2
-        radius: 10
-        color: PelvaneThemesManager.dropshadowColorPopupCloudTopWindow
-    }
-
     PelvaneThemeSwitcherBar {
         id: themeSwitcher
+        objectName: "themeSwitcher"
         visible: false
+        shadowVerticalOffset: 2
+        shadowRadius: 10
+        shadowSamples: 17
+        shadowColor: PelvaneThemesManager.dropshadowColorPopupCloudTopWindow
         anchors.top: parent.top
         anchors.right: parent.right
         // Opened from the tab area's theme button, so only ever shown with the tab area.

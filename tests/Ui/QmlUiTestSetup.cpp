@@ -43,6 +43,7 @@ void QmlUiTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     // Where the screens test saves its pictures.
     engine->rootContext()->setContextProperty("screenshotsFolder",
                                               QStringLiteral(WHIRLEN_SCREENSHOTS_DIR));
+    addImageProviders(*engine);
     ApplicationManager::instance().localizationManager()->setEngine(engine);
     ApplicationManager::instance().start();
     connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {

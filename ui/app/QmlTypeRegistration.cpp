@@ -7,6 +7,7 @@
 #include "ui/app/ButtonController.h"
 #include "ui/app/LocalizationController.h"
 #include "ui/app/PlatformInfo.h"
+#include "ui/app/ShadowImageProvider.h"
 #include "ui/app/SoftwareUpdateController.h"
 #include "ui/cloud/AuthAccount.h"
 #include "ui/cloud/OAuth2MacOS.h"
@@ -39,4 +40,9 @@ void registerQmlTypes() {
     qmlRegisterType<ConfigSyncController>("WhirlenUI", 1, 0, "ConfigSyncController");
     // Known to the type system for the desktops that hand the sign-in back themselves.
     qRegisterMetaType<OAuth2MacOS*>("OAuth2MacOS*");
+}
+
+void addImageProviders(QQmlEngine& engine) {
+    // The engine owns and deletes the provider.
+    engine.addImageProvider(QStringLiteral("shadow"), new ShadowImageProvider);
 }

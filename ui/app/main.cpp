@@ -49,6 +49,7 @@ int runConfigurationWindow(ApplicationManager& manager, int& argc, char** argv) 
     QQmlApplicationEngine engine;
     manager.localizationManager()->setEngine(&engine);
     registerQmlTypes();
+    addImageProviders(engine);
     const QUrl mainDocument("qrc:/Ui/main.qml");
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, &app,

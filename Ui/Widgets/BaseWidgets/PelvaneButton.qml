@@ -48,7 +48,9 @@ Item {
         visible: button.haveShadow && !button.down && !button.hovered && !button.disabled
         verticalOffset: 4
         radius: 5
+        samples: 5
         color: PelvaneThemesManager.btnDropShadowColor
+        bordered: true
     }
 
     Rectangle {

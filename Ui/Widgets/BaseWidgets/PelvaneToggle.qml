@@ -35,7 +35,8 @@ Item {
             anchors.fill: track
             source: track
             verticalOffset: 5
-            radius: 4
+            radius: 5
+            samples: 10
             color: PelvaneThemesManager.btnDropShadowColor
         }
 

@@ -166,6 +166,7 @@ Rectangle {
             readonly property bool selected: menu.deviceController !== null && profile.profileKey === menu.deviceController.selectedProfileKey
             readonly property bool expanded: menu.expandedIndex === index
 
+            objectName: "profileRow" + index
             width: profileList.width
             height: expanded ? 60 : 30
             // For assistive technology a row named by its profile, selected while in use;
@@ -183,6 +184,7 @@ Rectangle {
                 visible: row.expanded
                 verticalOffset: 3
                 radius: 10
+                samples: 11
                 color: "black"
             }
 
@@ -263,6 +265,7 @@ Rectangle {
     }
 
     PelvaneButton {
+        objectName: "createProfileButton"
         x: 25
         anchors.top: profileList.bottom
         anchors.topMargin: 5

@@ -69,6 +69,7 @@ Item {
             required property string modelData
             readonly property bool current: ListView.isCurrentItem
 
+            objectName: "tab" + index
             width: tabList.width
             height: 60
             z: current ? 9999 : 0
@@ -85,6 +86,7 @@ Item {
                 horizontalOffset: PelvaneThemesManager.dropShadowHOffsetItemTab
                 verticalOffset: PelvaneThemesManager.dropShadowVOffsetItemTab
                 radius: 10
+                samples: 17
                 color: PelvaneThemesManager.dropShadowItemTab
             }
 

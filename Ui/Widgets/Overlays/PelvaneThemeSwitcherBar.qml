@@ -1,5 +1,6 @@
 import QtQuick
 import PelvaneApp 1.0
+import "qrc:/Ui/Widgets/BaseWidgets/ShadowBlur.js" as ShadowBlur
 
 // A bubble under the theme button with one row per theme, drawn in the theme's colours.
 Item {
@@ -10,18 +11,38 @@ Item {
     readonly property int arrowWidth: 26
     readonly property int arrowHeight: 16
     readonly property int themeCount: Strings.availableThemesNames.length
+    // The bubble's soft shadow, drawn with it so that it follows the arrow as well as the body.
+    property real shadowVerticalOffset: 0
+    property real shadowRadius: 0
+    property int shadowSamples: 1
+    property color shadowColor: "transparent"
 
     implicitWidth: 200
     height: arrowHeight + 2 * margin + Math.min(themeCount, 3) * rowHeight + (Math.min(themeCount, 3) - 1) * margin
 
+    onShadowVerticalOffsetChanged: bubble.requestPaint()
+    onShadowRadiusChanged: bubble.requestPaint()
+    onShadowSamplesChanged: bubble.requestPaint()
+    onShadowColorChanged: bubble.requestPaint()
+
     Canvas {
         id: bubble
+        objectName: "switcherBubble"
+
+        // Room for the shadow on every side.
+        readonly property int shadowRoom: Math.ceil(bar.shadowRadius + Math.abs(bar.shadowVerticalOffset))
         anchors.fill: parent
+        anchors.margins: -shadowRoom
         onPaint: {
             var ctx = getContext("2d")
             ctx.reset()
+            ctx.translate(shadowRoom, shadowRoom)
+            ctx.shadowOffsetY = bar.shadowVerticalOffset
+            // A canvas blurs with a deviation of half its shadowBlur.
+            ctx.shadowBlur = 2 * ShadowBlur.deviation(bar.shadowRadius, bar.shadowSamples)
+            ctx.shadowColor = bar.shadowColor
             ctx.fillStyle = "white"
-            var top = bar.arrowHeight, r = 10, w = width, h = height
+            var top = bar.arrowHeight, r = 10, w = bar.width, h = bar.height
             ctx.beginPath()
             ctx.moveTo(r, top)
             ctx.lineTo(w / 2 - bar.arrowWidth / 2, top)

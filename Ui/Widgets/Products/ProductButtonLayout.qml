@@ -75,17 +75,24 @@ Item {
                     image: "qrc:/Ui/Assets/Images/products/" + layout.modelFolder + "/button" + (index + 1) + ".png"
                     visible: layout.hoveredIndex === index
                 }
+                // A dark halo that keeps the number legible on the picture.
+                PelvaneShadow {
+                    objectName: "numberShadow" + (index + 1)
+                    anchors.fill: number
+                    source: number
+                    radius: 5
+                    samples: 5
+                    color: "black"
+                }
                 Text {
                     id: number
+                    objectName: "number" + (index + 1)
                     anchors.centerIn: parent
                     anchors.verticalCenterOffset: layout.numberDrop(index + 1)
                     text: index + 1
                     color: layout.numberColor(index + 1)
                     font.pixelSize: 16
                     font.family: PelvaneThemesManager.defaultNormalFontFamily
-                    // A dark rim that keeps the number legible on the picture.
-                    style: Text.Outline
-                    styleColor: "black"
                 }
             }
         }
