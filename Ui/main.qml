@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Window
-import QuickFlux 1.1
 import PlatformInfo 1.0
 import PelvaneApp 1.0
 import WhirlenUI 1.0
@@ -187,52 +186,19 @@ Window {
 
     // "Restart now" leaves nothing to answer: it closes its alert before restarting.
     function showSoftwareUpdateCompleted() {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": Strings.softwareUpdateCompleteLabel,
-                                       "alertCloseCallback": null,
-                                       "alertButtons": [{
-                                               "txt": Strings.restartNowLabel,
-                                               "callbackFunc": function () {
-                                                   AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-                                                   PlatformInfo.restartComputer()
-                                               }
-                                           }, {
-                                               "txt": Strings.restartLater,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.softwareUpdateCompleteLabel, [Alerts.button(Strings.restartNowLabel, function () {
+            Alerts.close()
+            PlatformInfo.restartComputer()
+        }), Alerts.closeButton(Strings.restartLater)]))
     }
 
     function showPreferencesDamaged(keptAs) {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": Strings.preferencesDamagedText.arg(keptAs),
-                                       "z": 9999,
-                                       "alertButtons": [{
-                                               "txt": Strings.confirmationButtonText,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.notice(Strings.preferencesDamagedText.arg(keptAs), Strings.confirmationButtonText, 9999)
     }
 
     // The change stays in the window: the alert only tells why the file does not hold it.
     function showPreferencesNotSaved(file, cause, reason) {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": Strings.preferencesNotSavedText.arg(file).arg(Strings.saveFailureCausesText[cause] || reason),
-                                       "z": 9999,
-                                       "alertButtons": [{
-                                               "txt": Strings.confirmationButtonText,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.notice(Strings.preferencesNotSavedText.arg(file).arg(Strings.saveFailureCausesText[cause] || reason), Strings.confirmationButtonText, 9999)
     }
 
     visible: true
