@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Window
-import QuickFlux 1.1
 import PlatformInfo 1.0
 import PelvaneApp 1.0
 import WhirlenUI 1.0
@@ -37,17 +36,6 @@ Window {
     property ApplicationController appController: ApplicationController {
         onConnectedDevicesUpdated: if (countConnectedDevices > 0)
                                        connectScreen.visible = false
-        onScrollToSelectedDeviceModel: if (selectedDeviceController && mainWindow.productsBar)
-                                           mainWindow.productsBar.scrollToSelection()
-        onSelectedTabUpdated: if (mainWindow.tabsBar)
-                                  mainWindow.tabsBar.showSelectedTab()
-        onSelectedProductUpdated: {
-            if (!mainWindow.tabsBar)
-                return
-            mainWindow.tabsBar.showSelectedTab()
-            if (mainWindow.isProfileMenuOn)
-                mainWindow.tabsBar.collapseProfileRow()
-        }
         onSoftwareUpdateCompleted: mainWindow.showSoftwareUpdateCompleted()
         onPreferencesDamaged: keptAs => mainWindow.showPreferencesDamaged(keptAs)
         onPreferencesNotSaved: (file, cause, reason) => mainWindow.showPreferencesNotSaved(file, cause, reason)
@@ -64,9 +52,7 @@ Window {
     readonly property CloudDialogues cloudDialogues: CloudDialogues {}
     readonly property DeviceController selectedDeviceController: appController ? appController.selectedDeviceController : null
     readonly property ProfileController selectedProfileController: selectedDeviceController ? selectedDeviceController.selectedProfileController : null
-    // Null until the workspace is built.
-    readonly property Item productsBar: workspace.item ? workspace.item.productsBar : null
-    readonly property Item tabsBar: workspace.item ? workspace.item.tabsBar : null
+    // Under whose theme button the theme switcher hangs; null until the workspace is built.
     readonly property Item tabArea: workspace.item ? workspace.item.tabArea : null
 
     function resizeWindow() {
@@ -97,11 +83,10 @@ Window {
         return n
     }
 
-    // The editors are built when they first open, not before the first frame.
     function showButtonsActionsWindow(buttonController) {
-        buttonEditor.active = true
-        buttonEditor.item.buttonController = buttonController
-        buttonEditor.item.reinitWindow()
+        var editor = buttonEditor.built()
+        editor.buttonController = buttonController
+        editor.reinitWindow()
         buttonEditor.visible = true
     }
 
@@ -115,10 +100,10 @@ Window {
     }
 
     function showMacroActionWindow(macroActionController, macroGroupController) {
-        macroEditor.active = true
-        macroEditor.item.macroActionController = macroActionController
-        macroEditor.item.macroGroupController = macroGroupController
-        macroEditor.item.reinitWindow()
+        var editor = macroEditor.built()
+        editor.macroActionController = macroActionController
+        editor.macroGroupController = macroGroupController
+        editor.reinitWindow()
         macroEditor.visible = true
     }
 
@@ -131,10 +116,11 @@ Window {
     }
 
     function createConfigurationAction(model) {
+        // Hiding the connect screen builds the workspace.
         connectScreen.visible = false
         if (model !== 0 && appController) {
             appController.setSelectedProductByType(model)
-            productsBar.scrollToSelection()
+            workspace.item.productsBar.scrollToSelection()
         }
     }
 
@@ -153,14 +139,12 @@ Window {
     function openProfileMenu() {
         isProfileMenuOn = true
     }
+    // The workspace folds the menu's expanded row as the menu closes.
     function hideProfileMenu() {
         isProfileMenuOn = false
-        if (tabsBar)
-            tabsBar.collapseProfileRow()
     }
     function showAddNewAppConfigurationContextWindow() {
-        appContextDialog.active = true
-        appContextDialog.item.resetToDefault()
+        appContextDialog.built().resetToDefault()
         appContextDialog.visible = true
     }
     function hideAddNewAppConfigurationContextWindow() {
@@ -187,52 +171,19 @@ Window {
 
     // "Restart now" leaves nothing to answer: it closes its alert before restarting.
     function showSoftwareUpdateCompleted() {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": Strings.softwareUpdateCompleteLabel,
-                                       "alertCloseCallback": null,
-                                       "alertButtons": [{
-                                               "txt": Strings.restartNowLabel,
-                                               "callbackFunc": function () {
-                                                   AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-                                                   PlatformInfo.restartComputer()
-                                               }
-                                           }, {
-                                               "txt": Strings.restartLater,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.softwareUpdateCompleteLabel, [Alerts.button(Strings.restartNowLabel, function () {
+            Alerts.close()
+            PlatformInfo.restartComputer()
+        }), Alerts.closeButton(Strings.restartLater)]))
     }
 
     function showPreferencesDamaged(keptAs) {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": Strings.preferencesDamagedText.arg(keptAs),
-                                       "z": 9999,
-                                       "alertButtons": [{
-                                               "txt": Strings.confirmationButtonText,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.notice(Strings.preferencesDamagedText.arg(keptAs), Strings.confirmationButtonText, 9999)
     }
 
     // The change stays in the window: the alert only tells why the file does not hold it.
     function showPreferencesNotSaved(file, cause, reason) {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": Strings.preferencesNotSavedText.arg(file).arg(Strings.saveFailureCausesText[cause] || reason),
-                                       "z": 9999,
-                                       "alertButtons": [{
-                                               "txt": Strings.confirmationButtonText,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.notice(Strings.preferencesNotSavedText.arg(file).arg(Strings.saveFailureCausesText[cause] || reason), Strings.confirmationButtonText, 9999)
     }
 
     visible: true
@@ -297,12 +248,12 @@ Window {
         WindowMouseControl {}
     }
 
-    // The product bar, the tab bar and the tab area are built when the connect screen first
-    // gives way to them, not before the first frame: nobody sees them behind it.
+    // The product bar, the tab bar and the tab area are built when the connect screen gives
+    // way to them, not before the first frame: nobody sees them behind it.
     Loader {
         id: workspace
         anchors.fill: parent
-        active: false
+        active: !connectScreen.visible
         source: "qrc:/Ui/Widgets/MainWindow/Workspace.qml"
     }
 
@@ -313,24 +264,18 @@ Window {
         onLoaded: item.covered = Qt.binding(() => connectScreen.visible)
     }
 
-    Loader {
+    // The editors and the dialogs are built when they are first shown (see OverlayLoader), and
+    // their documents are read then too.
+    OverlayLoader {
         id: buttonEditor
-        anchors.fill: parent
-        visible: false
-        active: false
         source: "qrc:/Ui/Widgets/ButtonActionSelectionWindow.qml"
     }
 
-    Loader {
+    OverlayLoader {
         id: macroEditor
-        anchors.fill: parent
-        visible: false
-        active: false
         source: "qrc:/Ui/Widgets/MacroActionSelectionWindow.qml"
     }
 
-    // The dialogs are built when they are first shown (see OverlayLoader), and their documents
-    // are read then too.
     OverlayLoader {
         id: selectLanguage
         source: "qrc:/Ui/Widgets/Overlays/SelectLanguage.qml"
@@ -383,8 +328,6 @@ Window {
         anchors.fill: parent
         active: visible
         sourceComponent: ConnectADeviceScreen {}
-        onVisibleChanged: if (!visible)
-                              workspace.active = true
     }
 
     OverlayLoader {

@@ -1,11 +1,9 @@
 import QtQuick
 import QtQuick.Controls
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
-import "qrc:/Ui/Widgets/About/Dialogues.js" as Dialogues
 
 // The program's version, software updates and configuration sync, the reset to factory
 // settings, and where to find help.
@@ -20,17 +18,13 @@ Item {
 
     function askResetToFactory() {
         var close = function () {
-            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            Alerts.close()
         }
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, Strings.resetToDefaultQ, [Dialogues.button(Strings.yesLabel, function () {
-                                       appController.clearAllPreferences()
-                                       close()
-                                       AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                                                  "alertBoxDetails": Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, Strings.resetConfirmationText, [Dialogues.button(Strings.confirmationButtonText, close)])
-                                                              })
-                                   }), Dialogues.button(Strings.noLabel, close)])
-                               })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.resetToDefaultQ, [Alerts.button(Strings.yesLabel, function () {
+            appController.clearAllPreferences()
+            close()
+            Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.resetConfirmationText, [Alerts.button(Strings.confirmationButtonText, close)]))
+        }), Alerts.button(Strings.noLabel, close)]))
     }
 
     Flickable {

@@ -1,8 +1,8 @@
 import QtQuick
 import QtQuick.Controls
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/RichText.js" as RichText
 
@@ -34,23 +34,11 @@ Item {
 
     function askDelete() {
         var name = appController.selectedAppContext
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": RichText.withName(Strings.deleteConfQ, name),
-                                       "alertButtons": [{
-                                               "txt": Strings.yesLabel,
-                                               "callbackFunc": function () {
-                                                   AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-                                                   appController.deleteConfiguration(name)
-                                                   picker.selectNone()
-                                               }
-                                           }, {
-                                               "txt": Strings.noLabel,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, RichText.withName(Strings.deleteConfQ, name), [Alerts.button(Strings.yesLabel, function () {
+            Alerts.close()
+            appController.deleteConfiguration(name)
+            picker.selectNone()
+        }), Alerts.closeButton(Strings.noLabel)]))
     }
 
     Connections {

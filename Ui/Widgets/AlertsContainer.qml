@@ -157,7 +157,7 @@ Item {
         if (typeof button.callbackFunc === "function")
             button.callbackFunc()
         else
-            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            Alerts.close()
         if (focusItem)
             focusItem.forceActiveFocus()
     }
@@ -177,17 +177,14 @@ Item {
                 }
             }
         })
-        addAlertBoxToQueue({
-                               "alertType": type,
-                               "alertTitle": title,
-                               "alertDescription": description,
-                               "closeBtnVisible": showClose,
-                               "alertButtons": records,
-                               "z": 0,
-                               "alertCloseCallback": function () {
-                                   controller.callbackAlertClose(hash)
-                               }
-                           }, hash)
+        addAlertBoxToQueue(Alerts.record(type, title, records, {
+                                             "alertDescription": description,
+                                             "closeBtnVisible": showClose,
+                                             "z": 0,
+                                             "alertCloseCallback": function () {
+                                                 controller.callbackAlertClose(hash)
+                                             }
+                                         }), hash)
     }
 
     anchors.fill: parent

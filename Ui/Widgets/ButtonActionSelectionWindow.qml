@@ -1,9 +1,7 @@
 import QtQuick
 import QtQuick.Controls
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import WhirlenUI 1.0
-import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/ActionEditor"
 
@@ -188,17 +186,7 @@ FocusScope {
     }
 
     function refuse(reason) {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": {
-                                       "alertType": UiActionsTypes.alertBoxTypeNormal,
-                                       "alertTitle": reason,
-                                       "z": 9999,
-                                       "alertButtons": [{
-                                               "txt": Strings.confirmationButtonText,
-                                               "predefinedAction": "close"
-                                           }]
-                                   }
-                               })
+        Alerts.notice(reason, Strings.confirmationButtonText, 9999)
     }
 
     // The control went away (its profile was rebuilt or deleted): nothing is left to apply.

@@ -1,8 +1,7 @@
 import QtQuick
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
-import "Dialogues.js" as Dialogues
+import "qrc:/Ui/Widgets"
 
 // The alerts the About page's procedures show: questions, messages and a progress alert
 // whose later reports only move its bar. A new state closes only the alerts these dialogues
@@ -33,15 +32,11 @@ QtObject {
             dialogues.forget(record)
         }
         openRecords.push(record)
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": record
-                               })
+        Alerts.show(record)
     }
 
     function closeRecord(record) {
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox, {
-                                   "alertBoxDetails": record
-                               })
+        Alerts.close(record)
         forget(record)
     }
 
@@ -51,20 +46,20 @@ QtObject {
     }
 
     function question(title, yes, no, respond) {
-        var record = Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, title, [])
+        var record = Alerts.record(UiActionsTypes.alertBoxTypeNormal, title, [])
         var answer = function (value) {
             return function () {
                 respond(value)
                 dialogues.closeRecord(record)
             }
         }
-        record.alertButtons = [Dialogues.button(yes, answer(1)), Dialogues.button(no, answer(0))]
+        record.alertButtons = [Alerts.button(yes, answer(1)), Alerts.button(no, answer(0))]
         show(record)
     }
 
     function message(title) {
-        var record = Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, title, [])
-        record.alertButtons = [Dialogues.button(Strings.confirmationButtonText, function () {
+        var record = Alerts.record(UiActionsTypes.alertBoxTypeNormal, title, [])
+        record.alertButtons = [Alerts.button(Strings.confirmationButtonText, function () {
             dialogues.closeRecord(record)
         })]
         show(record)
@@ -74,15 +69,13 @@ QtObject {
     // alert opens), later ones move its bar. Cancelling it runs abort and tells canceledTitle.
     function showProgress(state, title, canceledTitle, progressProc, abort) {
         if (progressState === state) {
-            var update = Dialogues.alert(UiActionsTypes.alertBoxTypeProgress, title, [])
-            update.alertProgress = progressProc / 10.0
-            AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                       "alertBoxDetails": update
-                                   })
+            Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeProgress, title, [], {
+                                          "alertProgress": progressProc / 10.0
+                                      }))
             return
         }
-        var record = Dialogues.alert(UiActionsTypes.alertBoxTypeProgress, title, [])
-        record.alertButtons = [Dialogues.button(Strings.cancelBtnLabel, function () {
+        var record = Alerts.record(UiActionsTypes.alertBoxTypeProgress, title, [])
+        record.alertButtons = [Alerts.button(Strings.cancelBtnLabel, function () {
             abort()
             dialogues.closeRecord(record)
             dialogues.message(canceledTitle)

@@ -1,8 +1,7 @@
 import QtQuick
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
-import "Dialogues.js" as Dialogues
+import "qrc:/Ui/Widgets"
 
 // What the user sees of a software update, state by state of the update procedure.
 DialoguesBase {
@@ -38,12 +37,10 @@ DialoguesBase {
         var title = checkingTitle(checkingTicks)
         if (isOpen(checkingRecord)) {
             checkingRecord.alertTitle = title
-            AppDispatcher.dispatch(UiActionsTypes.updateAlertBox, {
-                                       "alertBoxDetails": checkingRecord
-                                   })
+            Alerts.update(checkingRecord)
             return
         }
-        var record = Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, title, [Dialogues.button(Strings.cancelBtnLabel, function () {
+        var record = Alerts.record(UiActionsTypes.alertBoxTypeNormal, title, [Alerts.button(Strings.cancelBtnLabel, function () {
             controller.abortSoftwareUpdate()
             dialogues.stopChecking()
         })])

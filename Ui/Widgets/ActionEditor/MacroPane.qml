@@ -1,8 +1,8 @@
 import QtQuick
 import QtQuick.Controls
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The macros: which one the binding runs, their names, and each macro's groups of steps.
@@ -17,27 +17,9 @@ Column {
     property QtObject selectedStep: null
     readonly property QtObject selectedGroup: currentMacro && selectedGroupIndex >= 0 ? currentMacro.listMacroGroupControllers[selectedGroupIndex] ?? null : null
 
-    function showAlert(record) {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": record
-                               })
-    }
-
-    function closeAlert() {
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-    }
-
     // A refusal shown over everything, the input alert (if any) staying open beneath.
     function refuse(title) {
-        showAlert({
-                      "alertType": UiActionsTypes.alertBoxTypeNormal,
-                      "alertTitle": title,
-                      "z": 9999,
-                      "alertButtons": [{
-                              "txt": Strings.confirmAlertTxt,
-                              "predefinedAction": "close"
-                          }]
-                  })
+        Alerts.notice(title, Strings.confirmAlertTxt, 9999)
     }
 
     function isTaken(name) {
@@ -50,33 +32,23 @@ Column {
             return refuse(Strings.fieldIsEmptyText)
         if (isTaken(name))
             return refuse(Strings.macroNameAlreadyExists)
-        closeAlert()
+        Alerts.close()
         appController.addMacro(name)
     }
 
     function renameMacro(oldName, name) {
         if (name === "")
             return refuse(Strings.fieldIsEmptyText)
-        closeAlert()
+        Alerts.close()
         if (isTaken(name))
             return refuse(Strings.macroNameAlreadyExists)
         appController.renameMacro(oldName, name)
     }
 
     function askName(title, text, saveLabel, cancelLabel, save) {
-        showAlert({
-                      "alertType": UiActionsTypes.alertBoxTypeTextInput,
-                      "alertTitle": title,
-                      "alertInputText": text,
-                      "alertButtons": [{
-                              "txt": saveLabel,
-                              "callbackFunc": save
-                          }, {
-                              "txt": cancelLabel,
-                              "predefinedAction": "close",
-                              "onCancel": true
-                          }]
-                  })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeTextInput, title, [Alerts.button(saveLabel, save), Alerts.closeButton(cancelLabel, true)], {
+                                      "alertInputText": text
+                                  }))
     }
 
     function askNew() {
@@ -92,21 +64,10 @@ Column {
 
     function askDelete() {
         var name = currentMacro.name
-        showAlert({
-                      "alertType": UiActionsTypes.alertBoxTypeNormal,
-                      "alertTitle": Strings.deleteMacroText,
-                      "alertButtons": [{
-                              "txt": Strings.yesLabel,
-                              "callbackFunc": function () {
-                                  closeAlert()
-                                  appController.deleteMacro(name)
-                              }
-                          }, {
-                              "txt": Strings.noLabel,
-                              "predefinedAction": "close",
-                              "onCancel": true
-                          }]
-                  })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.deleteMacroText, [Alerts.button(Strings.yesLabel, function () {
+            Alerts.close()
+            appController.deleteMacro(name)
+        }), Alerts.closeButton(Strings.noLabel, true)]))
     }
 
     function selectGroup(index) {

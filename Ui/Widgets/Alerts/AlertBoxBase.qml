@@ -1,7 +1,5 @@
 import QtQuick
-import QuickFlux 1.1
 import PelvaneApp 1.0
-import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
 import "qrc:/Ui/Widgets/RichText.js" as RichText
@@ -26,7 +24,7 @@ FocusScope {
     // A "close" button closes the alert; any other runs its callback with the box's value.
     function pressButton(record, argument) {
         if (record.predefinedAction === "close")
-            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            Alerts.close()
         else if (typeof record.callbackFunc === "function")
             record.callbackFunc(argument)
     }
@@ -69,7 +67,7 @@ FocusScope {
             normalSource: PelvaneThemesManager.closeIcon
             hoverSource: PelvaneThemesManager.closeIconBlack
             accessibleName: Strings.closeLabel
-            onClicked: AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            onClicked: Alerts.close()
         }
 
         Text {

@@ -1,8 +1,8 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
+import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
 
 // The profiles of the selected controller: apply one, edit (rename, delete) one, or create
@@ -18,65 +18,33 @@ Rectangle {
         expandedIndex = -1
     }
 
-    function dispatch(type, details) {
-        AppDispatcher.dispatch(type, details === undefined ? undefined : {
-                                                                 "alertBoxDetails": details
-                                                             })
-    }
-
-    function closeAlert() {
-        dispatch(UiActionsTypes.closeCurrentAlertBox)
-    }
-
-    function showRefusal(title, z) {
-        dispatch(UiActionsTypes.showAlertBox, {
-                     "alertType": UiActionsTypes.alertBoxTypeNormal,
-                     "alertTitle": title,
-                     "z": z || 0,
-                     "alertButtons": [{
-                             "txt": Strings.confirmAlertTxt,
-                             "predefinedAction": "close"
-                         }]
-                 })
-    }
-
     // Whether a name may be given to a profile. An empty or blank name is answered over
     // the open question, which keeps what was typed; a reserved or taken name closes it.
     function acceptedProfileName(name) {
         if (!deviceController)
             return false
         if (name.trim() === "") {
-            showRefusal(Strings.fieldIsEmptyText, 9999)
+            Alerts.notice(Strings.fieldIsEmptyText, Strings.confirmAlertTxt, 9999)
             return false
         }
         var refusal = name === "default" ? Strings.defaultProfileIsReserved : deviceController.profilesNames.indexOf(name) >= 0 ? Strings.profileNameAlreadyExists : ""
         if (refusal !== "") {
-            closeAlert()
-            showRefusal(refusal)
+            Alerts.close()
+            Alerts.notice(refusal, Strings.confirmAlertTxt)
             return false
         }
         return true
     }
 
     function askProfileName(initialName, use) {
-        dispatch(UiActionsTypes.showAlertBox, {
-                     "alertType": UiActionsTypes.alertBoxTypeTextInput,
-                     "alertTitle": Strings.addProfileText,
-                     "alertInputText": initialName,
-                     "alertButtons": [{
-                             "txt": Strings.yesLabel,
-                             "callbackFunc": function (name) {
-                                 if (menu.acceptedProfileName(name)) {
-                                     menu.closeAlert()
-                                     use(name)
-                                 }
-                             }
-                         }, {
-                             "txt": Strings.noLabel,
-                             "predefinedAction": "close",
-                             "onCancel": true
-                         }]
-                 })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeTextInput, Strings.addProfileText, [Alerts.button(Strings.yesLabel, function (name) {
+            if (menu.acceptedProfileName(name)) {
+                Alerts.close()
+                use(name)
+            }
+        }), Alerts.closeButton(Strings.noLabel, true)], {
+                                      "alertInputText": initialName
+                                  }))
     }
 
     function createProfile() {
@@ -88,45 +56,24 @@ Rectangle {
     function editProfile(profile) {
         var key = profile.profileKey
         var name = profile.name
-        dispatch(UiActionsTypes.showAlertBox, {
-                     "alertType": UiActionsTypes.alertBoxTypeButtonList,
-                     "alertTitle": Strings.chooseAnActionText,
-                     "alertButtons": [{
-                             "txt": Strings.renameText,
-                             "callbackFunc": function () {
-                                 menu.closeAlert()
-                                 menu.askProfileName(name, function (newName) {
-                                     menu.appController.renameProfile(key, newName)
-                                 })
-                             }
-                         }, {
-                             "txt": Strings.deleteText,
-                             "callbackFunc": function () {
-                                 menu.closeAlert()
-                                 menu.confirmDelete(key)
-                             }
-                         }]
-                 })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeButtonList, Strings.chooseAnActionText, [Alerts.button(Strings.renameText, function () {
+            Alerts.close()
+            menu.askProfileName(name, function (newName) {
+                menu.appController.renameProfile(key, newName)
+            })
+        }), Alerts.button(Strings.deleteText, function () {
+            Alerts.close()
+            menu.confirmDelete(key)
+        })]))
     }
 
     function confirmDelete(key) {
-        dispatch(UiActionsTypes.showAlertBox, {
-                     "alertType": UiActionsTypes.alertBoxTypeNormal,
-                     "alertTitle": Strings.deleteProfileText,
-                     "alertButtons": [{
-                             "txt": Strings.yesLabel,
-                             "callbackFunc": function () {
-                                 menu.closeAlert()
-                                 // The row's place goes to the next profile, which stays folded.
-                                 menu.collapse()
-                                 menu.appController.deleteProfile(key)
-                             }
-                         }, {
-                             "txt": Strings.noLabel,
-                             "predefinedAction": "close",
-                             "onCancel": true
-                         }]
-                 })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.deleteProfileText, [Alerts.button(Strings.yesLabel, function () {
+            Alerts.close()
+            // The row's place goes to the next profile, which stays folded.
+            menu.collapse()
+            menu.appController.deleteProfile(key)
+        }), Alerts.closeButton(Strings.noLabel, true)]))
     }
 
     objectName: "profileMenu"

@@ -1,10 +1,8 @@
 import QtQuick
-import QuickFlux 1.1
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/BaseWidgets"
-import "qrc:/Ui/Widgets/About/Dialogues.js" as Dialogues
 
 // The maker's account: sign-in (by e-mail, Microsoft or Google) while signed out, the
 // account's details and its actions while signed in. Account fields are shown as typed.
@@ -21,11 +19,9 @@ NoticeFrame {
 
     // Said when the browser's answer could not be received: another program holds the port.
     function showSignInCannotStart() {
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, Strings.signInCannotStartText.arg(authController.signInPort), [Dialogues.button(Strings.confirmationButtonText, function () {
-                                       AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-                                   })])
-                               })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.signInCannotStartText.arg(authController.signInPort), [Alerts.button(Strings.confirmationButtonText, function () {
+            Alerts.close()
+        })]))
     }
 
     function login(provider) {
@@ -40,15 +36,13 @@ NoticeFrame {
 
     function askDeleteAccount() {
         var close = function () {
-            AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
+            Alerts.close()
         }
-        AppDispatcher.dispatch(UiActionsTypes.showAlertBox, {
-                                   "alertBoxDetails": Dialogues.alert(UiActionsTypes.alertBoxTypeNormal, Strings.deleteAccountConfirmQuestion, [Dialogues.button(Strings.yesLabel, function () {
-                                       close()
-                                       popup.authController.deleteAccount()
-                                       popup.authController.logout()
-                                   }), Dialogues.button(Strings.noLabel, close)])
-                               })
+        Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.deleteAccountConfirmQuestion, [Alerts.button(Strings.yesLabel, function () {
+            close()
+            popup.authController.deleteAccount()
+            popup.authController.logout()
+        }), Alerts.button(Strings.noLabel, close)]))
     }
 
     contentWidth: 375 + 50
