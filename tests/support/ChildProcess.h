@@ -27,6 +27,8 @@ public:
     std::optional<std::string> readLine(std::chrono::milliseconds timeout);
     // Ends the child (SIGTERM) and waits for it. Harmless when it is not running.
     void stop();
+    // The child's process id; -1 before a start.
+    pid_t pid() const { return pid_; }
 
 private:
     pid_t pid_ = -1;

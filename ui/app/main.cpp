@@ -18,6 +18,7 @@
 #include "ui/app/LocalizationManager.h"
 #include "ui/app/QmlTypeRegistration.h"
 #include "ui/app/TerminationWatcher.h"
+#include "ui/app/WindowRenderer.h"
 #include "ui/cloud/HttpRequestManager.h"
 
 namespace {
@@ -38,6 +39,7 @@ int runConfigurationWindow(ApplicationManager& manager, int& argc, char** argv) 
         qputenv("QSG_ATLAS_HEIGHT", "512");
     }
     QGuiApplication app(argc, argv);
+    chooseWindowRenderer();
     const TerminationWatcher terminationWatcher;
     QGuiApplication::setOrganizationName("Pelvane-Design");
     QGuiApplication::setOrganizationDomain("pelvane-design.com");

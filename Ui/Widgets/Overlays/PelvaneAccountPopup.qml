@@ -46,7 +46,8 @@ NoticeFrame {
     }
 
     contentWidth: 375 + 50
-    contentHeight: (signedIn ? details.height : signIn.height) + 50
+    // Whole pixels, so that the centred panel and what it holds lie on them.
+    contentHeight: Math.ceil(signedIn ? details.height : signIn.height) + 50
 
     PelvaneIconButton {
         objectName: "accountCloseIcon"
@@ -68,7 +69,8 @@ NoticeFrame {
         visible: !popup.signedIn
 
         Item {
-            width: parent.width * 0.7
+            // Whole pixels, so that the badge at its top right corner is on them too.
+            width: Math.round(parent.width * 0.7)
             height: logo.height
             anchors.horizontalCenter: parent.horizontalCenter
             // Decoded at once: the popup takes its height from it.
@@ -81,9 +83,11 @@ NoticeFrame {
             // The badge is drawn once into a layer, and rocking turns that picture: turned
             // text and rounded corners would otherwise each need a drawing program of their
             // own for a few frames every 2 s. A clear pixel around the label keeps the
-            // turned edges smooth.
+            // turned edges smooth. At rest the picture lies on whole pixels, drawn as it was
+            // made: one on fractions would be smoothed over two, its text blurred.
             Item {
                 id: onlineBadge
+                objectName: "onlineBadge"
                 anchors.right: parent.right
                 anchors.top: parent.top
                 anchors.rightMargin: -1
@@ -94,10 +98,11 @@ NoticeFrame {
                 layer.smooth: true
                 Rectangle {
                     id: badgeLabel
+                    objectName: "onlineBadgeLabel"
                     x: 1
                     y: 1
-                    width: onlineText.implicitWidth + 10
-                    height: onlineText.implicitHeight + 4
+                    width: Math.ceil(onlineText.implicitWidth) + 10
+                    height: Math.ceil(onlineText.implicitHeight) + 4
                     radius: 4
                     color: "#8016dd"
                     Text {

@@ -286,6 +286,41 @@ TestCase {
         AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
     }
 
+    // Between two rocks the account popup's "Online" badge stands still, and its white text
+    // reads on its purple as sharply as it is drawn: not smoothed over two pixels, which
+    // takes its brightest pixels down to a grey.
+    function test_onlineBadgeIsSharpAtRest() {
+        window.openLoginWindow()
+        var badge = null
+        tryVerify(function () {
+            badge = findNamed(window.contentItem, "onlineBadge")
+            return badge !== null && badge.visible
+        })
+        var purple = Qt.color("#8016dd")
+        // The grab draws the badge as it stands when taken: still, between two rocks.
+        var image = null
+        tryVerify(function () {
+            if (badge.rotation !== 0)
+                return false
+            image = grabImage(window.contentItem)
+            return badge.rotation === 0
+        }, 10000)
+        // Its label, inside the edges that blend with the panel around it.
+        var label = findNamed(badge, "onlineBadgeLabel")
+        var corner = label.mapToItem(window.contentItem, 0, 0)
+        var lightest = purple
+        for (var y = Math.ceil(corner.y) + 2; y < corner.y + label.height - 2; ++y) {
+            for (var x = Math.ceil(corner.x) + 2; x < corner.x + label.width - 2; ++x) {
+                var pixel = image.pixel(x, y)
+                if (luminance(pixel) > luminance(lightest))
+                    lightest = pixel
+            }
+        }
+        var ratio = contrast(lightest, purple)
+        window.closeLoginWindow()
+        verify(ratio >= 5.5, "the badge's text at " + corner.x + ", " + corner.y + ": " + lightest + " on its purple, " + ratio.toFixed(2) + ":1")
+    }
+
     function test_jogWheelNamesReadWhole() {
         var profile = window.selectedProfileController
         if (!profile.isJogWheelToggled)

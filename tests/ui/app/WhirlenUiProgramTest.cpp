@@ -7,6 +7,9 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <cctype>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -445,6 +448,64 @@ TEST_F(WhirlenUiProgramTest, ItsWindowHasAnAlphaChannelOnlyWhereTheDesktopCompos
             },
             60s));
         EXPECT_EQ(depth, compositing ? 32 : 24);
+        ui.stop();
+    }
+}
+
+// Whether the program, started with the render loop's timing on, reports a frame drawn
+// within a minute; its other lines are skipped.
+bool drawsAFrame(ChildProcess& ui) {
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::optional<std::string> line = ui.readLine(60s);
+        if (!line) {
+            return false;
+        }
+        // "Frame rendered" from one render loop, "frame rendered" from another.
+        std::transform(line->begin(), line->end(), line->begin(),
+                       [](unsigned char c) { return std::tolower(c); });
+        if (line->find("frame rendered") != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Where OpenGL is only a software rasteriser (Mesa's llvmpipe under Xvfb) the window draws with
+// Qt Quick's software renderer, which repaints only what changes, and never loads OpenGL; a
+// back end or graphics API the user named wins.
+TEST_F(WhirlenUiProgramTest, ItsWindowDrawsInSoftwareWhereOpenGlIsOnlyASoftwareRasteriser) {
+    const struct {
+        const char* variable;
+        const char* value;
+        bool openGl;
+    } cases[] = {
+        {nullptr, nullptr, false},
+        {"QT_QUICK_BACKEND", "rhi", true},
+        {"QSG_RHI_BACKEND", "opengl", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.variable != nullptr ? c.variable : "nothing set");
+        XvfbServer server("1280x800x24");
+        ASSERT_TRUE(server.running());
+        environment.set("DISPLAY", server.display());
+        environment.set("QT_QPA_PLATFORM", "xcb");
+        environment.unset("QT_QUICK_BACKEND");
+        environment.unset("QSG_RHI_BACKEND");
+        if (c.variable != nullptr) {
+            environment.set(c.variable, c.value);
+        }
+        // The render loop reports each frame it draws.
+        environment.set("QSG_RENDER_TIMING", "1");
+        environment.set("QT_LOGGING_RULES", "qt.scenegraph.time.renderloop=true");
+        environment.set("ASAN_OPTIONS", "abort_on_error=1:detect_leaks=0");
+        const auto agent = InstanceLock::acquire(kAgentInstanceName);
+        ChildProcess ui;
+        ASSERT_TRUE(agent && ui.start({"sh", "-c", "exec \"$0\" 2>&1", program()}));
+        ASSERT_TRUE(drawsAFrame(ui));
+        // Mesa's drivers, llvmpipe's among them, are its dri/*_dri.so.
+        const std::string maps = readFileBytes("/proc/" + std::to_string(ui.pid()) + "/maps");
+        EXPECT_EQ(maps.find("_dri.so") != std::string::npos, c.openGl);
         ui.stop();
     }
 }
