@@ -6,8 +6,9 @@ import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 
 // The whole window, in both themes: the action editor's scroll bar shows only beside a pane
-// that overflows. The functions run in the order of their names: the connect screen is gone
-// for the run once a configuration is created.
+// that overflows, and the macro pane's label keeps its size in every language. The functions
+// run in the order of their names: the connect screen is gone for the run once a
+// configuration is created.
 TestCase {
     id: testCase
     name: "WindowPixels"
@@ -15,6 +16,10 @@ TestCase {
 
     property var window: null
     property bool accountPopupSeen: false
+
+    LocalizationController {
+        id: localization
+    }
 
     function findAll(item, name, found) {
         found = found || []
@@ -93,6 +98,7 @@ TestCase {
 
     // A function that failed half-way leaves the window as the next one expects it.
     function cleanup() {
+        localization.selectLanguage(LocalizationController.English)
         window.hideButtonsActionsWindow()
     }
 
@@ -150,5 +156,55 @@ TestCase {
         })
         // The mouse and system pane's list of choices, at least, needs it.
         verify(overflowing >= 2, overflowing)
+    }
+
+    function test_4_macroLabelKeepsItsSize_data() {
+        return [{
+                "tag": "nl",
+                "language": LocalizationController.Dutch
+            }, {
+                "tag": "fr",
+                "language": LocalizationController.French
+            }, {
+                "tag": "en",
+                "language": LocalizationController.English
+            }, {
+                "tag": "de",
+                "language": LocalizationController.German
+            }, {
+                "tag": "es",
+                "language": LocalizationController.Spanish
+            }, {
+                "tag": "pt",
+                "language": LocalizationController.Portuguese
+            }, {
+                "tag": "it",
+                "language": LocalizationController.Italian
+            }, {
+                "tag": "ja",
+                "language": LocalizationController.Japanese
+            }]
+    }
+
+    // The label beside the macro picker reads at the panes' size, whole, and the comment field
+    // still stands in the panel without scrolling.
+    function test_4_macroLabelKeepsItsSize(data) {
+        showWorkspace()
+        var button = openEditor()
+        button.editActionType = ButtonController.Action_RunMacro
+        localization.selectLanguage(data.language)
+        var area = findNamed(window.contentItem, "paneArea")
+        var pane = findNamed(window.contentItem, "macroPane")
+        var label = findNamed(pane, "macroSelectionLabel")
+        var comment = findAll(pane, "commentField")[0]
+        eachTheme(function (theme) {
+            compare(label.text, Strings.macroSelectionText)
+            verify(label.fontInfo.pixelSize >= 11, "theme " + theme + ": " + label.fontInfo.pixelSize + " px")
+            verify(!label.truncated, "theme " + theme)
+            verify(label.contentWidth <= label.width, "theme " + theme + ": " + label.contentWidth + " > " + label.width)
+            verify(label.contentHeight <= label.height, "theme " + theme + ": " + label.contentHeight + " > " + label.height)
+            var bottom = comment.mapToItem(area, 0, comment.height).y
+            verify(bottom <= area.height, "theme " + theme + ": the comment field ends at " + bottom + " of " + area.height)
+        })
     }
 }
