@@ -53,9 +53,10 @@ Rectangle {
 
     ScaledImage {
         id: logo
+        objectName: "productsLogo"
         anchors.horizontalCenter: parent.horizontalCenter
         y: 30
-        width: parent.width * 0.85
+        availableWidth: parent.width * 0.85
         source: PelvaneThemesManager.pelvaneLogoWhite
         Accessible.role: Accessible.Graphic
         Accessible.name: Strings.windowTitleName
@@ -91,10 +92,11 @@ Rectangle {
                                           bar.appController.selectedDeviceController = tile.deviceController
 
             ScaledImage {
+                objectName: "tilePicture"
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.verticalCenter: parent.verticalCenter
                 anchors.verticalCenterOffset: -4
-                width: parent.width * 0.75
+                availableWidth: parent.width * 0.75
                 source: PelvaneThemesManager.productsImages[tile.deviceController.modelType] ?? ""
                 // The tile itself names the model.
                 Accessible.ignored: true

@@ -5,10 +5,10 @@ import WhirlenUI 1.0
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 
-// The whole window, in both themes: the action editor's scroll bar shows only beside a pane
-// that overflows, and the macro pane's label keeps its size in every language. The functions
-// run in the order of their names: the connect screen is gone for the run once a
-// configuration is created.
+// The whole window, in both themes: its pictures stand on whole pixels at the size they were
+// decoded at, the action editor's scroll bar shows only beside a pane that overflows, and the
+// macro pane's label keeps its size in every language. The functions run in the order of
+// their names: the connect screen is gone for the run once a configuration is created.
 TestCase {
     id: testCase
     name: "WindowPixels"
@@ -43,6 +43,36 @@ TestCase {
             check(theme)
         }
         PelvaneThemesManager.currentThemeIndex = kept
+    }
+
+    function isWhole(value) {
+        return Math.abs(value - Math.round(value)) < 0.001
+    }
+
+    // Decoded at the size it is drawn at, and drawn at whole pixels of the window: the decoded
+    // pixels are the ones on screen.
+    function verifyOnWholePixels(image, what) {
+        tryVerify(function () {
+            return image.status === Image.Ready
+        }, 5000, what + ": status " + image.status + ", " + image.source + " at " + image.sourceSize.width + " px")
+        var place = image.mapToItem(null, 0, 0)
+        verify(isWhole(place.x) && isWhole(place.y), what + " stands at " + place.x + ", " + place.y)
+        compare(image.paintedWidth, image.width, what)
+        compare(image.paintedHeight, image.height, what)
+        verify(isWhole(image.width) && isWhole(image.height), what + " is drawn " + image.width + " x " + image.height)
+        compare(image.implicitWidth, image.width, what + ": decoded at its drawn width")
+        compare(image.implicitHeight, image.height, what + ": decoded at its drawn height")
+    }
+
+    // The window sized by its own rule, with the scale factor of a denser screen: on the
+    // 1920 x 1080 test screen the factor applies to both sides, and again to the width.
+    function scaleWindow(factor) {
+        window.scaleFactor = factor
+        window.resizeWindow()
+        var width = Math.round(factor * factor * 1200)
+        tryVerify(function () {
+            return Math.abs(window.contentItem.width - width) <= 1
+        }, 5000, window.contentItem.width + " for " + width)
     }
 
     // The main window on a Whirlen Max configuration; the connect screen gives way to it for
@@ -98,8 +128,59 @@ TestCase {
 
     // A function that failed half-way leaves the window as the next one expects it.
     function cleanup() {
+        if (window.scaleFactor !== 1)
+            scaleWindow(1)
         localization.selectLanguage(LocalizationController.English)
         window.hideButtonsActionsWindow()
+    }
+
+    function test_0_connectScreenTilesStandOnWholePixels() {
+        var tiles = findAll(window.contentItem, "createTilePicture")
+        compare(tiles.length, 2)
+        eachTheme(function (theme) {
+            tiles.forEach(function (tile, index) {
+                verifyOnWholePixels(tile, "theme " + theme + ", tile " + index)
+            })
+        })
+    }
+
+    function test_2_picturesStandOnWholePixels_data() {
+        return [{
+                "tag": "max",
+                "model": DeviceController.MultimediaMax,
+                "scale": 1
+            }, {
+                "tag": "lite",
+                "model": DeviceController.MultimediaLite,
+                "scale": 1
+            }, {
+                "tag": "max, larger window",
+                "model": DeviceController.MultimediaMax,
+                "scale": 1.1
+            }]
+    }
+
+    function test_2_picturesStandOnWholePixels(data) {
+        showWorkspace()
+        scaleWindow(data.scale)
+        window.appController.setSelectedProductByType(data.model)
+        var page = findNamed(window.contentItem, "globalLayoutLoader")
+        tryVerify(function () {
+            return page.item && page.item.profileController && page.item.profileController.modelType === data.model
+        })
+        eachTheme(function (theme) {
+            var pictures = [[findNamed(window.contentItem, "productsLogo"), "logo"], [findNamed(page.item, "picture"), "controller"]]
+            // The list's tiles as it holds them now: a configuration of each model, at least.
+            var tiles = findAll(window.contentItem, "tilePicture")
+            verify(tiles.length >= 2, tiles.length)
+            tiles.forEach(function (tile, index) {
+                pictures.push([tile, "tile " + index])
+            })
+            pictures.forEach(function (picture) {
+                verifyOnWholePixels(picture[0], "theme " + theme + ", " + picture[1])
+            })
+        })
+        window.appController.setSelectedProductByType(DeviceController.MultimediaMax)
     }
 
     // Per pane: the editor scrolls only a pane taller than its place, and only that far; its
