@@ -57,6 +57,9 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 30
         availableWidth: parent.width * 0.85
+        // The badge is square: the list below stands in its place from the first frame,
+        // not only once the logo is decoded.
+        height: width
         source: PelvaneThemesManager.pelvaneLogoWhite
         Accessible.role: Accessible.Graphic
         Accessible.name: Strings.windowTitleName
@@ -64,6 +67,7 @@ Rectangle {
 
     ListView {
         id: productList
+        objectName: "productList"
         anchors.top: logo.bottom
         anchors.topMargin: 40
         anchors.bottom: parent.bottom

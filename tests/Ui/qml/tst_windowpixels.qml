@@ -6,9 +6,10 @@ import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 
 // The whole window, in both themes: its pictures stand on whole pixels at the size they were
-// decoded at, the action editor's scroll bar shows only beside a pane that overflows, and the
-// macro pane's label keeps its size in every language. The functions run in the order of
-// their names: the connect screen is gone for the run once a configuration is created.
+// decoded at, the product list stands in its place from the first frame, the action editor's
+// scroll bar shows only beside a pane that overflows, and the macro pane's label keeps its
+// size in every language. The functions run in the order of their names: the connect screen
+// is gone for the run once a configuration is created.
 TestCase {
     id: testCase
     name: "WindowPixels"
@@ -142,6 +143,24 @@ TestCase {
                 verifyOnWholePixels(tile, "theme " + theme + ", tile " + index)
             })
         })
+    }
+
+    // The list stands below the logo as it will once the logo is decoded, from the frame the
+    // bar is first drawn in.
+    function test_1_productListStandsInItsPlaceFromTheFirstFrame() {
+        // At a size no other test draws the logo at, so that it is not in Qt's cache of
+        // decoded images from an earlier window, and the bar's first frame comes before it.
+        scaleWindow(1.1)
+        window.createConfigurationAction(DeviceController.MultimediaMax)
+        // The bar is built at once, before any picture of it is decoded.
+        var list = findNamed(window.contentItem, "productList")
+        verify(list)
+        var logo = findNamed(window.contentItem, "productsLogo")
+        var first = list.mapToItem(null, 0, 0).y
+        tryCompare(logo, "status", Image.Ready)
+        waitForRendering(window.contentItem)
+        compare(list.mapToItem(null, 0, 0).y, first)
+        compare(first, logo.mapToItem(null, 0, 0).y + logo.height + 40)
     }
 
     function test_2_picturesStandOnWholePixels_data() {
