@@ -189,17 +189,32 @@ Item {
             contentWidth: width
             contentHeight: paneColumn.height
             boundsBehavior: Flickable.StopAtBounds
-            // Always shown while the pane is taller than its place, so that its end is seen
-            // to lie below.
+            // Shown, all the time, only while the pane is taller than its place, so that its
+            // end is seen to lie below; it stands in the margin right of the pane, beside its
+            // controls rather than over them.
             ScrollBar.vertical: ScrollBar {
                 objectName: "paneScrollBar"
-                policy: paneArea.contentHeight > paneArea.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+                parent: panel
+                anchors.top: paneArea.top
+                anchors.bottom: paneArea.bottom
+                anchors.left: paneArea.right
+                anchors.leftMargin: 4
+                policy: paneArea.contentHeight > paneArea.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
             }
 
             Item {
                 id: paneColumn
                 width: paneArea.width
-                height: childrenRect.height
+                // The shown pane's height: the hidden ones take no room (childrenRect would
+                // count them).
+                height: {
+                    var shown = 0
+                    for (var i = 0; i < children.length; ++i) {
+                        if (children[i].visible)
+                            shown = Math.max(shown, children[i].y + children[i].height)
+                    }
+                    return shown
+                }
             }
         }
 

@@ -103,19 +103,23 @@ Column {
     Row {
         width: parent.width
         spacing: parent.width * 0.08
-        // One line beside the picker, shrinking where the language's label is long.
+        // At the panes' size, on two lines beside the picker where the language's words
+        // are long; set close, so that the comment field still stands in the panel.
         PaneText {
+            objectName: "macroSelectionLabel"
+            anchors.verticalCenter: parent.verticalCenter
             width: pane.width * 0.22
-            height: picker.height
-            verticalAlignment: Text.AlignVCenter
-            wrapMode: Text.NoWrap
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 8
+            wrapMode: Text.Wrap
+            lineHeightMode: Text.FixedHeight
+            lineHeight: 14
+            maximumLineCount: 2
+            elide: Text.ElideRight
             text: Strings.macroSelectionText
         }
         PelvaneActionComboBox {
             id: picker
             objectName: "macroPicker"
+            anchors.verticalCenter: parent.verticalCenter
             width: pane.width * 0.69
             height: 24
             model: appController.listMacroNames

@@ -14,9 +14,11 @@ Rectangle {
     radius: 10
     color: area.containsMouse ? PelvaneThemesManager.connectADeviceRectBackgroudSelected : PelvaneThemesManager.connectADeviceRectBackgroud
 
+    // The model's picture is square, as the tile is.
     ScaledImage {
-        anchors.fill: parent
-        anchors.margins: 10
+        objectName: "createTilePicture"
+        anchors.centerIn: parent
+        availableWidth: tile.size - 20
         source: PelvaneThemesManager.productsImages[tile.model]
         Accessible.role: Accessible.Button
         Accessible.name: Strings.createAConfTxt + " " + Strings.deviceModelNames[tile.model]

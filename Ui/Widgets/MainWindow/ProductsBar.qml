@@ -53,9 +53,13 @@ Rectangle {
 
     ScaledImage {
         id: logo
+        objectName: "productsLogo"
         anchors.horizontalCenter: parent.horizontalCenter
         y: 30
-        width: parent.width * 0.85
+        availableWidth: parent.width * 0.85
+        // The badge is square: the list below stands in its place from the first frame,
+        // not only once the logo is decoded.
+        height: width
         source: PelvaneThemesManager.pelvaneLogoWhite
         Accessible.role: Accessible.Graphic
         Accessible.name: Strings.windowTitleName
@@ -63,6 +67,7 @@ Rectangle {
 
     ListView {
         id: productList
+        objectName: "productList"
         anchors.top: logo.bottom
         anchors.topMargin: 40
         anchors.bottom: parent.bottom
@@ -91,10 +96,11 @@ Rectangle {
                                           bar.appController.selectedDeviceController = tile.deviceController
 
             ScaledImage {
+                objectName: "tilePicture"
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.verticalCenter: parent.verticalCenter
                 anchors.verticalCenterOffset: -4
-                width: parent.width * 0.75
+                availableWidth: parent.width * 0.75
                 source: PelvaneThemesManager.productsImages[tile.deviceController.modelType] ?? ""
                 // The tile itself names the model.
                 Accessible.ignored: true

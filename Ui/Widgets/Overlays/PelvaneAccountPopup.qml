@@ -76,7 +76,7 @@ NoticeFrame {
             // Decoded at once: the popup takes its height from it.
             ScaledImage {
                 id: logo
-                width: parent.width
+                availableWidth: parent.width
                 asynchronous: false
                 source: PelvaneThemesManager.imagesFolder + "pelvane_logo_black.png"
             }

@@ -52,7 +52,7 @@ Item {
     ScaledImage {
         id: picture
         objectName: "picture"
-        width: parent.width * 0.3
+        availableWidth: parent.width * 0.3
         asynchronous: false
         source: layout.pictureSource
 

@@ -232,7 +232,7 @@ TestCase {
         button.prepareForButtonEdit()
         window.showButtonsActionsWindow(button)
         var area = findNamed(window.contentItem, "paneArea")
-        var bar = findNamed(area, "paneScrollBar")
+        var bar = findNamed(window.contentItem, "paneScrollBar")
         // The mouse and system pane's list of choices scrolls: its bar says so.
         button.editActionType = 9
         waitForRendering(window.contentItem)
@@ -242,7 +242,7 @@ TestCase {
         rows.forEach(function (row) {
             button.editActionType = row
             waitForRendering(window.contentItem)
-            compare(bar.policy, area.contentHeight > area.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded)
+            compare(bar.policy, area.contentHeight > area.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff)
             var shown = findAll(area, "commentField").filter(function (field) {
                 return field.visible
             })

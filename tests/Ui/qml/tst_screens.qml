@@ -231,7 +231,7 @@ Item {
                 localization.selectLanguage(language[1])
                 button.prepareForButtonEdit()
                 mainWindow.showButtonsActionsWindow(button)
-                var rows = [5, 9]
+                var rows = [5, 8, 9]
                 rows.forEach(function (row) {
                     button.editActionType = row
                     save("editor-row" + row, "monochrome", language[0])
