@@ -3,19 +3,9 @@
 #include <xcb/xcb.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
-namespace {
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
-}  // namespace
+#include "platform/XcbReply.h"
 
 bool X11DesktopCompositing::composites() {
     if (connection_ == nullptr) {
@@ -32,14 +22,14 @@ bool X11DesktopCompositing::composites() {
 
 bool X11DesktopCompositing::selectionHasOwner(int screen) {
     const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
-    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+    const XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
         connection_,
         xcb_intern_atom(connection_, 0, static_cast<uint16_t>(name.size()), name.c_str()),
         nullptr));
     if (!atom) {
         return false;
     }
-    const Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+    const XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         connection_, xcb_get_selection_owner(connection_, atom->atom), nullptr));
     return owner && owner->owner != XCB_NONE;
 }

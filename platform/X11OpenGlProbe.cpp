@@ -4,9 +4,9 @@
 #include <xcb/xcb.h>
 
 #include <array>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
+
+#include "platform/XcbReply.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ bool X11OpenGlProbe::softwareRasteriserOnly() {
     }
     bool direct = false;
     for (const xcb_query_extension_cookie_t cookie : asked) {
-        const std::unique_ptr<xcb_query_extension_reply_t, decltype(&std::free)> reply(
-            xcb_query_extension_reply(connection_, cookie, nullptr), &std::free);
+        const XcbReply<xcb_query_extension_reply_t> reply(
+            xcb_query_extension_reply(connection_, cookie, nullptr));
         direct = direct || (reply && reply->present != 0);
     }
     return !direct;

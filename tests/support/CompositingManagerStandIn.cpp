@@ -3,18 +3,8 @@
 #include <xcb/xcb.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
-namespace {
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
-}  // namespace
+#include "platform/XcbReply.h"
 
 CompositingManagerStandIn::CompositingManagerStandIn(const std::string& displayName, int screen)
     : connection_(xcb_connect(displayName.c_str(), nullptr)) {
@@ -22,7 +12,7 @@ CompositingManagerStandIn::CompositingManagerStandIn(const std::string& displayN
         return;
     }
     const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
-    const Reply<xcb_intern_atom_reply_t> selection(xcb_intern_atom_reply(
+    const XcbReply<xcb_intern_atom_reply_t> selection(xcb_intern_atom_reply(
         connection_,
         xcb_intern_atom(connection_, 0, static_cast<uint16_t>(name.size()), name.c_str()),
         nullptr));
@@ -35,7 +25,7 @@ CompositingManagerStandIn::CompositingManagerStandIn(const std::string& displayN
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
     xcb_set_selection_owner(connection_, window, selection->atom, XCB_CURRENT_TIME);
     // The answer comes once the server has carried the request out, so other clients see it.
-    const Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+    const XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         connection_, xcb_get_selection_owner(connection_, selection->atom), nullptr));
     holding_ = owner && owner->owner == window;
 }
