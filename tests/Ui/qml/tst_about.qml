@@ -8,23 +8,19 @@ import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/About"
 import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/Overlays"
+import "Find.js" as Find
 
 // The About page's dialogues through the window's alert container, with the page's own update
 // and sync controllers on the program's real managers and a fake cloud on 127.0.0.1: every
 // question answered by pressing its button, and the answer seen by the services. The states
 // that the fake cannot bring about come as reports of the controllers' own signals.
-Item {
+WindowStandIn {
     id: mainWindow
     width: 1200
     height: 700
 
-    property bool inDrag: false
     readonly property CloudDialogues cloudDialogues: CloudDialogues {}
     readonly property QtObject configSyncController: about.configSyncController
-
-    function startSystemMove() {
-        return false
-    }
 
     function closeLoginWindow() {
         account.visible = false
@@ -138,31 +134,15 @@ Item {
         }
 
         function pressButton(item, text) {
-            var found = findButton(item, text)
+            var found = Find.button(item, text)
             verify(found, text)
             mouseClick(found)
         }
 
-        function findButton(item, text) {
-            if (item.btnText === text && item.visible)
-                return item
-            for (var i = 0; i < item.children.length; ++i) {
-                var found = findButton(item.children[i], text)
-                if (found)
-                    return found
-            }
-            return null
-        }
-
         function findProgressBox(item) {
-            if (item.alertProgress !== undefined && item.visible)
-                return item
-            for (var i = 0; i < item.children.length; ++i) {
-                var found = findProgressBox(item.children[i])
-                if (found)
-                    return found
-            }
-            return null
+            return Find.first(item, function (each) {
+                return each.alertProgress !== undefined && each.visible
+            })
         }
 
         function test_versionSaysLinux() {

@@ -9,16 +9,10 @@ import "qrc:/Ui/Widgets/Overlays"
 
 // The account popup over a recording sign-in controller (the real one would open the
 // browser): which call each button makes, and account fields shown as typed.
-Item {
+WindowStandIn {
     id: mainWindow
     width: 1200
     height: 800
-
-    property bool inDrag: false
-
-    function startSystemMove() {
-        return false
-    }
 
     function closeLoginWindow() {
         popup.visible = false

@@ -7,19 +7,14 @@ import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
 import "qrc:/Ui/Widgets/ActionEditor"
 import "qrc:/Ui/Widgets/ActionEditor/FileUrl.js" as FileUrl
+import "Find.js" as Find
 
 // The button action editor over the real controllers and preference store: each pane
 // applied valid and invalid, with the saved preference file as the oracle.
-Item {
+WindowStandIn {
     id: mainWindow
     width: 1200
     height: 800
-
-    property bool inDrag: false
-
-    function startSystemMove() {
-        return false
-    }
 
     function showButtonsActionsWindow(buttonController) {
         editor.buttonController = buttonController
@@ -518,37 +513,17 @@ Item {
             tryVerify(function () {
                 return alerts.currentAlertInShow && alerts.currentAlertInShow.alertType === UiActionsTypes.alertBoxTypeTextInput
             })
-            var box = findInputBox(alerts)
+            var box = Find.first(alerts, function (each) {
+                return each.msgInputText !== undefined && each.visible
+            })
             verify(box, "input box")
             box.msgInputText = text
         }
 
         function pressAlertButton(text) {
-            var found = findButtonIn(alerts, text)
+            var found = Find.button(alerts, text)
             verify(found, text)
             mouseClick(found)
-        }
-
-        function findInputBox(item) {
-            if (item.msgInputText !== undefined && item.visible)
-                return item
-            for (var i = 0; i < item.children.length; ++i) {
-                var found = findInputBox(item.children[i])
-                if (found)
-                    return found
-            }
-            return null
-        }
-
-        function findButtonIn(item, text) {
-            if (item.btnText === text && item.visible)
-                return item
-            for (var i = 0; i < item.children.length; ++i) {
-                var found = findButtonIn(item.children[i], text)
-                if (found)
-                    return found
-            }
-            return null
         }
 
         function test_macroNames_data() {

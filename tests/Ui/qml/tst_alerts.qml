@@ -3,13 +3,12 @@ import QtTest
 import QuickFlux 1.1
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/Widgets"
+import "Find.js" as Find
 
-Item {
+WindowStandIn {
     id: mainWindow
     width: 1200
     height: 700
-
-    property bool inDrag: false
 
     Item {
         id: focusHolder
@@ -72,20 +71,9 @@ Item {
             return container.currentAlertInShow ? container.currentAlertInShow.alertTitle : ""
         }
 
-        function findButton(item, text) {
-            if (item.btnText === text)
-                return item
-            for (var i = 0; i < item.children.length; ++i) {
-                var found = findButton(item.children[i], text)
-                if (found)
-                    return found
-            }
-            return null
-        }
-
         function pressButton(text) {
             waitForRendering(container.boxLoader.item)
-            var button = findButton(container.boxLoader.item, text)
+            var button = Find.button(container.boxLoader.item, text)
             verify(button, "no button " + text)
             // A button acts on press; a closing one is gone before the release.
             var point = button.mapToItem(mainWindow, button.width / 2, button.height / 2)

@@ -7,16 +7,10 @@ import "qrc:/Ui/Widgets/RichText.js" as RichText
 
 // The new program configuration dialog over the real application controller: each result
 // of the store shows its reason and keeps the dialog open; an accepted one is chosen.
-Item {
+WindowStandIn {
     id: mainWindow
     width: 1200
     height: 700
-
-    property bool inDrag: false
-
-    function startSystemMove() {
-        return false
-    }
 
     function hideAddNewAppConfigurationContextWindow() {
         dialog.visible = false

@@ -1,14 +1,14 @@
 import QtQuick
 import QtTest
+import "Find.js" as Find
 
 // A window at rest draws nothing. While the connect screen covers the window, nothing
 // under it costs a frame: not the bars and pages, not the account popup that opens behind
 // it. Once seen, the popup's badge rocks, and the pause between two rocks draws nothing.
-TestCase {
+WindowTestCase {
     id: testCase
     name: "IdleWindow"
 
-    property var window: null
     property int frames: 0
 
     Connections {
@@ -16,17 +16,6 @@ TestCase {
         function onFrameSwapped() {
             testCase.frames++
         }
-    }
-
-    function findNamed(item, name) {
-        if (item.objectName === name)
-            return item
-        for (var i = 0; i < item.children.length; ++i) {
-            var found = findNamed(item.children[i], name)
-            if (found)
-                return found
-        }
-        return null
     }
 
     // True once `span` ms pass without a frame, trying at most `tries` times.
@@ -46,12 +35,7 @@ TestCase {
     }
 
     function initTestCase() {
-        var component = Qt.createComponent("qrc:/Ui/main.qml")
-        compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window)
-        window.requestActivate()
-        waitForRendering(window.contentItem)
+        openWindow()
     }
 
     function cleanupTestCase() {
@@ -65,11 +49,11 @@ TestCase {
     // Behind the connect screen the first frame waits for nothing else: the bars, the tab
     // area and every overlay are built when they are first shown.
     function test_0_coveredWindowHoldsOnlyTheConnectScreen() {
-        var connectScreen = findNamed(window.contentItem, "connectScreen")
+        var connectScreen = Find.named(window.contentItem, "connectScreen")
         verify(connectScreen.visible)
         verify(connectScreen.item)
-        compare(findNamed(window.contentItem, "blueBarProducts"), null)
-        compare(findNamed(window.contentItem, "whiteBarTabs"), null)
+        compare(Find.named(window.contentItem, "blueBarProducts"), null)
+        compare(Find.named(window.contentItem, "whiteBarTabs"), null)
         var built = []
         for (var i = 0; i < window.contentItem.children.length; ++i) {
             var child = window.contentItem.children[i]
@@ -80,7 +64,7 @@ TestCase {
     }
 
     function test_1_coveredWindowRendersNoFrame() {
-        verify(findNamed(window.contentItem, "connectScreen").visible)
+        verify(Find.named(window.contentItem, "connectScreen").visible)
         window.openLoginWindow()
         verify(quietSecondWithin(20), "the window never came to rest")
         // Longer than a rock of the badge and its pause together. A stray frame (the test
@@ -90,11 +74,11 @@ TestCase {
 
     function test_2_badgeRocksOnlyWhileSeen() {
         frames = 0
-        var connectScreen = findNamed(window.contentItem, "connectScreen")
+        var connectScreen = Find.named(window.contentItem, "connectScreen")
         connectScreen.visible = false
         // Gone for the run, it keeps nothing of what it drew.
         compare(connectScreen.item, null)
-        verify(findNamed(window.contentItem, "blueBarProducts"))
+        verify(Find.named(window.contentItem, "blueBarProducts"))
         tryVerify(function () {
             return testCase.frames > 0
         })

@@ -5,93 +5,36 @@ import QuickFlux 1.1
 import WhirlenUI 1.0
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
+import "Find.js" as Find
+import "Contrast.js" as Contrast
 
 // The whole window at its design size, in both themes: its texts read against what lies
 // under them, what it lays out stays inside the page, and what it covers looks covered.
-TestCase {
+WindowTestCase {
     id: testCase
     name: "Legibility"
     when: windowShown
 
-    property var window: null
-
-    function findAll(item, name, found) {
-        found = found || []
-        if (item.objectName === name)
-            found.push(item)
-        for (var i = 0; i < item.children.length; ++i)
-            findAll(item.children[i], name, found)
-        return found
-    }
-
-    function findNamed(item, name) {
-        var found = findAll(item, name)
-        return found.length > 0 ? found[0] : null
-    }
-
-    // Relative luminance and contrast ratio of two colours, as the accessibility
-    // guidelines define them.
-    function luminance(c) {
-        function channel(v) {
-            return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4)
-        }
-        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
-    }
-    function contrast(a, b) {
-        var la = luminance(a), lb = luminance(b)
-        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
-    }
     function blend(over, opacity, under) {
         return Qt.rgba(over.r * opacity + under.r * (1 - opacity), over.g * opacity + under.g * (1 - opacity), over.b * opacity + under.b * (1 - opacity), 1)
     }
 
-    function eachTheme(check) {
-        var kept = PelvaneThemesManager.currentThemeIndex
-        for (var theme = 0; theme < 2; ++theme) {
-            PelvaneThemesManager.currentThemeIndex = theme
-            check(theme)
-        }
-        PelvaneThemesManager.currentThemeIndex = kept
-    }
-
-    function clickTab(index) {
-        var bar = findNamed(window.contentItem, "whiteBarTabs")
-        mouseClick(bar, bar.width / 2, 100 + index * 65 + 30)
-    }
-
     function globalRows() {
-        var page = findNamed(window.contentItem, "globalLayoutLoader")
+        var page = Find.named(window.contentItem, "globalLayoutLoader")
         tryVerify(function () {
-            return page.item && findAll(page.item, "keybindItem").length > 0
+            return page.item && Find.allNamed(page.item, "keybindItem").length > 0
         })
         return page.item
     }
 
     function initTestCase() {
         windowFixture.useFactoryPreferences()
-        var component = Qt.createComponent("qrc:/Ui/main.qml")
-        compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window)
-        window.requestActivate()
-        waitForRendering(window.contentItem)
+        openWindow()
         compare(window.width, 1200)
         compare(window.height, 700)
-        window.createConfigurationAction(DeviceController.MultimediaMax)
-        tryVerify(function () {
-            return window.selectedDeviceController && window.selectedProfileController
-        })
-        // No alert of the start-up (an update check without a cloud) stays over the window.
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-        // Signed out, the account popup opens on its own three seconds after the window, over
-        // whatever a test is pressing: let it open, then close it.
-        var popup = findNamed(window.contentItem, "accountPopup")
-        verify(popup)
-        tryVerify(function () {
-            return popup.visible
-        }, 10000)
-        window.closeLoginWindow()
+        showMax()
+        closeStartUpAlerts()
+        closeAccountPopupOnceOpen()
         clickTab(0)
     }
 
@@ -105,12 +48,12 @@ TestCase {
     }
 
     function test_selectedTileLabelReads() {
-        var labels = findAll(window.contentItem, "tileLabel").filter(function (label) {
+        var labels = Find.allNamed(window.contentItem, "tileLabel").filter(function (label) {
             return label.parent.selected
         })
         compare(labels.length, 1)
         var label = labels[0]
-        var veil = findAll(label.parent, "tileVeil")[0]
+        var veil = Find.allNamed(label.parent, "tileVeil")[0]
         eachTheme(function (theme) {
             var under = label.parent.color
             var text = label.color
@@ -120,19 +63,19 @@ TestCase {
                 if (veil.z >= label.z)
                     text = blend(veil.color, veil.opacity, text)
             }
-            var ratio = contrast(text, under)
+            var ratio = Contrast.ratio(text, under)
             verify(ratio >= 4.5, "theme " + theme + ": " + ratio.toFixed(2))
         })
     }
 
     function test_applicationPageRowEndsAtTheMargin() {
         clickTab(1)
-        var row = findNamed(window.contentItem, "pickerRow")
-        var remove = findNamed(row, "deleteContextButton")
+        var row = Find.named(window.contentItem, "pickerRow")
+        var remove = Find.named(row, "deleteContextButton")
         waitForRendering(window.contentItem)
         // The row is as wide as the page less its margin.
         verify(remove.mapToItem(row, remove.width, 0).x <= row.width, remove.mapToItem(row, remove.width, 0).x + " > " + row.width)
-        var picker = findNamed(row, "contextPicker")
+        var picker = Find.named(row, "contextPicker")
         verify(picker.width > row.width * 0.6)
         clickTab(0)
     }
@@ -142,7 +85,7 @@ TestCase {
         var controller = window.appController
         compare(controller.addApplicationContextConfiguration("Editor", "/usr/bin/editor"), 0)
         clickTab(1)
-        var picker = findNamed(window.contentItem, "contextPicker")
+        var picker = Find.named(window.contentItem, "contextPicker")
         controller.selectedAppContext = "Editor"
         tryCompare(picker, "selectedText", "Editor")
         compare(picker.Accessible.name, "Editor")
@@ -155,7 +98,7 @@ TestCase {
         button.prepareForButtonEdit()
         window.showButtonsActionsWindow(button)
         button.editActionType = ButtonController.Action_OpenFile
-        var path = findNamed(window.contentItem, "programPathField")
+        var path = Find.named(window.contentItem, "programPathField")
         compare(path.inputItem.Accessible.name, Strings.programPathToRun)
         path.parent.parent.acceptUrl("file:///usr/bin/gnome%20calculator")
         compare(path.inputItem.Accessible.name, "/usr/bin/gnome calculator")
@@ -164,13 +107,13 @@ TestCase {
 
     function test_editorVeilTakesTheHover() {
         var layout = globalRows()
-        var row = findAll(findNamed(layout, "buttonsList"), "keybindItem")[2]
+        var row = Find.allNamed(Find.named(layout, "buttonsList"), "keybindItem")[2]
         mouseMove(row, row.width / 2, row.height / 2)
         tryVerify(function () {
             return row.hovered
         })
         mouseClick(row, row.width / 2, row.height / 2)
-        var editor = findNamed(window.contentItem, "editorPanel")
+        var editor = Find.named(window.contentItem, "editorPanel")
         tryVerify(function () {
             return editor.visible
         })
@@ -215,10 +158,10 @@ TestCase {
         var button = window.selectedProfileController.listMainButtons[0]
         button.prepareForButtonEdit()
         window.showButtonsActionsWindow(button)
-        var apply = findNamed(window.contentItem, "applyButton")
+        var apply = Find.named(window.contentItem, "applyButton")
         eachTheme(function (theme) {
-            var normal = contrast(apply.btnTextColor, apply.mainBackgroundColor)
-            var hovered = contrast(apply.btnTextColorHover, apply.hoverColor)
+            var normal = Contrast.ratio(apply.btnTextColor, apply.mainBackgroundColor)
+            var hovered = Contrast.ratio(apply.btnTextColorHover, apply.hoverColor)
             verify(normal >= 4.5, "theme " + theme + ": " + normal.toFixed(2))
             verify(hovered >= 4.5, "theme " + theme + " under the pointer: " + hovered.toFixed(2))
         })
@@ -231,8 +174,8 @@ TestCase {
         var button = window.selectedProfileController.listMainButtons[0]
         button.prepareForButtonEdit()
         window.showButtonsActionsWindow(button)
-        var area = findNamed(window.contentItem, "paneArea")
-        var bar = findNamed(window.contentItem, "paneScrollBar")
+        var area = Find.named(window.contentItem, "paneArea")
+        var bar = Find.named(window.contentItem, "paneScrollBar")
         // The mouse and system pane's list of choices scrolls: its bar says so.
         button.editActionType = 9
         waitForRendering(window.contentItem)
@@ -243,7 +186,7 @@ TestCase {
             button.editActionType = row
             waitForRendering(window.contentItem)
             compare(bar.policy, area.contentHeight > area.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff)
-            var shown = findAll(area, "commentField").filter(function (field) {
+            var shown = Find.allNamed(area, "commentField").filter(function (field) {
                 return field.visible
             })
             compare(shown.length, 1, "row " + row)
@@ -272,14 +215,14 @@ TestCase {
                                })
         var text = null
         tryVerify(function () {
-            text = findNamed(window.contentItem, "progressText")
+            text = Find.named(window.contentItem, "progressText")
             return text !== null
         })
-        var fill = findNamed(window.contentItem, "progressFill")
-        var onFill = findNamed(window.contentItem, "progressTextOnFill")
+        var fill = Find.named(window.contentItem, "progressFill")
+        var onFill = Find.named(window.contentItem, "progressTextOnFill")
         eachTheme(function (theme) {
-            var onTrack = contrast(text.color, text.parent.color)
-            var overFill = contrast(onFill.color, fill.color)
+            var onTrack = Contrast.ratio(text.color, text.parent.color)
+            var overFill = Contrast.ratio(onFill.color, fill.color)
             verify(onTrack >= 4.5, "theme " + theme + " on the track: " + onTrack.toFixed(2))
             verify(overFill >= 4.5, "theme " + theme + " on the fill: " + overFill.toFixed(2))
         })
@@ -293,7 +236,7 @@ TestCase {
         window.openLoginWindow()
         var badge = null
         tryVerify(function () {
-            badge = findNamed(window.contentItem, "onlineBadge")
+            badge = Find.named(window.contentItem, "onlineBadge")
             return badge !== null && badge.visible
         })
         var purple = Qt.color("#8016dd")
@@ -306,17 +249,17 @@ TestCase {
             return badge.rotation === 0
         }, 10000)
         // Its label, inside the edges that blend with the panel around it.
-        var label = findNamed(badge, "onlineBadgeLabel")
+        var label = Find.named(badge, "onlineBadgeLabel")
         var corner = label.mapToItem(window.contentItem, 0, 0)
         var lightest = purple
         for (var y = Math.ceil(corner.y) + 2; y < corner.y + label.height - 2; ++y) {
             for (var x = Math.ceil(corner.x) + 2; x < corner.x + label.width - 2; ++x) {
                 var pixel = image.pixel(x, y)
-                if (luminance(pixel) > luminance(lightest))
+                if (Contrast.luminance(pixel) > Contrast.luminance(lightest))
                     lightest = pixel
             }
         }
-        var ratio = contrast(lightest, purple)
+        var ratio = Contrast.ratio(lightest, purple)
         window.closeLoginWindow()
         verify(ratio >= 5.5, "the badge's text at " + corner.x + ", " + corner.y + ": " + lightest + " on its purple, " + ratio.toFixed(2) + ":1")
     }
@@ -326,19 +269,19 @@ TestCase {
         if (!profile.isJogWheelToggled)
             profile.toggleJogWheel("")
         var layout = globalRows()
-        mouseClick(findNamed(layout, "listTab2"))
-        var list = findNamed(layout, "jogWheelList")
+        mouseClick(Find.named(layout, "listTab2"))
+        var list = Find.named(layout, "jogWheelList")
         tryVerify(function () {
-            return findAll(list, "keybindItem").length > 0
+            return Find.allNamed(list, "keybindItem").length > 0
         })
-        var rows = findNamed(list, "keybindRows")
+        var rows = Find.named(list, "keybindRows")
         var headings = {}
         var checkedRows = 0
         // The list a few rows at a time, so that every group heading shows.
         for (var first = 0; first < rows.count; first += 5) {
             rows.positionViewAtIndex(first, ListView.Beginning)
             waitForRendering(window.contentItem)
-            findAll(list, "groupHeading").forEach(function (heading) {
+            Find.allNamed(list, "groupHeading").forEach(function (heading) {
                 if (!heading.parent.parent.visible || heading.text === "")
                     return
                 headings[heading.text] = true
@@ -346,13 +289,13 @@ TestCase {
                 verify(heading.implicitWidth <= heading.width, heading.text)
             })
             // A name, whole or cut, keeps a gap before the action column.
-            findAll(list, "keybindItem").forEach(function (row) {
+            Find.allNamed(list, "keybindItem").forEach(function (row) {
                 // Rows pooled out of view, or not laid out yet.
                 if (!row.visible || row.width <= 0)
                     return
                 ++checkedRows
-                var name = findNamed(row, "keyLabel")
-                var action = findNamed(row, "valueLabel")
+                var name = Find.named(row, "keyLabel")
+                var action = Find.named(row, "valueLabel")
                 var end = function () {
                     return name.mapToItem(row, name.leftPadding + name.contentWidth, 0).x
                 }
@@ -369,6 +312,6 @@ TestCase {
         verify(checkedRows >= rows.count, checkedRows)
         // The forward and the backward transitions.
         compare(Object.keys(headings).length, 2, Object.keys(headings).join(", "))
-        mouseClick(findNamed(layout, "listTab0"))
+        mouseClick(Find.named(layout, "listTab0"))
     }
 }

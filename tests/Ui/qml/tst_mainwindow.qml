@@ -5,39 +5,15 @@ import WhirlenUI 1.0
 import PelvaneApp 1.0
 import "qrc:/Ui/Actions"
 import "qrc:/Ui/WindowGeometry.js" as WindowGeometry
+import "Find.js" as Find
 
-TestCase {
+WindowTestCase {
     id: testCase
     name: "MainWindow"
 
-    property var window: null
-
-    function findNamed(item, name) {
-        if (item.objectName === name)
-            return item
-        for (var i = 0; i < item.children.length; ++i) {
-            var found = findNamed(item.children[i], name)
-            if (found)
-                return found
-        }
-        return null
-    }
-
     function initTestCase() {
-        var component = Qt.createComponent("qrc:/Ui/main.qml")
-        compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window)
-        window.requestActivate()
-        waitForRendering(window.contentItem)
-        // Signed out, the account popup opens on its own three seconds after the window, over
-        // whatever a test is pressing: let it open, then close it.
-        var popup = findNamed(window.contentItem, "accountPopup")
-        verify(popup)
-        tryVerify(function () {
-            return popup.visible
-        }, 10000)
-        window.closeLoginWindow()
+        openWindow()
+        closeAccountPopupOnceOpen()
     }
 
     function cleanupTestCase() {
@@ -168,7 +144,7 @@ TestCase {
     }
 
     function test_dragMarksTheWindowWhilePressed() {
-        var bar = findNamed(window.contentItem, "blueBarProducts")
+        var bar = Find.named(window.contentItem, "blueBarProducts")
         mousePress(bar, bar.width / 2, bar.height - 5)
         verify(window.inDrag)
         mouseMove(bar, bar.width / 2, bar.height - 20, -1, Qt.LeftButton)
@@ -177,14 +153,9 @@ TestCase {
         window.resizeWindow()
     }
 
-    function clickTab(index) {
-        var bar = findNamed(window.contentItem, "whiteBarTabs")
-        mouseClick(bar, bar.width / 2, 100 + index * 65 + 30)
-    }
-
     function test_applicationTabKeepsItsContext() {
         var controller = window.appController
-        findNamed(window.contentItem, "connectScreen").visible = false
+        Find.named(window.contentItem, "connectScreen").visible = false
         clickTab(1)
         compare(controller.selectedTab, 1)
         controller.selectedAppContext = "Editor"
@@ -199,7 +170,7 @@ TestCase {
     }
 
     function showAlert() {
-        return findNamed(window.contentItem, "alertsContainer")
+        return Find.named(window.contentItem, "alertsContainer")
     }
 
     function shownTitle() {
@@ -208,7 +179,7 @@ TestCase {
     }
 
     function typeProfileName(name) {
-        findNamed(window.contentItem, "profileMenu").createProfile()
+        Find.named(window.contentItem, "profileMenu").createProfile()
         compare(shownTitle(), Strings.addProfileText)
         showAlert().boxLoader.item.msgInputText = name
         showAlert().currentAlertInShow.alertButtons[0].callbackFunc(name)
@@ -241,27 +212,8 @@ TestCase {
         window.hideProfileMenu()
     }
 
-    function findWithText(item, text) {
-        if (item.text === text && item.visible)
-            return item
-        for (var i = 0; i < item.children.length; ++i) {
-            var found = findWithText(item.children[i], text)
-            if (found)
-                return found
-        }
-        return null
-    }
-
     function pressAlertButton(text) {
-        var box = showAlert().boxLoader.item
-        var found = null
-        var search = function (item) {
-            if (item.btnText === text && item.visible)
-                found = item
-            for (var i = 0; i < item.children.length && !found; ++i)
-                search(item.children[i])
-        }
-        search(box)
+        var found = Find.button(showAlert().boxLoader.item, text)
         verify(found, text)
         mouseClick(found)
     }
@@ -269,7 +221,7 @@ TestCase {
     // The deleted profile's row goes, and the row that takes its place stays folded.
     function test_deletedProfileLeavesNoRowExpanded() {
         window.createConfigurationAction(DeviceController.MultimediaMax)
-        findNamed(window.contentItem, "connectScreen").visible = false
+        Find.named(window.contentItem, "connectScreen").visible = false
         var controller = window.appController
         controller.addProfile("Gone")
         controller.addProfile("Next")
@@ -278,8 +230,8 @@ TestCase {
         })
         controller.setActiveProfile("Profile##whirlen#whirlenmax#default")
         window.openProfileMenu()
-        var menu = findNamed(window.contentItem, "profileMenu")
-        var list = findNamed(menu, "profileList")
+        var menu = Find.named(window.contentItem, "profileMenu")
+        var list = Find.named(menu, "profileList")
         var row = null
         tryVerify(function () {
             for (var i = 0; i < list.count; ++i) {
@@ -293,7 +245,9 @@ TestCase {
         verify(row.expanded)
         // Apart enough not to make a double click with the first.
         wait(Qt.styleHints.mouseDoubleClickInterval + 50)
-        mouseClick(findWithText(row, Strings.editProfile))
+        mouseClick(Find.first(row, function (each) {
+            return each.text === Strings.editProfile && each.visible
+        }))
         compare(shownTitle(), Strings.chooseAnActionText)
         pressAlertButton(Strings.deleteText)
         compare(shownTitle(), Strings.deleteProfileText)
@@ -309,8 +263,8 @@ TestCase {
 
     // The minimise button's hover image shows wherever the pointer is on its square.
     function test_minimiseHoverCoversItsSquare() {
-        findNamed(window.contentItem, "connectScreen").visible = false
-        var button = findNamed(window.contentItem, "minimiseButton")
+        Find.named(window.contentItem, "connectScreen").visible = false
+        var button = Find.named(window.contentItem, "minimiseButton")
         verify(button)
         mouseMove(button, button.width / 2, button.height / 4)
         compare(String(button.source), PelvaneThemesManager.minimizeIconBlack)
@@ -325,19 +279,10 @@ TestCase {
         compare(shownTitle(), "")
     }
 
-    function findButton(item, name) {
-        if (item.accessibleName === name)
-            return item
-        for (var i = 0; i < item.children.length; ++i) {
-            var found = findButton(item.children[i], name)
-            if (found)
-                return found
-        }
-        return null
-    }
-
     function test_themeSwitcherHangsUnderItsButton() {
-        var button = findButton(window.contentItem, Strings.themeLabel)
+        var button = Find.first(window.contentItem, function (each) {
+            return each.accessibleName === Strings.themeLabel
+        })
         verify(button)
         // The account popup opens on its own three seconds after the window.
         window.closeLoginWindow()
@@ -426,7 +371,7 @@ TestCase {
     }
 
     function test_themeFollowsTheController() {
-        var bar = findNamed(window.contentItem, "blueBarProducts")
+        var bar = Find.named(window.contentItem, "blueBarProducts")
         window.appController.currentUiThemeIndex = 0
         compare(PelvaneThemesManager.currentThemeIndex, 0)
         verify(Qt.colorEqual(bar.color, "#131C25"))
@@ -454,10 +399,10 @@ TestCase {
     }
 
     function test_cloudReportsBeforeTheAboutPage(data) {
-        var page = findNamed(window.contentItem, "aboutPage")
+        var page = Find.named(window.contentItem, "aboutPage")
         verify(!page || !page.item)
         window.cloudDialogues[data.controller][data.report](data.state, 0)
-        var alerts = findNamed(window.contentItem, "alertsContainer")
+        var alerts = Find.named(window.contentItem, "alertsContainer")
         tryVerify(function () {
             return alerts.currentAlertInShow !== null && alerts.currentAlertInShow.alertTitle === data.title
         })
@@ -467,7 +412,7 @@ TestCase {
 
     // A preference file that cannot be read is told of in an alert, with where it is kept.
     function test_damagedPreferencesAreToldOf() {
-        var alerts = findNamed(window.contentItem, "alertsContainer")
+        var alerts = Find.named(window.contentItem, "alertsContainer")
         windowFixture.usePreferences("{\"MajorVersion\": 1, \"Profiles")
         tryVerify(function () {
             return alerts.currentAlertInShow !== null
@@ -479,16 +424,11 @@ TestCase {
         windowFixture.useFactoryPreferences()
     }
 
-    function showTab(index) {
-        clickTab(index)
-        tryCompare(window.appController, "selectedTab", index)
-    }
-
     // What the Global Settings page shows for button 1 of the larger model.
     function globalRowOfButtonOne() {
-        var rows = findNamed(findNamed(window.contentItem, "globalLayoutLoader"), "keybindRows")
+        var rows = Find.named(Find.named(window.contentItem, "globalLayoutLoader"), "keybindRows")
         var row = rows ? rows.itemAtIndex(0) : null
-        var label = row ? findNamed(row, "valueLabel") : null
+        var label = row ? Find.named(row, "valueLabel") : null
         return label ? label.text : ""
     }
 
@@ -518,7 +458,7 @@ TestCase {
                                                             }]
                                                     }))
         var controller = window.appController
-        findNamed(window.contentItem, "connectScreen").visible = false
+        Find.named(window.contentItem, "connectScreen").visible = false
         controller.setSelectedProductByType(1)
         showTab(0)
         var keystroke = Strings.mainActionsText[ButtonController.Action_TypeKeystroke]
@@ -544,21 +484,21 @@ TestCase {
     // Stores text as button index's binding, as a user does: the row on the Global Settings
     // page opens the editor, whose Apply stores it.
     function typeTextOnButton(index, text) {
-        var rows = findNamed(findNamed(window.contentItem, "globalLayoutLoader"), "keybindRows")
+        var rows = Find.named(Find.named(window.contentItem, "globalLayoutLoader"), "keybindRows")
         var row = null
         tryVerify(function () {
             row = rows ? rows.itemAtIndex(index) : null
             return row !== null
         })
-        mouseClick(findNamed(row, "keybindItem"))
+        mouseClick(Find.named(row, "keybindItem"))
         var editor = null
         tryVerify(function () {
             editor = overlay("ButtonActionSelectionWindow")
-            return editor !== null && editor.visible && findNamed(editor, "actionRow" + ButtonController.Action_TypeText) !== null
+            return editor !== null && editor.visible && Find.named(editor, "actionRow" + ButtonController.Action_TypeText) !== null
         })
-        mouseClick(findNamed(editor, "actionRow" + ButtonController.Action_TypeText))
-        findNamed(editor, "typeTextField").inputText = text
-        mouseClick(findNamed(editor, "applyButton"))
+        mouseClick(Find.named(editor, "actionRow" + ButtonController.Action_TypeText))
+        Find.named(editor, "typeTextField").inputText = text
+        mouseClick(Find.named(editor, "applyButton"))
         tryVerify(function () {
             return !editor.visible
         })
@@ -583,13 +523,13 @@ TestCase {
     // change saves both.
     function test_aChangeThatCannotBeSavedIsToldAndSavedWithTheNext() {
         windowFixture.useFactoryPreferences()
-        findNamed(window.contentItem, "connectScreen").visible = false
+        Find.named(window.contentItem, "connectScreen").visible = false
         window.appController.setSelectedProductByType(1)
         showTab(0)
         var before = windowFixture.savedPreferences()
         windowFixture.blockSettingsFolder()
         typeTextOnButton(0, "kept in the window")
-        var alerts = findNamed(window.contentItem, "alertsContainer")
+        var alerts = Find.named(window.contentItem, "alertsContainer")
         tryVerify(function () {
             return alerts.currentAlertInShow !== null
         })

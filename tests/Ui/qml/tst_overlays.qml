@@ -5,16 +5,10 @@ import WhirlenUI 1.0
 import "qrc:/Ui/Widgets/Overlays"
 
 // The language picker and the theme switcher over the real controllers.
-Item {
+WindowStandIn {
     id: mainWindow
     width: 1200
     height: 700
-
-    property bool inDrag: false
-
-    function startSystemMove() {
-        return false
-    }
 
     function hideLanguageSelectionWindow() {
         languages.visible = false

@@ -8,23 +8,20 @@ import "qrc:/Ui/TabPages"
 import "qrc:/Ui/Widgets/Overlays"
 import QuickFlux 1.1
 import "qrc:/Ui/Actions"
+import "Find.js" as Find
 
 // Pictures of the pages, editor panes and overlays of this part of the window, in both
 // themes, English and German (the editor also in each further language), saved as
 // "ui-<what>-<theme>-<language>.png" for a person to look at; the walk itself fails on any
 // QML warning.
-Item {
+WindowStandIn {
     id: mainWindow
     // The window's design size.
     width: 1200
     height: 700
 
-    property bool inDrag: false
     readonly property CloudDialogues cloudDialogues: CloudDialogues {}
 
-    function startSystemMove() {
-        return false
-    }
     function showButtonsActionsWindow(buttonController) {
         editor.buttonController = buttonController
         editor.reinitWindow()
@@ -145,14 +142,9 @@ Item {
         // headings, as a user who has bound a few controls sees them.
         // The jog wheel's list: the one with a row for each zone and transition.
         function jogRows(item) {
-            if (item.objectName === "keybindRows" && item.count > 40)
-                return item
-            for (var i = 0; i < item.children.length; ++i) {
-                var found = jogRows(item.children[i])
-                if (found)
-                    return found
-            }
-            return null
+            return Find.first(item, function (each) {
+                return each.objectName === "keybindRows" && each.count > 40
+            })
         }
 
         function test_describedRows() {

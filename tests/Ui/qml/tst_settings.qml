@@ -6,16 +6,10 @@ import "qrc:/Ui/Widgets/Overlays"
 
 // The settings overlay over the real application controller: each toggle flips its
 // setting, the interval list writes its choice.
-Item {
+WindowStandIn {
     id: mainWindow
     width: 1200
     height: 700
-
-    property bool inDrag: false
-
-    function startSystemMove() {
-        return false
-    }
 
     function hideSettingsWindow() {
         settings.visible = false

@@ -1,9 +1,8 @@
 import QtQuick
 import QtTest
-import QuickFlux 1.1
-import WhirlenUI 1.0
 import PelvaneApp 1.0
-import "qrc:/Ui/Actions"
+import "Find.js" as Find
+import "Contrast.js" as Contrast
 
 // The window's soft shadows, through the whole window in both themes. Each pixel is compared
 // with what lies behind the widget (the same place with the widget at opacity 0): a
@@ -11,37 +10,10 @@ import "qrc:/Ui/Actions"
 // colours make it; a filled widget has a shadow that fades over its radius without a step;
 // the theme switcher's shadow follows its bubble and arrow; the numbers on the controller's
 // picture have a soft halo.
-TestCase {
+WindowTestCase {
     id: testCase
     name: "Shadows"
     when: windowShown
-
-    property var window: null
-
-    function findAll(item, name, found) {
-        found = found || []
-        if (item.objectName === name)
-            found.push(item)
-        for (var i = 0; i < item.children.length; ++i)
-            findAll(item.children[i], name, found)
-        return found
-    }
-
-    function findNamed(item, name) {
-        var found = findAll(item, name)
-        return found.length > 0 ? found[0] : null
-    }
-
-    function luminance(c) {
-        function channel(v) {
-            return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4)
-        }
-        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b)
-    }
-    function contrast(a, b) {
-        var la = luminance(a), lb = luminance(b)
-        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
-    }
 
     // The largest difference of two colours' channels, in levels of 255.
     function difference(a, b) {
@@ -50,20 +22,6 @@ TestCase {
     // How much darker the shown colour is than the one behind, in levels of 255.
     function darkening(shown, behind) {
         return 255 * (behind.r + behind.g + behind.b - shown.r - shown.g - shown.b) / 3
-    }
-
-    function eachTheme(check) {
-        var kept = PelvaneThemesManager.currentThemeIndex
-        for (var theme = 0; theme < 2; ++theme) {
-            PelvaneThemesManager.currentThemeIndex = theme
-            check(theme)
-        }
-        PelvaneThemesManager.currentThemeIndex = kept
-    }
-
-    function clickTab(index) {
-        var bar = findNamed(window.contentItem, "whiteBarTabs")
-        mouseClick(bar, bar.width / 2, 100 + index * 65 + 30)
     }
 
     // Nothing under the pointer: a hovered button draws no shadow.
@@ -118,25 +76,10 @@ TestCase {
 
     function initTestCase() {
         windowFixture.useFactoryPreferences()
-        var component = Qt.createComponent("qrc:/Ui/main.qml")
-        compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window)
-        window.requestActivate()
-        waitForRendering(window.contentItem)
-        window.createConfigurationAction(DeviceController.MultimediaMax)
-        tryVerify(function () {
-            return window.selectedDeviceController && window.selectedProfileController
-        })
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-        // Signed out, the account popup opens on its own three seconds after the window.
-        var popup = findNamed(window.contentItem, "accountPopup")
-        verify(popup)
-        tryVerify(function () {
-            return popup.visible
-        }, 10000)
-        window.closeLoginWindow()
+        openWindow()
+        showMax()
+        closeStartUpAlerts()
+        closeAccountPopupOnceOpen()
         // A second profile, for a row that expands.
         window.appController.addProfile("Second")
         clickTab(0)
@@ -205,7 +148,7 @@ TestCase {
     function shown(name) {
         var item = null
         tryVerify(function () {
-            item = findNamed(window.contentItem, name)
+            item = Find.named(window.contentItem, name)
             return item !== null && item.visible && item.width > 0 && item.height > 0
         }, 5000, name)
         // At rest: the same place over a few frames.
@@ -252,8 +195,8 @@ TestCase {
             verify(worst <= 4, data.tag + ", theme " + theme + ": " + worst + " levels from what is behind at " + where)
             // The label reads against what is behind it as the theme's text colour does.
             var behind = at(images.behind, button, button.height / 2, button.height / 2)
-            var expected = contrast(PelvaneThemesManager.buttonTextColor, behind)
-            var seenContrast = contrast(label.color, at(images.shown, button, button.height / 2, button.height / 2))
+            var expected = Contrast.ratio(PelvaneThemesManager.buttonTextColor, behind)
+            var seenContrast = Contrast.ratio(label.color, at(images.shown, button, button.height / 2, button.height / 2))
             verify(Math.abs(seenContrast - expected) <= 0.03 * expected, data.tag + ", theme " + theme + ": contrast " + seenContrast.toFixed(2) + " for " + expected.toFixed(2))
         })
     }
@@ -293,7 +236,7 @@ TestCase {
     function test_filledWidgetsCastAFadingShadow(data) {
         show(data)
         if (data.expand !== undefined)
-            findNamed(window.contentItem, "profileMenu").expandedIndex = data.expand
+            Find.named(window.contentItem, "profileMenu").expandedIndex = data.expand
         var item = shown(data.name)
         eachTheme(function (theme) {
             moveAway()
@@ -309,7 +252,7 @@ TestCase {
     }
 
     function test_themeSwitcherShadowFollowsItsBubbleAndArrow() {
-        var bar = findNamed(window.contentItem, "themeSwitcher")
+        var bar = Find.named(window.contentItem, "themeSwitcher")
         eachTheme(function (theme) {
             window.showThemeSwitcher()
             moveAway()
@@ -354,7 +297,7 @@ TestCase {
         clickTab(0)
         var number = shown("number" + data.number)
         compare(number.style, Text.Normal)
-        var halo = findNamed(window.contentItem, "numberShadow" + data.number)
+        var halo = Find.named(window.contentItem, "numberShadow" + data.number)
         verify(halo)
         moveAway()
         var images = grabBoth(number, halo)

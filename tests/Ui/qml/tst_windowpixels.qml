@@ -1,49 +1,23 @@
 import QtQuick
 import QtTest
-import QuickFlux 1.1
 import WhirlenUI 1.0
 import PelvaneApp 1.0
-import "qrc:/Ui/Actions"
+import "Find.js" as Find
 
 // The whole window, in both themes: its pictures stand on whole pixels at the size they were
 // decoded at, the product list stands in its place from the first frame, the action editor's
 // scroll bar shows only beside a pane that overflows, and the macro pane's label keeps its
 // size in every language. The functions run in the order of their names: the connect screen
 // is gone for the run once a configuration is created.
-TestCase {
+WindowTestCase {
     id: testCase
     name: "WindowPixels"
     when: windowShown
 
-    property var window: null
     property bool accountPopupSeen: false
 
     LocalizationController {
         id: localization
-    }
-
-    function findAll(item, name, found) {
-        found = found || []
-        if (item.objectName === name)
-            found.push(item)
-        for (var i = 0; i < item.children.length; ++i)
-            findAll(item.children[i], name, found)
-        return found
-    }
-
-    function findNamed(item, name) {
-        var found = findAll(item, name)
-        return found.length > 0 ? found[0] : null
-    }
-
-    function eachTheme(check) {
-        var kept = PelvaneThemesManager.currentThemeIndex
-        for (var theme = 0; theme < 2; ++theme) {
-            PelvaneThemesManager.currentThemeIndex = theme
-            waitForRendering(window.contentItem)
-            check(theme)
-        }
-        PelvaneThemesManager.currentThemeIndex = kept
     }
 
     function isWhole(value) {
@@ -79,23 +53,11 @@ TestCase {
     // The main window on a Whirlen Max configuration; the connect screen gives way to it for
     // the run.
     function showWorkspace() {
-        if (!window.selectedProfileController)
-            window.createConfigurationAction(DeviceController.MultimediaMax)
-        tryVerify(function () {
-            return window.selectedDeviceController && window.selectedProfileController
-        })
+        showMax()
         if (accountPopupSeen)
             return
-        // No alert of the start-up (an update check without a cloud) stays over the window.
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-        AppDispatcher.dispatch(UiActionsTypes.closeCurrentAlertBox)
-        // Signed out, the account popup opens on its own three seconds after the window, over
-        // whatever a test is pressing: let it open, then close it.
-        var popup = findNamed(window.contentItem, "accountPopup")
-        tryVerify(function () {
-            return popup.visible
-        }, 10000)
-        window.closeLoginWindow()
+        closeStartUpAlerts()
+        closeAccountPopupOnceOpen()
         accountPopupSeen = true
     }
 
@@ -108,12 +70,7 @@ TestCase {
 
     function initTestCase() {
         windowFixture.useFactoryPreferences()
-        var component = Qt.createComponent("qrc:/Ui/main.qml")
-        compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
-        verify(window)
-        window.requestActivate()
-        waitForRendering(window.contentItem)
+        openWindow()
         compare(window.width, 1200)
         compare(window.height, 700)
     }
@@ -136,9 +93,10 @@ TestCase {
     }
 
     function test_0_connectScreenTilesStandOnWholePixels() {
-        var tiles = findAll(window.contentItem, "createTilePicture")
+        var tiles = Find.allNamed(window.contentItem, "createTilePicture")
         compare(tiles.length, 2)
         eachTheme(function (theme) {
+            waitForRendering(window.contentItem)
             tiles.forEach(function (tile, index) {
                 verifyOnWholePixels(tile, "theme " + theme + ", tile " + index)
             })
@@ -153,9 +111,9 @@ TestCase {
         scaleWindow(1.1)
         window.createConfigurationAction(DeviceController.MultimediaMax)
         // The bar is built at once, before any picture of it is decoded.
-        var list = findNamed(window.contentItem, "productList")
+        var list = Find.named(window.contentItem, "productList")
         verify(list)
-        var logo = findNamed(window.contentItem, "productsLogo")
+        var logo = Find.named(window.contentItem, "productsLogo")
         var first = list.mapToItem(null, 0, 0).y
         tryCompare(logo, "status", Image.Ready)
         waitForRendering(window.contentItem)
@@ -183,14 +141,15 @@ TestCase {
         showWorkspace()
         scaleWindow(data.scale)
         window.appController.setSelectedProductByType(data.model)
-        var page = findNamed(window.contentItem, "globalLayoutLoader")
+        var page = Find.named(window.contentItem, "globalLayoutLoader")
         tryVerify(function () {
             return page.item && page.item.profileController && page.item.profileController.modelType === data.model
         })
         eachTheme(function (theme) {
-            var pictures = [[findNamed(window.contentItem, "productsLogo"), "logo"], [findNamed(page.item, "picture"), "controller"]]
+            waitForRendering(window.contentItem)
+            var pictures = [[Find.named(window.contentItem, "productsLogo"), "logo"], [Find.named(page.item, "picture"), "controller"]]
             // The list's tiles as it holds them now: a configuration of each model, at least.
-            var tiles = findAll(window.contentItem, "tilePicture")
+            var tiles = Find.allNamed(window.contentItem, "tilePicture")
             verify(tiles.length >= 2, tiles.length)
             tiles.forEach(function (tile, index) {
                 pictures.push([tile, "tile " + index])
@@ -207,8 +166,8 @@ TestCase {
     function test_3_scrollBarShowsOnlyBesideAPaneThatOverflows() {
         showWorkspace()
         var button = openEditor()
-        var area = findNamed(window.contentItem, "paneArea")
-        var bar = findNamed(window.contentItem, "paneScrollBar")
+        var area = Find.named(window.contentItem, "paneArea")
+        var bar = Find.named(window.contentItem, "paneScrollBar")
         var panes = {
             "simplePane": [0, 2, 3],
             "keystrokePane": [5],
@@ -221,8 +180,9 @@ TestCase {
         }
         var overflowing = 0
         eachTheme(function (theme) {
+            waitForRendering(window.contentItem)
             Object.keys(panes).forEach(function (name) {
-                var pane = findNamed(window.contentItem, name)
+                var pane = Find.named(window.contentItem, name)
                 panes[name].forEach(function (row) {
                     var what = "theme " + theme + ", row " + row
                     // From the end of the tallest pane, scrolled as far as it goes.
@@ -249,7 +209,7 @@ TestCase {
                     var left = bar.mapToItem(area, 0, 0).x
                     verify(left >= area.width, what + ": the bar stands at " + left + " over a pane " + area.width + " wide")
                     var right = bar.mapToItem(window.contentItem, bar.width, 0).x
-                    var panel = findNamed(window.contentItem, "editorPanel")
+                    var panel = Find.named(window.contentItem, "editorPanel")
                     verify(right <= panel.mapToItem(window.contentItem, panel.width, 0).x, what + ": the bar ends beyond the panel")
                 })
             })
@@ -293,11 +253,12 @@ TestCase {
         var button = openEditor()
         button.editActionType = ButtonController.Action_RunMacro
         localization.selectLanguage(data.language)
-        var area = findNamed(window.contentItem, "paneArea")
-        var pane = findNamed(window.contentItem, "macroPane")
-        var label = findNamed(pane, "macroSelectionLabel")
-        var comment = findAll(pane, "commentField")[0]
+        var area = Find.named(window.contentItem, "paneArea")
+        var pane = Find.named(window.contentItem, "macroPane")
+        var label = Find.named(pane, "macroSelectionLabel")
+        var comment = Find.allNamed(pane, "commentField")[0]
         eachTheme(function (theme) {
+            waitForRendering(window.contentItem)
             compare(label.text, Strings.macroSelectionText)
             verify(label.fontInfo.pixelSize >= 11, "theme " + theme + ": " + label.fontInfo.pixelSize + " px")
             verify(!label.truncated, "theme " + theme)
