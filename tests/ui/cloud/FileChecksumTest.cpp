@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -60,8 +61,10 @@ bool libcurlLoaded() {
 }
 
 // Hashes the file on a request thread, as the procedures do, says on standard error what came of
-// it, and ends the process.
-[[noreturn]] void hashOnARequestThreadAndTell(const std::string& path) {
+// it, and ends the process. The process ends without running destructors, so it removes the
+// folder it made the file in itself.
+[[noreturn]] void hashOnARequestThreadAndTell(const TemporaryFolder& folder,
+                                              const std::string& path) {
     HttpRequestManager requests(CloudEndpoints{});
     DoneRecorder done;
     auto checksum = std::make_shared<FileChecksum>(path);
@@ -72,6 +75,7 @@ bool libcurlLoaded() {
     std::fprintf(stderr, "told: %s; on: %s; digest: %s; libcurl: %s\n", told ? "yes" : "no",
                  done.thread() == std::this_thread::get_id() ? "the caller's thread" : "another",
                  done.digest().c_str(), libcurlLoaded() ? "loaded" : "not loaded");
+    std::filesystem::remove_all(folder.path());
     std::exit(0);
 }
 
@@ -85,7 +89,7 @@ TEST(FileChecksumTest, HashesOnARequestThreadWithoutLoadingLibcurl) {
     // In a fresh process: the requests of this program's other tests load libcurl.
     const std::string style = GTEST_FLAG_GET(death_test_style);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(hashOnARequestThreadAndTell(path), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT(hashOnARequestThreadAndTell(folder, path), ::testing::ExitedWithCode(0),
                 "told: yes; on: another; digest: " + md5Hex(content) + "; libcurl: not loaded");
     GTEST_FLAG_SET(death_test_style, style);
 }
