@@ -260,8 +260,14 @@ WindowTestCase {
             }
         }
         var ratio = Contrast.ratio(lightest, purple)
+        // A fraction of a pixel softens the text less than the threshold above can tell on
+        // every font: the picture itself stands on whole pixels, at its whole size.
+        var place = badge.mapToItem(window.contentItem, 0, 0)
+        var size = [badge.width, badge.height, label.width, label.height]
         window.closeLoginWindow()
         verify(ratio >= 5.5, "the badge's text at " + corner.x + ", " + corner.y + ": " + lightest + " on its purple, " + ratio.toFixed(2) + ":1")
+        verify(Number.isInteger(place.x) && Number.isInteger(place.y), "the badge stands at " + place.x + ", " + place.y)
+        verify(size.every(Number.isInteger), "the badge's sizes " + size)
     }
 
     function test_jogWheelNamesReadWhole() {
