@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/XcbReply.h"

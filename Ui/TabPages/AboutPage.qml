@@ -17,14 +17,11 @@ Item {
     readonly property QtObject updateDialogues: mainWindow.cloudDialogues.updateDialogues
 
     function askResetToFactory() {
-        var close = function () {
-            Alerts.close()
-        }
         Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.resetToDefaultQ, [Alerts.button(Strings.yesLabel, function () {
             appController.clearAllPreferences()
-            close()
-            Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.resetConfirmationText, [Alerts.button(Strings.confirmationButtonText, close)]))
-        }), Alerts.button(Strings.noLabel, close)]))
+            Alerts.close()
+            Alerts.notice(Strings.resetConfirmationText, Strings.confirmationButtonText)
+        }), Alerts.closeButton(Strings.noLabel)]))
     }
 
     Flickable {

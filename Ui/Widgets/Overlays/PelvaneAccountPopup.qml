@@ -35,14 +35,11 @@ NoticeFrame {
     }
 
     function askDeleteAccount() {
-        var close = function () {
-            Alerts.close()
-        }
         Alerts.show(Alerts.record(UiActionsTypes.alertBoxTypeNormal, Strings.deleteAccountConfirmQuestion, [Alerts.button(Strings.yesLabel, function () {
-            close()
+            Alerts.close()
             popup.authController.deleteAccount()
             popup.authController.logout()
-        }), Alerts.button(Strings.noLabel, close)]))
+        }), Alerts.closeButton(Strings.noLabel)]))
     }
 
     contentWidth: 375 + 50
