@@ -17,9 +17,6 @@ bool userChoseRenderer() {
 }  // namespace
 
 void chooseWindowRenderer() {
-    if (userChoseRenderer()) {
-        return;
-    }
     // Other window systems (the off-screen one answers as X without a connection) keep Qt's
     // choice.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -28,10 +25,15 @@ void chooseWindowRenderer() {
         return;
     }
     X11OpenGlProbe openGl(connection);
-    if (openGl.softwareRasteriserOnly()) {
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        LogManager::instance().log('W',
-                                   "OpenGL here is only a software rasteriser: the window draws "
-                                   "with Qt Quick's software renderer");
+    chooseWindowRenderer(openGl);
+}
+
+void chooseWindowRenderer(OpenGlProbe& probe) {
+    if (userChoseRenderer() || !probe.softwareRasteriserOnly()) {
+        return;
     }
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    LogManager::instance().log('W',
+                               "OpenGL here is only a software rasteriser: the window draws "
+                               "with Qt Quick's software renderer");
 }

@@ -1,0 +1,6 @@
+#include "platform/FakeOpenGlProbe.h"
+
+bool FakeOpenGlProbe::softwareRasteriserOnly() {
+    ++calls_;
+    return softwareRasteriserOnly_;
+}
